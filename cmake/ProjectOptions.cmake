@@ -1,0 +1,34 @@
+# Build options shared by every target of the project.
+
+option(LATTICE_SANITIZE "Native build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+option(LATTICE_WINE_TESTS "Build the test programs that run under Wine" ON)
+
+if(MSVC)
+  add_compile_options(/W4)
+else()
+  add_compile_options(-Wall -Wextra -Wno-unused-parameter)
+endif()
+
+if(LATTICE_SANITIZE AND NOT WIN32)
+  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+if(WIN32)
+  # The product is an ANSI (multibyte) build: every Win32 call takes 8-bit text.
+  add_compile_definitions(_MBCS WINVER=0x0601 _WIN32_WINNT=0x0601)
+  if(CMAKE_BUILD_TYPE STREQUAL "Debug")
+    add_compile_definitions(_DEBUG)
+  endif()
+endif()
+
+# GoogleTest from the Debian source package, built with the project's compiler
+# (natively, or cross-compiled for Wine).
+function(lattice_use_googletest)
+  if(NOT TARGET gtest)
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+    set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+    add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  endif()
+endfunction()
