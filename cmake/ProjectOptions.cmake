@@ -7,6 +7,11 @@ if(MSVC)
   add_compile_options(/W4)
 else()
   add_compile_options(-Wall -Wextra -Wno-unused-parameter)
+  # Message maps store every handler as one member-pointer type and cast it
+  # back to its own signature when dispatching, as MFC does.
+  if(WIN32)
+    add_compile_options(-Wno-cast-function-type)
+  endif()
 endif()
 
 if(LATTICE_SANITIZE AND NOT WIN32)

@@ -8,7 +8,7 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 # Wine takes the ANSI code page from LC_ALL; LANG alone leaves it at 1252.
 # zh_TW gives code page 950 (Big5) without a Linux locale being generated.
-export LANG=zh_TW.UTF-8 LC_ALL=zh_TW.UTF-8
+export LANG=zh_TW.UTF-8 LC_ALL=zh_TW.UTF-8 2>/dev/null
 
 if [ ! -f "$WINEPREFIX/.lattice-ready" ]; then
   echo "Creating Wine prefix $WINEPREFIX"

@@ -5,23 +5,23 @@
 #   scripts/wine-session.sh <build-dir> <command> [args...]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-build_dir=$1; shift
 
-inner() {
-  source "$here/wine-env.sh" "$build_dir"
-  wineserver -p
-  set +e
-  "$@"
-  rc=$?
-  wineserver -k
-  wineserver -w 2>/dev/null
-  exit $rc
-}
-export -f inner
-export here build_dir
-
-if [ -n "${LATTICE_IN_SESSION:-}" ]; then
-  inner "$@"
+if [ -z "${LATTICE_IN_SESSION:-}" ]; then
+  # Start the display, then come back here inside it.
+  export LATTICE_IN_SESSION=1
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$here/wine-session.sh" "$@"
 fi
-export LATTICE_IN_SESSION=1
-exec xvfb-run -a -s "-screen 0 1280x1024x24" bash -c 'inner "$@"' inner "$@"
+
+build_dir=$1; shift
+source "$here/wine-env.sh" "$build_dir"
+wineserver -p
+# Start Wine's background services now, with their output going nowhere:
+# started later by a test program, they would inherit its output pipe and
+# hold it open after the program ends.
+wine wineboot >/dev/null 2>&1 </dev/null || true
+set +e
+"$@"
+rc=$?
+wineserver -k
+wineserver -w 2>/dev/null
+exit $rc

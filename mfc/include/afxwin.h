@@ -54,6 +54,7 @@ protected:                                                 \
 
 #define END_MESSAGE_MAP()                                                                 \
         {0, 0, 0, 0, AfxSig_end, (AFX_PMSG)0}};                                           \
+        static_assert(sizeof(ThisClass) > 0, "complete class");                           \
         static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap,           \
                                               &_messageEntries[0]};                       \
         return &messageMap;                                                               \
@@ -308,7 +309,6 @@ public:
     CWnd* GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
     CWnd* SetParent(CWnd* pWndNewParent) { return FromHandle(::SetParent(m_hWnd, pWndNewParent == NULL ? NULL : pWndNewParent->m_hWnd)); }
     CWnd* GetWindow(UINT nCmd) const { return FromHandle(::GetWindow(m_hWnd, nCmd)); }
-    CWnd* GetTopLevelParent() const;
     CWnd* GetDlgItem(int nID) const { return FromHandle(::GetDlgItem(m_hWnd, nID)); }
     int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
     BOOL IsChild(const CWnd* pWnd) const { return pWnd != NULL && ::IsChild(m_hWnd, pWnd->m_hWnd); }
@@ -446,11 +446,11 @@ public:
 protected:
     WNDPROC m_pfnSuper; // the window's own procedure, for unhandled messages
 
-    // Offers the message being handled to the control hWndChild.
-    static BOOL PASCAL ReflectLastMsg(HWND hWndChild, LRESULT* pResult = NULL);
+    // Offers a notification back to the control hWndChild that sent it;
+    // TRUE when the control handled it.
+    static BOOL PASCAL ReflectToChild(HWND hWndChild, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     BOOL ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
-    BOOL DispatchEntry(const AFX_MSGMAP_ENTRY* pEntry, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
-    BOOL OnControlColor(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    LRESULT DispatchEntry(const AFX_MSGMAP_ENTRY* pEntry, UINT message, WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 
@@ -459,6 +459,10 @@ private:
     friend LRESULT CALLBACK AfxWndProc(HWND, UINT, WPARAM, LPARAM);
     friend LRESULT CALLBACK AfxCbtFilterHook(int, WPARAM, LPARAM);
     void AttachAndSubclass(HWND hWnd);
+    void RestoreWindowProc();
+    BOOL ModifyWindowLong(int nIndex, DWORD dwRemove, DWORD dwAdd, UINT nFlags);
+    // The control that an owner-draw or control-colour message concerns.
+    HWND NotifyingChild(UINT message, WPARAM wParam, LPARAM lParam) const;
 };
 
 AFX_MFC_API LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);

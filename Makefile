@@ -1,0 +1,62 @@
+# Two commands do everything on a fresh Debian machine:
+#   make demo   installs what is missing, builds, and runs the gallery
+#   make test   installs what is missing, builds all three targets, runs every test
+# and `make bench` runs the benchmarks.
+
+BUILD  := build
+JOBS   ?= $(shell nproc)
+CMAKE_GEN := -G Ninja
+
+.PHONY: all deps native win64 win32 test test-native test-wine demo bench clean
+
+all: native win64 win32
+
+deps:
+	@scripts/install-deps.sh
+
+# Native: the platform-free core, its tests and fuzz targets, under
+# AddressSanitizer and UndefinedBehaviorSanitizer; benchmarks beside them.
+native: deps
+	@test -f $(BUILD)/native/build.ninja || cmake -S . -B $(BUILD)/native $(CMAKE_GEN) \
+	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+	  -DCMAKE_BUILD_TYPE=Debug -DLATTICE_SANITIZE=ON
+	cmake --build $(BUILD)/native -j $(JOBS)
+
+# The optimised native build that benchmarks run in.
+native-release: deps
+	@test -f $(BUILD)/native-release/build.ninja || cmake -S . -B $(BUILD)/native-release $(CMAKE_GEN) \
+	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD)/native-release -j $(JOBS)
+
+# x86-64 Windows: every DLL, the gallery and the test programs; runs under Wine.
+win64: deps
+	@test -f $(BUILD)/win64/build.ninja || cmake -S . -B $(BUILD)/win64 $(CMAKE_GEN) \
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD)/win64 -j $(JOBS)
+
+# i686 Windows, the product's own target: every DLL and the gallery, built
+# and linked as PE32 (there is no 32-bit Wine here to run them).
+win32: deps
+	@test -f $(BUILD)/win32/build.ninja || cmake -S . -B $(BUILD)/win32 $(CMAKE_GEN) \
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release -DLATTICE_WINE_TESTS=OFF
+	cmake --build $(BUILD)/win32 -j $(JOBS)
+	scripts/check-pe32.sh $(BUILD)/win32/bin
+
+test: native win64 win32
+	$(MAKE) test-native test-wine
+
+test-native:
+	ctest --test-dir $(BUILD)/native --output-on-failure -j $(JOBS)
+
+# One Xvfb, one persistent wineserver, the build's own prefix, code page 950.
+test-wine:
+	scripts/wine-session.sh $(BUILD)/win64 ctest --test-dir $(BUILD)/win64 --output-on-failure
+
+demo: win64
+	scripts/demo.sh $(BUILD)/win64
+
+bench: native-release win64
+	scripts/bench.sh $(BUILD)/native-release $(BUILD)/win64
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,2 @@
+// Identifiers of the library's resources.
+#pragma once

@@ -1,0 +1,14 @@
+# Test programs that run under Wine: GoogleTest cross-built with the
+# project's compiler, each program's tests discovered when CTest runs (inside
+# the Wine session; discovery at build time would have no display).
+include(GoogleTest)
+
+function(lattice_add_wine_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE lattice_wine_test_support ${ARG_LIBRARIES})
+  gtest_discover_tests(${name}
+    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 60
+    PROPERTIES TIMEOUT 120)
+endfunction()

@@ -1,0 +1,76 @@
+// The gallery application. With "/screenshot <file.bmp>" it shows its main
+// window, saves a picture of it and exits: that is how the demo runs where
+// there is no display.
+#include <afxwin.h>
+
+#include <stdio.h>
+#include <string.h>
+
+#include "GalleryWindow.h"
+#include "Screenshot.h"
+
+class GalleryApp : public CWinApp {
+public:
+    GalleryApp() : CWinApp("LatticeObject gallery") {}
+    BOOL InitInstance() override;
+    int ExitInstance() override;
+
+private:
+    GalleryWindow m_window;
+    HMODULE m_hLibrary = NULL;
+    int m_nExitCode = 0;
+};
+
+namespace {
+GalleryApp theApp;
+
+// The path after "/screenshot" on the command line, or NULL.
+const char* ScreenshotPath(char* pszCmdLine)
+{
+    const char* pszSwitch = strstr(pszCmdLine, "/screenshot ");
+    return pszSwitch == NULL ? NULL : pszSwitch + strlen("/screenshot ");
+}
+} // namespace
+
+BOOL GalleryApp::InitInstance()
+{
+    // The pages link the control library; loading it here first makes a
+    // missing or failing library an immediate, clear error.
+    m_hLibrary = ::LoadLibraryA("C_LatticeObject.dll");
+    if (m_hLibrary == NULL) {
+        fprintf(stderr, "gallery: C_LatticeObject.dll could not be loaded (error %lu)\n", ::GetLastError());
+        m_nExitCode = 1;
+        return FALSE;
+    }
+    if (!m_window.CreateMain()) {
+        m_nExitCode = 1;
+        return FALSE;
+    }
+    m_pMainWnd = &m_window;
+    m_window.ShowWindow(m_nCmdShow);
+    m_window.UpdateWindow();
+
+    const char* pszShot = m_lpCmdLine == NULL ? NULL : ScreenshotPath(m_lpCmdLine);
+    if (pszShot == NULL)
+        return TRUE;
+    // Let the window paint completely before taking the picture.
+    MSG msg;
+    for (int i = 0; i < 20; ++i) {
+        while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+        ::Sleep(25);
+    }
+    m_nExitCode = SaveWindowBitmap(m_window.m_hWnd, pszShot) ? 0 : 1;
+    m_window.DestroyWindow();
+    m_pMainWnd = NULL;
+    return FALSE;
+}
+
+int GalleryApp::ExitInstance()
+{
+    if (m_hLibrary != NULL)
+        ::FreeLibrary(m_hLibrary);
+    return m_nExitCode != 0 ? m_nExitCode : CWinApp::ExitInstance();
+}

@@ -1,0 +1,45 @@
+#include "Screenshot.h"
+
+#include <stdio.h>
+
+#include <vector>
+
+bool SaveWindowBitmap(HWND hWnd, const char* pszPath)
+{
+    RECT rc;
+    if (!::GetWindowRect(hWnd, &rc))
+        return false;
+    const int cx = rc.right - rc.left, cy = rc.bottom - rc.top;
+    HDC hScreen = ::GetDC(NULL);
+    HDC hMem = ::CreateCompatibleDC(hScreen);
+    HBITMAP hBitmap = ::CreateCompatibleBitmap(hScreen, cx, cy);
+    HGDIOBJ hOld = ::SelectObject(hMem, hBitmap);
+    ::BitBlt(hMem, 0, 0, cx, cy, hScreen, rc.left, rc.top, SRCCOPY);
+    ::SelectObject(hMem, hOld);
+
+    BITMAPINFOHEADER info = {};
+    info.biSize = sizeof(info);
+    info.biWidth = cx;
+    info.biHeight = cy; // bottom-up, as BMP files store rows
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    info.biCompression = BI_RGB;
+    const DWORD dwStride = (static_cast<DWORD>(cx) * 3 + 3) & ~3u;
+    std::vector<BYTE> pixels(static_cast<size_t>(dwStride) * cy);
+    ::GetDIBits(hMem, hBitmap, 0, static_cast<UINT>(cy), pixels.data(), reinterpret_cast<BITMAPINFO*>(&info),
+                DIB_RGB_COLORS);
+    ::DeleteObject(hBitmap);
+    ::DeleteDC(hMem);
+    ::ReleaseDC(NULL, hScreen);
+
+    BITMAPFILEHEADER file = {};
+    file.bfType = 0x4D42; // "BM"
+    file.bfOffBits = sizeof(file) + sizeof(info);
+    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
+    FILE* fp = fopen(pszPath, "wb");
+    if (fp == NULL)
+        return false;
+    bool bOk = fwrite(&file, sizeof(file), 1, fp) == 1 && fwrite(&info, sizeof(info), 1, fp) == 1 &&
+               fwrite(pixels.data(), 1, pixels.size(), fp) == pixels.size();
+    return fclose(fp) == 0 && bOk;
+}

@@ -1,0 +1,24 @@
+#include <afxwin.h>
+
+IMPLEMENT_DYNAMIC(CButton, CWnd)
+
+CButton::CButton() = default;
+
+CButton::~CButton() = default;
+
+BOOL CButton::Create(LPCTSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
+{
+    return CWnd::Create("BUTTON", lpszCaption, dwStyle, rect, pParentWnd, nID);
+}
+
+void CButton::DrawItem(LPDRAWITEMSTRUCT) {}
+
+BOOL CButton::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    if (message != WM_DRAWITEM)
+        return CWnd::OnChildNotify(message, wParam, lParam, pResult);
+    DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
+    if (pResult != NULL)
+        *pResult = TRUE;
+    return TRUE;
+}

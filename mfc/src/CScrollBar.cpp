@@ -1,0 +1,5 @@
+#include <afxwin.h>
+
+IMPLEMENT_DYNAMIC(CScrollBar, CWnd)
+
+CScrollBar::CScrollBar() = default;

@@ -1,0 +1,12 @@
+#include <afxwin.h>
+
+IMPLEMENT_DYNAMIC(CStatic, CWnd)
+
+CStatic::CStatic() = default;
+
+CStatic::~CStatic() = default;
+
+BOOL CStatic::Create(LPCTSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
+{
+    return CWnd::Create("STATIC", lpszText, dwStyle, rect, pParentWnd, nID);
+}

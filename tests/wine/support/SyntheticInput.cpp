@@ -1,0 +1,101 @@
+#include "SyntheticInput.h"
+
+#include <string>
+
+#include "MessagePump.h"
+
+namespace {
+
+void Send(INPUT input)
+{
+    ::SendInput(1, &input, sizeof(INPUT));
+    PumpFor(20);
+}
+
+INPUT KeyInput(WORD wVirtualKey, DWORD dwFlags)
+{
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = wVirtualKey;
+    input.ki.wScan = static_cast<WORD>(::MapVirtualKeyA(wVirtualKey, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = dwFlags;
+    return input;
+}
+
+INPUT MouseInput(DWORD dwFlags, LONG nData = 0)
+{
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = dwFlags;
+    input.mi.mouseData = static_cast<DWORD>(nData);
+    return input;
+}
+
+} // namespace
+
+void ActivateForInput(HWND hWndTopLevel)
+{
+    ::SetForegroundWindow(hWndTopLevel);
+    ::SetActiveWindow(hWndTopLevel);
+    PumpFor(50);
+}
+
+void KeyDown(WORD wVirtualKey) { Send(KeyInput(wVirtualKey, 0)); }
+
+void KeyUp(WORD wVirtualKey) { Send(KeyInput(wVirtualKey, KEYEVENTF_KEYUP)); }
+
+void PressKey(WORD wVirtualKey)
+{
+    KeyDown(wVirtualKey);
+    KeyUp(wVirtualKey);
+}
+
+void PressKeyWith(WORD wModifier, WORD wVirtualKey)
+{
+    KeyDown(wModifier);
+    PressKey(wVirtualKey);
+    KeyUp(wModifier);
+}
+
+void TypeText(const char* pszText)
+{
+    // KEYEVENTF_UNICODE delivers each character as a VK_PACKET key whose
+    // WM_CHAR an ANSI window receives in its code page.
+    std::wstring text;
+    int nChars = ::MultiByteToWideChar(CP_ACP, 0, pszText, -1, NULL, 0);
+    if (nChars <= 1)
+        return;
+    text.resize(static_cast<size_t>(nChars - 1));
+    ::MultiByteToWideChar(CP_ACP, 0, pszText, -1, &text[0], nChars);
+    for (wchar_t ch : text) {
+        INPUT input = {};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wScan = ch;
+        input.ki.dwFlags = KEYEVENTF_UNICODE;
+        Send(input);
+        input.ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
+        Send(input);
+    }
+}
+
+void MouseMoveTo(POINT ptScreen)
+{
+    // Placing the cursor exactly and then reporting a zero-length move
+    // gives a real mouse event at that pixel; absolute coordinates would be
+    // rounded through the 0..65535 scale.
+    ::SetCursorPos(ptScreen.x, ptScreen.y);
+    Send(MouseInput(MOUSEEVENTF_MOVE));
+}
+
+void MouseDown() { Send(MouseInput(MOUSEEVENTF_LEFTDOWN)); }
+
+void MouseUp() { Send(MouseInput(MOUSEEVENTF_LEFTUP)); }
+
+void ClickAt(POINT ptScreen)
+{
+    MouseMoveTo(ptScreen);
+    MouseDown();
+    MouseUp();
+}
+
+void Wheel(int nDelta) { Send(MouseInput(MOUSEEVENTF_WHEEL, nDelta)); }

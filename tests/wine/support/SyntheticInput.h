@@ -1,0 +1,26 @@
+// Real keyboard and mouse input for tests: events go through SendInput into
+// the system's input queue, so they reach the focus or capture window as a
+// user's would, through the host's pump. Each call pumps until the input
+// has been handled.
+#pragma once
+
+#include <windows.h>
+
+// Brings a top-level window to the foreground, so that input reaches it.
+void ActivateForInput(HWND hWndTopLevel);
+
+void PressKey(WORD wVirtualKey);
+// Holds a modifier (VK_SHIFT, VK_CONTROL) around the key.
+void PressKeyWith(WORD wModifier, WORD wVirtualKey);
+void KeyDown(WORD wVirtualKey);
+void KeyUp(WORD wVirtualKey);
+// Types text as characters of the ANSI code page, one WM_CHAR per byte
+// sequence, as an input method would deliver them.
+void TypeText(const char* pszText);
+
+// Mouse, in screen coordinates.
+void MouseMoveTo(POINT ptScreen);
+void MouseDown();
+void MouseUp();
+void ClickAt(POINT ptScreen);
+void Wheel(int nDelta);
