@@ -40,9 +40,10 @@ TEST(CStringTest, ALoneLeadByteAtTheEndIsACharacterOfItsOwn)
 
 TEST(CStringTest, UpperCasingLeavesTrailBytesAndNonAsciiAlone)
 {
-    CString text("\xA4" "a" "b\xE9z");
+    // Two double-byte characters whose trail bytes are 'a' and 'z'.
+    CString text("\xA4" "a" "b\xE9" "z" "c");
     text.MakeUpper();
-    EXPECT_EQ(text, CString("\xA4" "a" "B\xE9Z"));
+    EXPECT_EQ(text, CString("\xA4" "a" "B\xE9" "z" "C"));
 }
 
 TEST(CStringTest, CompareIsByteOrderAndFormatWidthsCountBytes)

@@ -27,6 +27,7 @@ TEST_F(MessageRoutingTest, ReflectedChangeReachesTheEditAndNeverItsParent)
     m_edit.SetWindowText("abc");
     ActivateForInput(m_frame.m_hWnd);
     m_edit.SetFocus();
+    m_edit.SetSel(3, 3);
     TypeText("d");
     EXPECT_EQ(m_edit.m_nReflectedChanges, 2);
     EXPECT_EQ(m_frame.m_nParentChanges, 0);
@@ -39,6 +40,10 @@ TEST_F(MessageRoutingTest, ReflectedControlColourWinsUnlessTheControlDeclines)
 {
     CBrush red(RGB(255, 0, 0));
     m_edit.m_hbrReflected = red;
+    m_frame.m_nParentCtlColors = 0; // the edit has already painted once
+    m_edit.Invalidate();
+    PumpUntilIdle();
+    EXPECT_EQ(m_frame.m_nParentCtlColors, 0);
     HDC hDC = ::GetDC(m_edit.m_hWnd);
     LRESULT hbr = m_frame.SendMessage(WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(hDC),
                                       reinterpret_cast<LPARAM>(m_edit.m_hWnd));
