@@ -18,6 +18,9 @@ if [ ! -f "$WINEPREFIX/.lattice-ready" ]; then
   # synthetic input would go nowhere.
   wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+  # The client's usual Traditional Chinese font, drawn with the CJK font
+  # that this machine has.
+  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v PMingLiU /d 'WenQuanYi Zen Hei' /f >/dev/null 2>&1
   wineserver -w
   touch "$WINEPREFIX/.lattice-ready"
 fi
