@@ -23,7 +23,7 @@ int GalleryWindow::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     if (CWnd::OnCreate(lpCreateStruct) == -1)
         return -1;
-    m_font.CreatePointFont(100, "PMingLiU");
+    m_font.CreatePointFont(120, "PMingLiU");
     m_pages.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_NOTIFY, CRect(8, 8, 200, 590), this, kPagesId);
     m_pages.SetFont(&m_font);
     m_pages.AddString(TextFromUtf8(u8"關於"));
