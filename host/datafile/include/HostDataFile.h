@@ -37,7 +37,7 @@ public:
 
     void Report(size_t nLine, const char* pszMessage);
 
-    // "file:line: message" for every problem, in the order met.
+    // "file:line: message" for every problem, in line order.
     std::vector<CString> Problems() const;
 
     // UTF-8 to `nCodePage`; false when some character has no equivalent there

@@ -1,6 +1,8 @@
 #include "HostDataFile.h"
 
 #include <stdio.h>
+
+#include <algorithm>
 #include <stdlib.h>
 
 CString HostDataFile::DefaultPath(const char* pszFile)
@@ -68,8 +70,15 @@ void HostDataFile::Report(size_t nLine, const char* pszMessage) { m_reader.AddPr
 
 std::vector<CString> HostDataFile::Problems() const
 {
+    // Lines that are not UTF-8 are found while reading, the others while
+    // taking records; the reader wants them as they stand in the file.
+    std::vector<lattice::LineProblem> sorted = m_reader.Problems();
+    std::stable_sort(sorted.begin(), sorted.end(),
+                     [](const lattice::LineProblem& a, const lattice::LineProblem& b) {
+                         return a.lineNumber < b.lineNumber;
+                     });
     std::vector<CString> problems;
-    for (const lattice::LineProblem& problem : m_reader.Problems()) {
+    for (const lattice::LineProblem& problem : sorted) {
         CString strProblem;
         strProblem.Format("%s:%u: %s", m_strPath.GetString(), static_cast<unsigned>(problem.lineNumber),
                           problem.message.c_str());
