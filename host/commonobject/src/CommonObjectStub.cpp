@@ -61,10 +61,12 @@ std::vector<CString> CommonObjectStub::LoadDataFile(const char* pszPath)
 std::vector<CString> CommonObjectStub::LoadDefaultData()
 {
     std::vector<CString> problems = LoadDataFile(HostDataFile::DefaultPath("common-objects.txt"));
-    const char* pszPercent = getenv("HOST_DEVICE_SCALE_PERCENT");
-    if (pszPercent && *pszPercent) {
-        long nPercent = strtol(pszPercent, NULL, 10);
-        if (nPercent >= 50 && nPercent <= 400)
+    char szPercent[16] = {};
+    DWORD nLength = ::GetEnvironmentVariableA("HOST_DEVICE_SCALE_PERCENT", szPercent, sizeof szPercent);
+    if (nLength > 0) {
+        char* pszEnd = NULL;
+        long nPercent = nLength < sizeof szPercent ? strtol(szPercent, &pszEnd, 10) : 0;
+        if (pszEnd && *pszEnd == '\0' && nPercent >= 50 && nPercent <= 400)
             SetDeviceScale(nPercent / 100.0);
         else
             problems.push_back("HOST_DEVICE_SCALE_PERCENT: not a percentage from 50 to 400");

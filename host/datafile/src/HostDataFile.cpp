@@ -1,9 +1,9 @@
 #include "HostDataFile.h"
 
 #include <stdio.h>
+#include <stdlib.h>
 
 #include <algorithm>
-#include <stdlib.h>
 
 CString HostDataFile::DefaultPath(const char* pszFile)
 {

@@ -184,6 +184,20 @@ TEST_F(DefaultDataTest, AppearanceDefaults)
     EXPECT_STREQ(lf.lfFaceName, "\xB7\x73\xB2\xD3\xA9\xFA\xC5\xE9"); // 新細明體
     EXPECT_EQ(lf.lfHeight, -12);
     EXPECT_EQ(dbGetDeviceScale(), 1.0);
+
+    // The demo's switch for a scaled screen, and a value it refuses.
+    struct Row {
+        const char* percent;
+        double scale;
+        size_t problems;
+    } rows[] = {{"125", 1.25, 0}, {"150", 1.5, 0}, {"15O", 1.0, 1}, {"1000", 1.0, 1}};
+    for (const Row& row : rows) {
+        CommonObjectStub::Reset();
+        ::SetEnvironmentVariableA("HOST_DEVICE_SCALE_PERCENT", row.percent);
+        EXPECT_EQ(CommonObjectStub::LoadDefaultData().size(), row.problems) << row.percent;
+        EXPECT_EQ(dbGetDeviceScale(), row.scale) << row.percent;
+    }
+    ::SetEnvironmentVariableA("HOST_DEVICE_SCALE_PERCENT", NULL);
 }
 
 TEST_F(DefaultDataTest, BadLinesAreReportedWithFileAndLineAndTheRestLoads)
