@@ -44,14 +44,6 @@ TEST(TabbedLineReader, ReportsNonUtf8LineAndKeepsTheRest)
     EXPECT_EQ(reader.Problems()[0].lineNumber, 2u);
 }
 
-TEST(TabbedLineReader, EmptyInputGivesNothing)
-{
-    TabbedLineReader reader;
-    reader.Read("");
-    EXPECT_TRUE(reader.Lines().empty());
-    EXPECT_TRUE(reader.Problems().empty());
-}
-
 TEST(TabbedLineReader, Utf8Validation)
 {
     struct Row {
