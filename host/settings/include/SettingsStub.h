@@ -1,0 +1,26 @@
+// Programming the settings stand-in: the named colours, and a record of the
+// keys asked for. The library sees only CSyncInfo.h.
+#pragma once
+
+#include <afx.h>
+
+#include <vector>
+
+#include "CSyncInfo.h"
+
+class HOST_SETTINGS_API SettingsStub {
+public:
+    // No colours, no calls.
+    static void Reset();
+    static void SetColor(const CString& strKey, COLORREF cr);
+
+    // Adds the "color" records of a data file; problems as "file:line: message".
+    static std::vector<CString> LoadDataFile(const char* pszPath);
+    // settings.txt from the "host-data" folder beside the program.
+    static std::vector<CString> LoadDefaultData();
+
+    // Keys passed to SYS_crGetOtherColor, in order, and GetSettingCFG calls.
+    static const std::vector<CString>& ColorKeysAsked();
+    static size_t SettingCFGCount();
+    static void ClearCalls();
+};
