@@ -75,6 +75,23 @@ void CSymbolSearchEdit::ResetSymbolFile()
     m_bReload = true;
 }
 
+void CSymbolSearchEdit::LoadCatalogue()
+{
+    switch (m_eType) {
+    case TYPE_SYMBOL:
+        InitSymbolID();
+        break;
+    case TYPE_WARRANT:
+        InitWarrant();
+        break;
+    case TYPE_INDUSTRY:
+        InitIndustryID();
+        break;
+    default:
+        break;
+    }
+}
+
 void CSymbolSearchEdit::AppendServiceLine(const CString& strServiceName, const CString& strShownID,
                                           const CString& strName, unsigned char service, const CString& strSymbol)
 {

@@ -10,13 +10,13 @@
 
 #include "CSymbolInfo.h"
 
-#pragma pack(push, 1)
-
 // One line of the catalogue and the symbol it names.
 struct AFX_EXT_CLASS CSymbolSearchEntry {
     CString m_strLine;
     CSymbolInfo m_info;
 };
+
+#pragma pack(push, 1)
 
 class AFX_EXT_CLASS CSymbolSearchEdit : public CEdit {
 public:
@@ -47,6 +47,10 @@ public:
     void SetSearchData(std::vector<CSymbolInfo>& data);
 
 private:
+    // Runs the loader of the current type; TYPE_NONE and unknown values load
+    // nothing and leave the catalogue as it is.
+    void LoadCatalogue();
+
     // Loaders run for the current type (all empty the catalogue first).
     void InitSymbolID();
     void InitWarrant();

@@ -11,6 +11,7 @@
 // Reaches the edit's private loaders and catalogue.
 class CSymbolSearchEditTestAccess {
 public:
+    static void LoadCatalogue(CSymbolSearchEdit& e) { e.LoadCatalogue(); }
     static void InitSymbolID(CSymbolSearchEdit& e) { e.InitSymbolID(); }
     static void InitWarrant(CSymbolSearchEdit& e) { e.InitWarrant(); }
     static void InitIndustryID(CSymbolSearchEdit& e) { e.InitIndustryID(); }
@@ -96,6 +97,40 @@ TEST_F(SymbolCatalogueTest, NewEditIsEmptyAndTypeChangesLoadNothing)
     EXPECT_TRUE(Access::Reload(m_edit));
     EXPECT_TRUE(BackendStub::Calls().empty());
     EXPECT_TRUE(Access::Catalogue(m_edit).empty());
+}
+
+TEST_F(SymbolCatalogueTest, TypeChoosesTheLoader)
+{
+    std::vector<CSymbolInfo> records(1);
+    records[0].SetService(16);
+    records[0].SetSymbol("2330");
+    BackendStub::SetItemValue(16, "2330", 1019, "TSMC");
+    m_edit.SetSearchData(records);
+
+    // No loader for TYPE_NONE or an unknown type: the host's catalogue stays.
+    const int kNoLoader[] = {CSymbolSearchEdit::TYPE_NONE, 4, -1};
+    for (int type : kNoLoader) {
+        BackendStub::ClearCalls();
+        m_edit.SetType(static_cast<CSymbolSearchEdit::TYPE>(type));
+        Access::LoadCatalogue(m_edit);
+        EXPECT_TRUE(BackendStub::Calls().empty()) << type;
+        EXPECT_EQ(Access::Catalogue(m_edit).size(), 1u) << type;
+    }
+
+    const std::pair<CSymbolSearchEdit::TYPE, const char*> kFirstQuestion[] = {
+        {CSymbolSearchEdit::TYPE_SYMBOL, "services/0"},
+        {CSymbolSearchEdit::TYPE_WARRANT, "warrants/0"},
+        {CSymbolSearchEdit::TYPE_INDUSTRY, "name 16"},
+    };
+    for (const auto& typeAndCall : kFirstQuestion) {
+        m_edit.SetSearchData(records);
+        BackendStub::ClearCalls();
+        m_edit.SetType(typeAndCall.first);
+        Access::LoadCatalogue(m_edit);
+        ASSERT_FALSE(CallLog().empty());
+        EXPECT_EQ(CallLog().front(), typeAndCall.second);
+        EXPECT_TRUE(Access::Catalogue(m_edit).empty()); // replaced by the loader's (empty) catalogue
+    }
 }
 
 TEST_F(SymbolCatalogueTest, SymbolLoaderOrderSkipsAndRepeats)
