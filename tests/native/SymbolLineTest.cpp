@@ -58,23 +58,6 @@ TEST(SymbolLine, PlainLineMatchesPrintf)
         EXPECT_EQ(PlainLine(c.id, c.name), Printf("%s %s", c.id, c.name));
     }
     EXPECT_EQ(PlainLine("%s", "%n%n"), "%s %n%n");
-    EXPECT_EQ(PlainLine("", ""), " ");
-}
-
-TEST(SymbolLine, VeryLongFieldsKeptWhole)
-{
-    const std::string id(300, '9');
-    const std::string name(1000, '\xA4');
-    const std::string line = ServiceLine("S", id, name);
-    EXPECT_EQ(line.size(), 3 + id.size() + 1 + name.size());
-    EXPECT_EQ(line.substr(3, id.size()), id);
-    EXPECT_EQ(line.substr(3 + id.size()), " " + name);
-}
-
-TEST(SymbolLine, EmbeddedNulTakenAsGiven)
-{
-    const std::string id("1\0" "2", 3);
-    EXPECT_EQ(ServiceLine("S", id, "n"), std::string("[S]1\0" "2      n", 13));
 }
 
 } // namespace

@@ -37,8 +37,7 @@ std::string Describe(const BackendCall& call)
     case BackendCallKind::GetAllServiceID: return "services/" + std::to_string(call.nOutputSizeOnEntry);
     case BackendCallKind::GetServiceExName: return "name " + svc;
     case BackendCallKind::GetAllContractID: return "contracts " + svc + " '" + key + "'";
-    case BackendCallKind::GetSymbolID:
-        return "symbols " + svc + " '" + key + "' '" + call.strSecond.GetString() + "'" + cds;
+    case BackendCallKind::GetSymbolID: return "symbols " + svc + " '" + key + "' '" + call.strSecond.GetString() + "'" + cds;
     case BackendCallKind::GetAllCommodityID: return "commodities " + svc + " n=" + std::to_string(call.n);
     case BackendCallKind::GetSymbolIDIsRealMonth: return "realmonth";
     case BackendCallKind::GetItemDataByItemNo: {
@@ -84,52 +83,30 @@ protected:
     CSymbolSearchEdit m_edit;
 };
 
-TEST_F(SymbolCatalogueTest, NewEditIsEmptyAndTypeChangesLoadNothing)
+TEST_F(SymbolCatalogueTest, TypeChoosesTheLoaderSettingItLoadsNothing)
 {
     EXPECT_EQ(Access::Type(m_edit), CSymbolSearchEdit::TYPE_NONE);
-    EXPECT_FALSE(Access::Reload(m_edit));
-    EXPECT_TRUE(Access::Catalogue(m_edit).empty());
     EXPECT_GE(Access::Catalogue(m_edit).capacity(), 131072u);
-
-    m_edit.SetType(CSymbolSearchEdit::TYPE_SYMBOL);
     m_edit.ResetSymbolFile();
-    EXPECT_EQ(Access::Type(m_edit), CSymbolSearchEdit::TYPE_SYMBOL);
     EXPECT_TRUE(Access::Reload(m_edit));
-    EXPECT_TRUE(BackendStub::Calls().empty());
-    EXPECT_TRUE(Access::Catalogue(m_edit).empty());
-}
 
-TEST_F(SymbolCatalogueTest, TypeChoosesTheLoader)
-{
     std::vector<CSymbolInfo> records(1);
     records[0].SetService(16);
     records[0].SetSymbol("2330");
     BackendStub::SetItemValue(16, "2330", 1019, "TSMC");
-    m_edit.SetSearchData(records);
-
-    // No loader for TYPE_NONE or an unknown type: the host's catalogue stays.
-    const int kNoLoader[] = {CSymbolSearchEdit::TYPE_NONE, 4, -1};
-    for (int type : kNoLoader) {
-        BackendStub::ClearCalls();
-        m_edit.SetType(static_cast<CSymbolSearchEdit::TYPE>(type));
-        Access::LoadCatalogue(m_edit);
-        EXPECT_TRUE(BackendStub::Calls().empty()) << type;
-        EXPECT_EQ(Access::Catalogue(m_edit).size(), 1u) << type;
-    }
-
-    const std::pair<CSymbolSearchEdit::TYPE, const char*> kFirstQuestion[] = {
-        {CSymbolSearchEdit::TYPE_SYMBOL, "services/0"},
-        {CSymbolSearchEdit::TYPE_WARRANT, "warrants/0"},
-        {CSymbolSearchEdit::TYPE_INDUSTRY, "name 16"},
-    };
-    for (const auto& typeAndCall : kFirstQuestion) {
+    // The first question tells the loader; without one the host's catalogue stays.
+    const std::pair<int, const char*> kTypes[] = {
+        {CSymbolSearchEdit::TYPE_NONE, ""}, {4, ""}, {-1, ""}, {CSymbolSearchEdit::TYPE_SYMBOL, "services/0"},
+        {CSymbolSearchEdit::TYPE_WARRANT, "warrants/0"}, {CSymbolSearchEdit::TYPE_INDUSTRY, "name 16"}};
+    for (const auto& type : kTypes) {
         m_edit.SetSearchData(records);
         BackendStub::ClearCalls();
-        m_edit.SetType(typeAndCall.first);
+        m_edit.SetType(static_cast<CSymbolSearchEdit::TYPE>(type.first));
+        EXPECT_TRUE(BackendStub::Calls().empty());
         Access::LoadCatalogue(m_edit);
-        ASSERT_FALSE(CallLog().empty());
-        EXPECT_EQ(CallLog().front(), typeAndCall.second);
-        EXPECT_TRUE(Access::Catalogue(m_edit).empty()); // replaced by the loader's (empty) catalogue
+        const Texts calls = CallLog();
+        EXPECT_EQ(calls.empty() ? "" : calls.front(), type.second) << type.first;
+        EXPECT_EQ(Access::Catalogue(m_edit).size(), calls.empty() ? 1u : 0u) << type.first;
     }
 }
 
@@ -177,9 +154,6 @@ TEST_F(SymbolCatalogueTest, SymbolLoaderOrderSkipsAndRepeats)
     };
     EXPECT_EQ(CallLog(), calls);
 
-    // A second run starts from an empty catalogue.
-    Access::InitSymbolID(m_edit);
-    EXPECT_EQ(Lines(m_edit), expected);
 }
 
 TEST_F(SymbolCatalogueTest, SingleContractFallsBackToItsSymbolsOnce)
@@ -195,11 +169,8 @@ TEST_F(SymbolCatalogueTest, SingleContractFallsBackToItsSymbolsOnce)
 
     EXPECT_EQ(Lines(m_edit), (Texts{"[TSE]2330     A | 16 2330", "[TSE]2317     B | 16 2317",
                                     "[]6488     C | 1 6488", "[]6489     D | 1 6489"}));
-    size_t nSymbolCalls = 0;
-    for (const std::string& call : CallLog())
-        nSymbolCalls += call.rfind("symbols ", 0) == 0;
-    EXPECT_EQ(nSymbolCalls, 1u);
-    EXPECT_EQ(CallLog()[3], "symbols 16 '' '' null");
+    EXPECT_EQ(CallLog(), (Texts{"services/0", "name 16", "contracts 16 ''", "symbols 16 '' '' null", "realmonth",
+                                "name 1", "contracts 1 ''", "realmonth", "name 109", "commodities 109 n=0"}));
 }
 
 TEST_F(SymbolCatalogueTest, RealMonthShowsDisplayCodeAndDropsUnansweredContracts)
@@ -257,10 +228,6 @@ TEST_F(SymbolCatalogueTest, WarrantsAndHostRecordsUseItemNamesAndDropUnknownSymb
         EXPECT_EQ(record.m_ucService, record.m_ucServiceMirror);
         EXPECT_STREQ(record.m_strSymbol.GetString(), record.m_strSymbolMirror.GetString());
     }
-
-    std::vector<CSymbolInfo> none;
-    m_edit.SetSearchData(none);
-    EXPECT_TRUE(Access::Catalogue(m_edit).empty());
 }
 
 TEST_F(SymbolCatalogueTest, IndustryTreeDepthFirstToLevelFourWithoutNamelessBranches)
@@ -288,15 +255,6 @@ TEST_F(SymbolCatalogueTest, IndustryTreeDepthFirstToLevelFourWithoutNamelessBran
 
 TEST_F(SymbolCatalogueTest, EmptyOrFailingBackendGivesEmptyCatalogues)
 {
-    // Nothing programmed.
-    Access::InitSymbolID(m_edit);
-    // The service list, then services 16 and 1 (three questions each) and the
-    // option service (name and commodities).
-    EXPECT_EQ(CallLog().size(), 9u);
-    Access::InitIndustryID(m_edit);
-    Access::InitWarrant(m_edit);
-    EXPECT_TRUE(Access::Catalogue(m_edit).empty());
-
     // A false service list stops the symbol loader before any other question.
     BackendStub::SetServices({16});
     BackendStub::SetContracts(16, {"2330", "2317"}, {"A", "B"});
@@ -306,7 +264,7 @@ TEST_F(SymbolCatalogueTest, EmptyOrFailingBackendGivesEmptyCatalogues)
     EXPECT_EQ(CallLog(), (Texts{"services/0"}));
     EXPECT_TRUE(Access::Catalogue(m_edit).empty());
 
-    // Every question false: no loader lists anything, even from an old catalogue.
+    // Every question false: the other loaders empty an old catalogue and list nothing.
     std::vector<CSymbolInfo> records(1);
     records[0].SetService(16);
     records[0].SetSymbol("2330");
@@ -318,7 +276,6 @@ TEST_F(SymbolCatalogueTest, EmptyOrFailingBackendGivesEmptyCatalogues)
     Access::InitIndustryID(m_edit);
     EXPECT_TRUE(Access::Catalogue(m_edit).empty());
     m_edit.SetSearchData(records);
-    Access::InitWarrant(m_edit);
     EXPECT_TRUE(Access::Catalogue(m_edit).empty());
 }
 

@@ -7,9 +7,6 @@
 //   service line  "[" service "]" id, padded with blanks to at least 8 bytes,
 //                 one blank, name           (same bytes as "[%s]%-8s %s")
 //   plain line    id, one blank, name       (same bytes as "%s %s")
-//
-// Inputs are taken as they come, embedded NUL bytes included; callers that
-// hold C strings pass their strlen length.
 #pragma once
 
 #include <cstddef>
