@@ -399,3 +399,31 @@ TEST_P(SortedDragListBoxTest, ASortedListShowsNoMarkerAndKeepsItsOrder)
 }
 
 } // namespace
+
+namespace {
+
+TEST(DragCursorTest, IsAMonochrome32By32CursorWithItsHotSpotAtTheTopLeft)
+{
+    HMODULE hLibrary = ::GetModuleHandleA("C_LatticeObject.dll");
+    ASSERT_TRUE(hLibrary != NULL);
+    HCURSOR hCursor = ::LoadCursorA(hLibrary, MAKEINTRESOURCEA(5000));
+    ASSERT_TRUE(hCursor != NULL);
+    ICONINFO info = {};
+    ASSERT_TRUE(::GetIconInfo(hCursor, &info));
+    EXPECT_FALSE(info.fIcon);
+    EXPECT_EQ(info.xHotspot, 0u);
+    EXPECT_EQ(info.yHotspot, 0u);
+    // A monochrome cursor has no colour bitmap: its mask holds the AND and
+    // XOR halves one above the other.
+    EXPECT_TRUE(info.hbmColor == NULL);
+    BITMAP bm = {};
+    ASSERT_TRUE(::GetObjectA(info.hbmMask, sizeof(bm), &bm));
+    EXPECT_EQ(bm.bmWidth, 32);
+    EXPECT_EQ(bm.bmHeight, 64);
+    EXPECT_EQ(bm.bmBitsPixel, 1);
+    ::DeleteObject(info.hbmMask);
+    if (info.hbmColor != NULL)
+        ::DeleteObject(info.hbmColor);
+}
+
+} // namespace
