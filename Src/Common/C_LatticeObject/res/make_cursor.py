@@ -2,6 +2,7 @@
 """Writes a 32 x 32 monochrome .cur file from a text drawing.
 
     make_cursor.py DragCursor.txt DragCursor.cur
+    make_cursor.py --check DragCursor.txt DragCursor.cur   (exit 1 if stale)
 
 The drawing is the 32 lines after the line "art:"; '#' is black, '.' white,
 anything else transparent. The hot spot is the top-left pixel.
@@ -33,7 +34,11 @@ def pack_rows(art, bit_of):
 
 
 def main():
-    art = read_art(sys.argv[1])
+    args = sys.argv[1:]
+    check = args[:1] == ["--check"]
+    if check:
+        args = args[1:]
+    art = read_art(args[0])
     # AND 0 / XOR 0 black, AND 0 / XOR 1 white, AND 1 / XOR 0 transparent.
     xor_mask = pack_rows(art, lambda ch: 1 if ch == "." else 0)
     and_mask = pack_rows(art, lambda ch: 0 if ch in "#." else 1)
@@ -42,8 +47,14 @@ def main():
     image = header + palette + xor_mask + and_mask
     directory = struct.pack("<HHH", 0, 2, 1)
     entry = struct.pack("<BBBBHHII", SIZE, SIZE, 2, 0, 0, 0, len(image), 6 + 16)
-    with open(sys.argv[2], "wb") as f:
-        f.write(directory + entry + image)
+    data = directory + entry + image
+    if check:
+        with open(args[1], "rb") as f:
+            if f.read() != data:
+                raise SystemExit(f"{args[1]} does not match {args[0]}: run make_cursor.py")
+        return
+    with open(args[1], "wb") as f:
+        f.write(data)
 
 
 if __name__ == "__main__":
