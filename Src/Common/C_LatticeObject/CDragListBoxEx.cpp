@@ -262,8 +262,9 @@ void CDragListBoxEx::DrawInsert(int nPos, bool bDraw)
     MakeArrow(CPoint(rcClient.right, y), false, rgnRight);
 
     if (bDraw) {
-        // The list box class draws through its parent's clipping, so the
-        // arrows show on the parent beside the list.
+        // The system list box class draws through its parent's clipping,
+        // so the arrows show on the parent beside the list. Wine's list box
+        // class clips to its own client area: there only the line shows.
         CPen pen(PS_DOT, 1, kMarkerColor);
         CBrush brush(kMarkerColor);
         CPen* pOldPen = pDC->SelectObject(&pen);

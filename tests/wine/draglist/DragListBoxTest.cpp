@@ -139,7 +139,8 @@ protected:
             MouseUp();
         PumpUntilIdle();
     }
-    // Red pixels on the screen along a client row of the list.
+    // Red pixels on the screen along a client row of the list. Only the line
+    // is looked for: under Wine the arrows beside the list are clipped away.
     int RedPixelsOnRow(int y) const
     {
         CPoint pt(0, y);
