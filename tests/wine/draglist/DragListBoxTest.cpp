@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "CDragListBoxEx.h"
@@ -43,6 +44,26 @@ class ProbeList : public CDragListBoxEx {
 public:
     int State() const { return m_nDragState; }
     CPoint PressPoint() const { return m_ptDown; }
+
+    // Each mouse move that reached the list: its modifier flags and the
+    // state before and after it.
+    struct Move {
+        UINT nFlags;
+        int nBefore;
+        int nAfter;
+    };
+    std::vector<Move> m_moves;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message != WM_MOUSEMOVE)
+            return CDragListBoxEx::WindowProc(message, wParam, lParam);
+        const int nBefore = m_nDragState;
+        const LRESULT lResult = CDragListBoxEx::WindowProc(message, wParam, lParam);
+        m_moves.push_back({static_cast<UINT>(wParam), nBefore, m_nDragState});
+        return lResult;
+    }
 };
 
 class DragListBoxTest : public ::testing::TestWithParam<DWORD> {
@@ -298,6 +319,25 @@ TEST_P(DragListBoxTest, HoldingTheCursorAboveTheListScrollsOneItemAtATimeToTheTo
     EXPECT_EQ(m_parent.m_nDragEnds, 1);
 }
 
+TEST_P(DragListBoxTest, WithDraggingSwitchedOffAMoveOnlyKeepsThePress)
+{
+    Fill(7);
+    m_list.SetDragEnable(false);
+    DragTo(UpperHalf(1), UpperHalf(5), false);
+    EXPECT_EQ(m_list.State(), 1);
+    MouseUp();
+    PumpUntilIdle();
+    EXPECT_EQ(m_list.State(), 0);
+    EXPECT_EQ(m_parent.m_nDragEnds, 0);
+    EXPECT_EQ(Texts(), (std::vector<std::string>{"A0", "A1", "A2", "A3", "A4", "A5", "A6"}));
+
+    // Back on, the next press drags again.
+    m_list.SetDragEnable(true);
+    DragTo(UpperHalf(2), UpperHalf(5));
+    EXPECT_EQ(m_parent.m_nDragEnds, 1);
+    EXPECT_EQ(Texts()[4], "A2");
+}
+
 TEST_P(DragListBoxTest, DestroyingTheListDuringADragTellsTheParent)
 {
     Fill(7);
@@ -347,27 +387,48 @@ INSTANTIATE_TEST_SUITE_P(Extended, ExtendedDragListBoxTest, ::testing::Values(DW
 
 TEST_P(ExtendedDragListBoxTest, ShiftOrCtrlNeverStartsADrag)
 {
-    Fill(7);
-    for (WORD wModifier : {WORD(VK_SHIFT), WORD(VK_CONTROL)}) {
-        m_list.SetSel(-1, FALSE);
+    const std::vector<std::string> original{"A0", "A1", "A2", "A3", "A4", "A5", "A6"};
+    for (const auto& modifier : {std::make_pair(WORD(VK_SHIFT), UINT(MK_SHIFT)),
+                                 std::make_pair(WORD(VK_CONTROL), UINT(MK_CONTROL))}) {
+        m_list.ResetContent();
+        Fill(7);
         m_list.SetSel(1, TRUE);
+        const int nDragEndsBefore = m_parent.m_nDragEnds;
         // Wine takes the modifier state from the X server's pointer events,
-        // where the synthetic key is not down: the key is pressed again
-        // before each step, as a held key repeats.
+        // where a synthetic key is not down, so the key is pressed again
+        // before each event, as a held key repeats. A move can still arrive
+        // without the modifier; only the moves that carried it are judged.
         const CPoint ptFrom = UpperHalf(2);
         MoveTo(ptFrom);
-        KeyDown(wModifier);
+        m_list.m_moves.clear();
+        KeyDown(modifier.first);
         MouseDown();
-        for (int dy : {3, 8, 20, 40}) {
-            KeyDown(wModifier);
+        for (int dy : {8, 20, 40}) {
+            KeyDown(modifier.first);
             MouseMoveTo(CPoint(ptFrom.x, ptFrom.y + dy));
         }
-        KeyDown(wModifier);
+        KeyDown(modifier.first);
         MouseUp();
-        KeyUp(wModifier);
+        KeyUp(modifier.first);
         PumpUntilIdle();
-        EXPECT_EQ(m_parent.m_nDragEnds, 0);
-        EXPECT_EQ(Texts(), (std::vector<std::string>{"A0", "A1", "A2", "A3", "A4", "A5", "A6"}));
+
+        int nJudged = 0;
+        bool bAllCarriedIt = true;
+        for (const ProbeList::Move& move : m_list.m_moves) {
+            if (move.nBefore != 1)
+                continue;
+            if ((move.nFlags & modifier.second) == 0) {
+                bAllCarriedIt = false;
+                break;
+            }
+            ++nJudged;
+            EXPECT_EQ(move.nAfter, 1) << "a move with the modifier held started a drag";
+        }
+        EXPECT_GT(nJudged, 0) << "no move reached the list with the modifier held";
+        if (bAllCarriedIt) {
+            EXPECT_EQ(m_parent.m_nDragEnds, nDragEndsBefore);
+            EXPECT_EQ(Texts(), original);
+        }
     }
 }
 
