@@ -1,9 +1,10 @@
 // The gallery application. With "/screenshot <file.bmp>" it shows its main
 // window, saves a picture of it and exits: that is how the demo runs where
-// there is no display.
+// there is no display. "/page <n>" before it opens page n first.
 #include <afxwin.h>
 
 #include <stdio.h>
+#include <stdlib.h>
 #include <string.h>
 
 #include "GalleryWindow.h"
@@ -47,6 +48,9 @@ BOOL GalleryApp::InitInstance()
         return FALSE;
     }
     m_pMainWnd = &m_window;
+    const char* pszPage = m_lpCmdLine == NULL ? NULL : strstr(m_lpCmdLine, "/page ");
+    if (pszPage != NULL)
+        m_window.ShowPage(atoi(pszPage + strlen("/page ")));
     m_window.ShowWindow(m_nCmdShow);
     m_window.UpdateWindow();
 

@@ -5,10 +5,18 @@
 namespace {
 const UINT kPagesId = 100;
 const UINT kAboutId = 101;
+const UINT kDragHelpId = 110;
+const UINT kDragListId = 111;
+const UINT kDragStatusId = 112;
+
+// The host learns of a finished drag by registering the same name.
+UINT g_uDragEnd = ::RegisterWindowMessageA("DRAGLISTBOX_MSG_DRAG_END");
 } // namespace
 
 BEGIN_MESSAGE_MAP(GalleryWindow, CWnd)
     ON_WM_CREATE()
+    ON_LBN_SELCHANGE(kPagesId, OnPageChange)
+    ON_REGISTERED_MESSAGE(g_uDragEnd, OnDragEnd)
 END_MESSAGE_MAP()
 
 GalleryWindow::GalleryWindow() = default;
@@ -31,5 +39,50 @@ int GalleryWindow::OnCreate(LPCREATESTRUCT lpCreateStruct)
     m_about.Create(TextFromUtf8(u8"控制項程式庫已載入。\r\n請從左側選擇一個頁面。"), WS_CHILD | WS_VISIBLE,
                    CRect(216, 8, 880, 200), this, kAboutId);
     m_about.SetFont(&m_font);
+
+    m_pages.AddString(TextFromUtf8(u8"拖放清單"));
+    m_dragHelp.Create(TextFromUtf8(u8"選取一或多個項目（Ctrl、Shift 可多選），拖到新位置放開；Esc 取消。"),
+                      WS_CHILD, CRect(216, 8, 880, 48), this, kDragHelpId);
+    m_dragHelp.SetFont(&m_font);
+    // Room on both sides for the marker's arrows, which are drawn beside the list.
+    m_dragList.Create(WS_CHILD | WS_BORDER | WS_VSCROLL | LBS_EXTENDEDSEL, CRect(240, 56, 520, 420), this,
+                      kDragListId);
+    m_dragList.SetFont(&m_font);
+    const char* const symbols[] = {u8"2330 台積電", u8"2317 鴻海", u8"2454 聯發科", u8"2412 中華電",
+                                   u8"2882 國泰金", u8"2881 富邦金", u8"1301 台塑", u8"2002 中鋼",
+                                   u8"2303 聯電", u8"3711 日月光投控", u8"2308 台達電", u8"1216 統一",
+                                   u8"2886 兆豐金", u8"2891 中信金", u8"2603 長榮", u8"5880 合庫金",
+                                   u8"2207 和泰車", u8"2912 統一超", u8"4904 遠傳", u8"3008 大立光",
+                                   u8"2357 華碩", u8"2382 廣達", u8"6505 台塑化", u8"1303 南亞"};
+    for (int i = 0; i < static_cast<int>(sizeof(symbols) / sizeof(symbols[0])); ++i) {
+        const int nIndex = m_dragList.AddString(TextFromUtf8(symbols[i]));
+        m_dragList.SetItemData(nIndex, static_cast<DWORD_PTR>(i));
+    }
+    m_dragStatus.Create(TextFromUtf8(u8"尚未拖放。"), WS_CHILD, CRect(240, 430, 880, 460), this, kDragStatusId);
+    m_dragStatus.SetFont(&m_font);
+    return 0;
+}
+
+void GalleryWindow::ShowPage(int nPage)
+{
+    m_pages.SetCurSel(nPage);
+    OnPageChange();
+}
+
+void GalleryWindow::OnPageChange()
+{
+    const bool bDragPage = m_pages.GetCurSel() == 1;
+    m_about.ShowWindow(bDragPage ? SW_HIDE : SW_SHOW);
+    m_dragHelp.ShowWindow(bDragPage ? SW_SHOW : SW_HIDE);
+    m_dragList.ShowWindow(bDragPage ? SW_SHOW : SW_HIDE);
+    m_dragStatus.ShowWindow(bDragPage ? SW_SHOW : SW_HIDE);
+}
+
+LRESULT GalleryWindow::OnDragEnd(WPARAM, LPARAM)
+{
+    ++m_nDragEnds;
+    CString strStatus;
+    strStatus.Format(TextFromUtf8(u8"拖放已結束 %d 次。"), m_nDragEnds);
+    m_dragStatus.SetWindowText(strStatus);
     return 0;
 }

@@ -4,17 +4,30 @@
 
 #include <afxwin.h>
 
+#include "CDragListBoxEx.h"
+
 class GalleryWindow : public CWnd {
 public:
     GalleryWindow();
     BOOL CreateMain();
+    // Shows page nPage of the list on the left, as a click on it would.
+    void ShowPage(int nPage);
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void OnPageChange();
+    afx_msg LRESULT OnDragEnd(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:
     CFont m_font;
     CListBox m_pages;
     CStatic m_about;
+
+    // Drag list page: a list of quote symbols to reorder, and a line that
+    // counts the drags the list has reported as ended.
+    CStatic m_dragHelp;
+    CDragListBoxEx m_dragList;
+    CStatic m_dragStatus;
+    int m_nDragEnds = 0;
 };

@@ -1,0 +1,408 @@
+// CDragListBoxEx: message cracking and list-box calls around the drag
+// arithmetic of lattice/core/DragListLayout.h.
+#include "CDragListBoxEx.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "CAutoDllResource.h"
+#include "LatticeObjectModule.h"
+#include "RegisteredMessages.h"
+#include "lattice/core/DragListLayout.h"
+#include "resource.h"
+
+namespace layout = lattice::core;
+
+namespace {
+
+const UINT_PTR kScrollTimerId = 150;
+const UINT kScrollIntervalMs = 50;
+const COLORREF kMarkerColor = RGB(255, 0, 0);
+
+enum DragState { kIdle = 0, kPressed = 1, kStarting = 2, kDragging = 3 };
+
+HCURSOR LoadDragCursor()
+{
+    CAutoDllResource useLibraryResources(AfxGetModuleState()->m_hCurrentResourceHandle, LatticeObjectInstance());
+    LPCTSTR pszName = MAKEINTRESOURCE(IDC_DRAGLISTBOX_DRAG);
+    return ::LoadCursor(AfxFindResourceHandle(pszName, RT_GROUP_CURSOR), pszName);
+}
+
+} // namespace
+
+IMPLEMENT_DYNAMIC(CDragListBoxEx, CListBox)
+
+BEGIN_MESSAGE_MAP(CDragListBoxEx, CListBox)
+    ON_WM_LBUTTONDOWN()
+    ON_WM_MOUSEMOVE()
+    ON_WM_LBUTTONUP()
+    ON_WM_TIMER()
+    ON_WM_DESTROY()
+END_MESSAGE_MAP()
+
+CDragListBoxEx::CDragListBoxEx()
+    : m_nDragState(kIdle), m_ptDown(0, 0), m_nScrollDir(0), m_nScrollTimer(0), m_bSelectOnUp(false),
+      m_nInsertPos(-1), m_nLastTop(-1), m_bDragEnable(true)
+{
+}
+
+CDragListBoxEx::~CDragListBoxEx() {}
+
+/////////////////////////////////////////////////////////////////////////////
+// Mouse
+
+void CDragListBoxEx::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    if (m_nDragState == kIdle) {
+        m_ptDown = point;
+        m_nDragState = kPressed;
+        SetCapture();
+    }
+    // A plain click on a multi-selection would collapse it before the user
+    // could drag it; keep the click from the list and settle it at release.
+    m_bSelectOnUp = (GetStyle() & LBS_EXTENDEDSEL) != 0 && GetSelCount() > 1 &&
+                    (nFlags & (MK_SHIFT | MK_CONTROL)) == 0;
+    if (!m_bSelectOnUp)
+        Default();
+}
+
+void CDragListBoxEx::OnMouseMove(UINT nFlags, CPoint point)
+{
+    CPoint ptScreen = point;
+    ClientToScreen(&ptScreen);
+    if (m_nDragState == kPressed) {
+        if (nFlags & (MK_SHIFT | MK_CONTROL)) {
+            // The list extends its selection as usual; no drag.
+            Default();
+            return;
+        }
+        if (layout::PastDragDistance({m_ptDown.x, m_ptDown.y}, {point.x, point.y}, ::GetSystemMetrics(SM_CXDRAG),
+                                     ::GetSystemMetrics(SM_CYDRAG)) &&
+            BeginDrag(ptScreen))
+            m_nDragState = kDragging;
+    }
+    if (m_nDragState == kDragging)
+        Dragging(ptScreen);
+}
+
+void CDragListBoxEx::OnLButtonUp(UINT nFlags, CPoint point)
+{
+    CPoint ptScreen = point;
+    ClientToScreen(&ptScreen);
+    switch (m_nDragState) {
+    case kIdle:
+    case kStarting:
+        Default();
+        break;
+    case kPressed:
+        if (m_bSelectOnUp) {
+            // What the kept-back click would have done.
+            SetSel(-1, FALSE);
+            const int nItem = HitTest(ptScreen);
+            if (nItem >= 0)
+                SetSel(nItem, TRUE);
+        }
+        EndDrag();
+        break;
+    case kDragging:
+        // The end message is posted first, so the parent sees it after the drop.
+        EndDrag();
+        Dropped(ptScreen);
+        break;
+    default:
+        break;
+    }
+    // Sent whether or not the list has LBS_NOTIFY: hosts count on it.
+    const int nID = GetDlgCtrlID();
+    const HWND hWndParent = ::GetParent(m_hWnd);
+    if (nID > 0 && hWndParent != NULL)
+        ::SendMessage(hWndParent, WM_COMMAND, MAKEWPARAM(nID, LBN_SELCHANGE), reinterpret_cast<LPARAM>(m_hWnd));
+}
+
+void CDragListBoxEx::OnTimer(UINT_PTR nIDEvent)
+{
+    if (nIDEvent != kScrollTimerId) {
+        Default();
+        return;
+    }
+    if (m_nScrollDir == 0)
+        return;
+    const int nNewTop = GetTopIndex() + m_nScrollDir;
+    // At either end the requested top stops changing, and so does the list.
+    if (nNewTop == m_nLastTop)
+        return;
+    // The marker row comes from the item rectangles: erase before scrolling.
+    EraseInsert();
+    SetTopIndex(nNewTop);
+    CPoint ptCursor;
+    ::GetCursorPos(&ptCursor);
+    if (!IsSorted())
+        UpdateInsert(ptCursor);
+    m_nLastTop = nNewTop;
+}
+
+void CDragListBoxEx::OnDestroy()
+{
+    EndDrag();
+    CListBox::OnDestroy();
+}
+
+BOOL CDragListBoxEx::PreTranslateMessage(MSG* pMsg)
+{
+    if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_ESCAPE && m_nDragState != kIdle) {
+        CPoint ptCursor;
+        ::GetCursorPos(&ptCursor);
+        CancelDrag(ptCursor);
+        return TRUE;
+    }
+    return CListBox::PreTranslateMessage(pMsg);
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Drag operations
+
+BOOL CDragListBoxEx::BeginDrag(CPoint ptScreen)
+{
+    if (!m_bDragEnable)
+        return FALSE;
+    m_nInsertPos = -1;
+    m_nLastTop = -1;
+    m_nDragState = kStarting;
+    // Ends the list's own click tracking (it releases its capture); our
+    // button-up handler passes it through while starting.
+    SendMessage(WM_LBUTTONUP, 0, 0);
+    if (::GetCapture() != m_hWnd)
+        SetCapture();
+    return TRUE;
+}
+
+void CDragListBoxEx::CancelDrag(CPoint ptScreen) { EndDrag(); }
+
+UINT CDragListBoxEx::Dragging(CPoint ptScreen)
+{
+    AutoScroll(ptScreen);
+    if (!IsSorted())
+        UpdateInsert(ptScreen);
+    if (::WindowFromPoint(ptScreen) == m_hWnd)
+        ::SetCursor(LoadDragCursor());
+    else
+        ::SetCursor(::LoadCursor(NULL, IDC_NO));
+    return 0;
+}
+
+void CDragListBoxEx::Dropped(CPoint ptScreen)
+{
+    if (IsSorted())
+        return;
+    int nInsertPos = GetInsertPos(ptScreen);
+    const int nTop = GetTopIndex();
+    CStringArray texts;
+    CDWordArray data;
+    // One repaint for the whole move instead of one per deleted, inserted
+    // and selected item: with a thousand items that is seconds against
+    // milliseconds.
+    SendMessage(WM_SETREDRAW, FALSE);
+    GetSelectedItems(texts, data, nInsertPos, true);
+    PasteItems(texts, data, nInsertPos);
+    SetTopIndex(nTop);
+    SendMessage(WM_SETREDRAW, TRUE);
+    Invalidate();
+}
+
+void CDragListBoxEx::EndDrag()
+{
+    // Only our own capture: another window may have taken it meanwhile.
+    if (::GetCapture() == m_hWnd)
+        ::ReleaseCapture();
+    EndScroll();
+    EraseInsert();
+    if (m_nDragState == kDragging) {
+        const HWND hWndParent = ::GetParent(m_hWnd);
+        if (hWndParent != NULL && ::IsWindow(hWndParent))
+            ::PostMessage(hWndParent, DRAGLISTBOX_MSG_DRAG_END, 0, 0);
+    }
+    m_nDragState = kIdle;
+    m_bSelectOnUp = false;
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Marker
+
+void CDragListBoxEx::MakeArrow(CPoint pt, bool bLeft, CRgn& rgn)
+{
+    const auto vertices = layout::ArrowPolygon({pt.x, pt.y}, bLeft);
+    POINT points[7];
+    for (int i = 0; i < 7; ++i)
+        points[i] = {vertices[i].x, vertices[i].y};
+    rgn.CreatePolygonRgn(points, 7, ALTERNATE);
+}
+
+void CDragListBoxEx::DrawInsert(int nPos, bool bDraw)
+{
+    CDC* pDC = GetDC();
+    CRect rcClient;
+    GetClientRect(&rcClient);
+
+    const int nCount = GetCount();
+    CRect rcItem(0, 0, 0, 0);
+    int nRowEdge = 0;
+    if (nPos >= 0 && nPos < nCount) {
+        GetItemRect(nPos, &rcItem);
+        nRowEdge = rcItem.top;
+    } else if (nCount > 0) {
+        GetItemRect(nCount - 1, &rcItem);
+        nRowEdge = rcItem.bottom;
+    }
+    const int y = layout::MarkerRow(nCount, nRowEdge, rcClient.bottom);
+
+    CRgn rgnLeft, rgnRight;
+    MakeArrow(CPoint(rcClient.left, y), true, rgnLeft);
+    MakeArrow(CPoint(rcClient.right, y), false, rgnRight);
+
+    if (bDraw) {
+        // The system list box class draws through its parent's clipping,
+        // so the arrows show on the parent beside the list. Wine's list box
+        // class clips to its own client area: there only the line shows.
+        CPen pen(PS_DOT, 1, kMarkerColor);
+        CBrush brush(kMarkerColor);
+        CPen* pOldPen = pDC->SelectObject(&pen);
+        pDC->SetBkMode(TRANSPARENT);
+        pDC->MoveTo(rcClient.left, y);
+        pDC->LineTo(rcClient.right, y);
+        pDC->FillRgn(&rgnLeft, &brush);
+        pDC->FillRgn(&rgnRight, &brush);
+        pDC->SelectObject(pOldPen);
+    } else {
+        const UINT nFlags = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW;
+        CRect rcStrip(rcClient.left, y, rcClient.right, y + 1);
+        RedrawWindow(&rcStrip, NULL, nFlags);
+        CWnd* pParent = GetParent();
+        if (pParent != NULL && pParent->m_hWnd != NULL) {
+            CRgn* arrows[2] = {&rgnLeft, &rgnRight};
+            for (CRgn* pRgn : arrows) {
+                CRect rcBox;
+                pRgn->GetRgnBox(&rcBox);
+                ClientToScreen(&rcBox);
+                pParent->ScreenToClient(&rcBox);
+                pParent->RedrawWindow(&rcBox, NULL, nFlags);
+            }
+        }
+    }
+    ReleaseDC(pDC);
+}
+
+void CDragListBoxEx::UpdateInsert(CPoint ptScreen)
+{
+    const int nPos = GetInsertPos(ptScreen);
+    if (nPos == m_nInsertPos)
+        return;
+    EraseInsert();
+    DrawInsert(nPos, true);
+    m_nInsertPos = nPos;
+}
+
+void CDragListBoxEx::EraseInsert()
+{
+    if (m_nInsertPos < 0)
+        return;
+    DrawInsert(m_nInsertPos, false);
+    m_nInsertPos = -1;
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Geometry
+
+int CDragListBoxEx::GetInsertPos(CPoint ptScreen) const
+{
+    const int nCount = GetCount();
+    if (nCount <= 0)
+        return 0;
+    CPoint ptProbe(ptScreen.x, ptScreen.y + layout::ProbeOffset(GetItemHeight(0)));
+    ScreenToClient(&ptProbe);
+    BOOL bOutside = FALSE;
+    const int nNearest = static_cast<int>(ItemFromPoint(ptProbe, bOutside));
+    CRect rcLast(0, 0, 0, 0);
+    const int nRectResult = GetItemRect(nCount - 1, &rcLast);
+    return layout::InsertPosFromNearest({nCount, nNearest, bOutside != FALSE, nRectResult != 0, rcLast.bottom, ptProbe.y});
+}
+
+int CDragListBoxEx::HitTest(CPoint ptScreen) const { return ::LBItemFromPt(m_hWnd, ptScreen, FALSE); }
+
+void CDragListBoxEx::AutoScroll(CPoint ptScreen)
+{
+    CRect rcItem(0, 0, 0, 0);
+    GetItemRect(0, &rcItem);
+    CPoint pt = ptScreen;
+    ScreenToClient(&pt);
+    CRect rcClient;
+    GetClientRect(&rcClient);
+    m_nScrollDir = layout::AutoScrollDirection(pt.y, rcClient.top, rcClient.bottom, rcItem.Height());
+    // The timer keeps running when the cursor comes back: it stops only
+    // when the drag ends.
+    if (m_nScrollDir != 0 && m_nScrollTimer == 0)
+        m_nScrollTimer = SetTimer(kScrollTimerId, kScrollIntervalMs, NULL);
+}
+
+void CDragListBoxEx::EndScroll()
+{
+    if (m_nScrollTimer == 0)
+        return;
+    KillTimer(m_nScrollTimer);
+    m_nScrollTimer = 0;
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Moving items
+
+int CDragListBoxEx::GetSelectedItems(CStringArray& texts, CDWordArray& data, int& nInsertPos, bool bRemove)
+{
+    std::vector<int> vecIndices;
+    if (IsMultiSelect()) {
+        const int nSel = GetSelCount();
+        if (nSel > 0) {
+            vecIndices.resize(static_cast<size_t>(nSel));
+            vecIndices.resize(static_cast<size_t>((std::max)(0, GetSelItems(nSel, vecIndices.data()))));
+        }
+    } else {
+        // A single-selection list without a current item carries nothing.
+        const int nCur = GetCurSel();
+        if (nCur >= 0)
+            vecIndices.push_back(nCur);
+    }
+    const int nItems = static_cast<int>(vecIndices.size());
+    texts.SetSize(nItems);
+    data.SetSize(nItems);
+    // From the highest index down, so that the indices still to read stay valid.
+    for (int k = nItems - 1; k >= 0; --k) {
+        const int nIndex = vecIndices[static_cast<size_t>(k)];
+        CString strText;
+        GetText(nIndex, strText);
+        texts.SetAt(k, strText);
+        data.SetAt(k, static_cast<DWORD>(GetItemData(nIndex)));
+        if (bRemove)
+            DeleteString(static_cast<UINT>(nIndex));
+    }
+    if (bRemove)
+        nInsertPos = layout::InsertPosAfterRemoval(vecIndices, nInsertPos);
+    return nItems;
+}
+
+void CDragListBoxEx::PasteItems(const CStringArray& texts, const CDWordArray& data, int nInsertPos)
+{
+    const bool bMulti = IsMultiSelect();
+    if (bMulti)
+        SetSel(-1, FALSE);
+    const bool bSorted = IsSorted();
+    for (INT_PTR i = 0; i < texts.GetSize(); ++i) {
+        const int nIndex = bSorted ? AddString(texts[i]) : InsertString(nInsertPos + static_cast<int>(i), texts[i]);
+        if (nIndex < 0)
+            continue;
+        SetItemData(nIndex, data[i]);
+        if (bMulti)
+            SetSel(nIndex, TRUE);
+        else
+            SetCurSel(nIndex);
+    }
+}

@@ -1,0 +1,61 @@
+// A list box whose selected items the user moves by dragging: a red marker
+// shows where they will land, the list scrolls by itself near its edges,
+// Escape cancels, and the parent is told when a drag ends.
+#pragma once
+
+#include <afxwin.h>
+#include <afxcoll.h>
+
+class AFX_EXT_CLASS CDragListBoxEx : public CListBox {
+    DECLARE_DYNAMIC(CDragListBoxEx)
+public:
+// Constructors
+    CDragListBoxEx();
+    virtual ~CDragListBoxEx();
+
+// Attributes
+    // Takes effect at the next drag start; a drag under way continues.
+    void SetDragEnable(bool bEnable) { m_bDragEnable = bEnable; }
+
+// Overrideables: the drag operations, all called through the vtable, all
+// taking screen coordinates.
+    virtual BOOL PreTranslateMessage(MSG* pMsg);
+    virtual BOOL BeginDrag(CPoint ptScreen);
+    virtual void CancelDrag(CPoint ptScreen);
+    virtual UINT Dragging(CPoint ptScreen);
+    virtual void Dropped(CPoint ptScreen);
+    virtual void EndDrag();
+protected:
+    virtual void DrawInsert(int nPos, bool bDraw);
+
+// Implementation
+    static void MakeArrow(CPoint pt, bool bLeft, CRgn& rgn);
+    int GetInsertPos(CPoint ptScreen) const;
+    int HitTest(CPoint ptScreen) const;
+    void AutoScroll(CPoint ptScreen);
+    void EndScroll();
+    void UpdateInsert(CPoint ptScreen);
+    void EraseInsert();
+    int GetSelectedItems(CStringArray& texts, CDWordArray& data, int& nInsertPos, bool bRemove);
+    void PasteItems(const CStringArray& texts, const CDWordArray& data, int nInsertPos);
+
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
+    afx_msg void OnDestroy();
+    DECLARE_MESSAGE_MAP()
+
+    int m_nDragState;         // 0 idle, 1 pressed, 2 starting (inside BeginDrag), 3 dragging
+    CPoint m_ptDown;          // client point of the press that armed the drag
+    int m_nScrollDir;         // auto-scroll: -1 up, 0 none, +1 down
+    UINT_PTR m_nScrollTimer;  // running auto-scroll timer, 0 when none
+    bool m_bSelectOnUp;       // a click on a multi-selection waits for the release
+    int m_nInsertPos;         // insert position the marker shows, -1 when none
+    int m_nLastTop;           // top index the auto-scroll last set, -1 when none
+    bool m_bDragEnable;
+
+private:
+    bool IsMultiSelect() const { return (GetStyle() & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL)) != 0; }
+    bool IsSorted() const { return (GetStyle() & LBS_SORT) != 0; }
+};
