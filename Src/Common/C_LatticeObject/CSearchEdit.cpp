@@ -193,8 +193,13 @@ void CSearchEdit::ShowList(int /*nExtra*/)
     }
     const int nItemHeight = m_wndList.GetItemHeight(0);
     const bool bNeedBar = static_cast<long long>(nHeight) < static_cast<long long>(nCount) * nItemHeight;
-    m_wndList.ShowScrollBar(SB_HORZ, FALSE);
-    m_wndList.ShowScrollBar(SB_VERT, bNeedBar);
+    // Each change of a bar recomputes and repaints the frame; skip the ones
+    // that would change nothing.
+    const DWORD dwStyle = m_wndList.GetStyle();
+    if ((dwStyle & WS_HSCROLL) != 0)
+        m_wndList.ShowScrollBar(SB_HORZ, FALSE);
+    if (((dwStyle & WS_VSCROLL) != 0) != bNeedBar)
+        m_wndList.ShowScrollBar(SB_VERT, bNeedBar);
     if (bNeedBar && nItemHeight > 0) {
         SCROLLINFO si = {};
         si.cbSize = sizeof(si);
