@@ -118,6 +118,10 @@ LRESULT CWnd::DispatchEntry(const AFX_MSGMAP_ENTRY* pEntry, UINT message, WPARAM
 {
     const UINT nLow = LOWORD(lParam), nHigh = HIWORD(lParam);
     const CPoint point(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+    // A registered message's entry holds its variable where others hold the
+    // signature; its handler is always LRESULT (WPARAM, LPARAM).
+    if (pEntry->nMessage == AFX_REGISTERED_MESSAGE_ENTRY)
+        return (this->*HandlerAs<LRESULT (CWnd::*)(WPARAM, LPARAM)>(pEntry))(wParam, lParam);
     switch (pEntry->nSig) {
     case AfxSig_vv:
     case AfxSigCmd_v:

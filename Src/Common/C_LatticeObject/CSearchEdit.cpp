@@ -1,0 +1,403 @@
+#include "CSearchEdit.h"
+
+#include <string_view>
+
+#include "RegisteredMessages.h"
+#include "lattice/core/LeadByteTable.h"
+#include "lattice/core/SearchData.h"
+
+namespace {
+
+// The lead bytes of the process's ANSI code page, asked of the system once.
+const lattice::LeadByteTable& ProcessLeadBytes()
+{
+    static const lattice::LeadByteTable table =
+        lattice::LeadByteTable::FromPredicate([](unsigned char b) { return ::IsDBCSLeadByte(b) != FALSE; });
+    return table;
+}
+
+std::string_view View(const CString& s) { return std::string_view(s.GetString(), s.GetLength()); }
+
+} // namespace
+
+struct CSearchEdit::Cache {
+    lattice::search::UpperCasedData upper; // one upper-cased copy per data string
+    lattice::search::MatchResult match;    // what the last matching put in the list
+    std::vector<int> widths;               // text width in the list font; -1 until measured
+};
+
+bool CSearchEdit::s_bSuppressChange = false;
+CString CSearchEdit::s_strLastText;
+
+BEGIN_MESSAGE_MAP(CSearchEdit, SEdit)
+    ON_WM_KEYDOWN()
+    ON_WM_GETDLGCODE()
+    ON_WM_SETFOCUS()
+    ON_CONTROL_REFLECT(EN_CHANGE, OnChange)
+    ON_CONTROL_REFLECT(EN_KILLFOCUS, OnKillfocus)
+    ON_WM_MOUSEWHEEL()
+    ON_REGISTERED_MESSAGE(EDITMSG_HIDE_DATALIST, OnHideList)
+    ON_REGISTERED_MESSAGE(EDITMSG_INPUT_ENTER, OnEnter)
+END_MESSAGE_MAP()
+
+CSearchEdit::CSearchEdit()
+    : m_pNotifyWnd(NULL)
+    , m_bEnableAllKeys(false)
+    , m_bSelectAllOnClick(false)
+    , m_bListInitialized(false)
+    , m_pCache(new Cache)
+{
+}
+
+CSearchEdit::~CSearchEdit()
+{
+    // The list is top-level: no parent destroys it for us.
+    if (ListExists())
+        m_wndList.DestroyWindow();
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Data
+
+void CSearchEdit::SetSearchData(std::vector<CString>& data, int bSort)
+{
+    std::vector<CString> copy(data);
+    if (bSort != 0)
+        SortData(copy);
+    m_vecSearchData = std::move(copy);
+
+    Cache& cache = *m_pCache;
+    std::size_t bytes = 0;
+    for (const CString& s : m_vecSearchData)
+        bytes += static_cast<std::size_t>(s.GetLength());
+    cache.upper.Clear();
+    cache.upper.Reserve(m_vecSearchData.size(), bytes);
+    for (const CString& s : m_vecSearchData)
+        cache.upper.Add(View(s), ProcessLeadBytes());
+    cache.widths.assign(m_vecSearchData.size(), -1);
+    cache.match.hits.clear();
+    cache.match.prefixIndex = lattice::search::MatchResult::kNone;
+
+    // The items stay until the next change, but a hidden list is never used.
+    if (ListExists())
+        m_wndList.ShowWindow(SW_HIDE);
+}
+
+void CSearchEdit::SortData(std::vector<CString>& data)
+{
+    lattice::search::SortUniqueByBytes(data, View);
+}
+
+int CSearchEdit::GetSelectedData(CString& strData) const
+{
+    if (m_strSelectedData.IsEmpty())
+        return 0;
+    strData = m_strSelectedData;
+    return 1;
+}
+
+void CSearchEdit::SetNofityWnd(CWnd* pWnd) { m_pNotifyWnd = pWnd; }
+
+void CSearchEdit::EnableAllKeys(bool bEnable) { m_bEnableAllKeys = bEnable; }
+
+void CSearchEdit::Match(const CString& strText)
+{
+    const std::string upperKey = lattice::search::UpperCopy(View(strText), ProcessLeadBytes());
+    m_strSearch = CString(upperKey.data(), static_cast<int>(upperKey.size()));
+    if (!ListExists())
+        return;
+
+    Cache& cache = *m_pCache;
+    cache.upper.Match(upperKey, ProcessLeadBytes(), cache.match);
+    const std::vector<std::uint32_t>& hits = cache.match.hits;
+    if (hits.empty())
+        return;
+    m_wndList.InitStorage(static_cast<int>(hits.size()), 32);
+    for (const std::uint32_t i : hits) {
+        const int nItem = m_wndList.AddString(cache.upper.CStr(i));
+        if (nItem >= 0)
+            m_wndList.SetItemData(nItem, i);
+    }
+    if (cache.match.prefixIndex == lattice::search::MatchResult::kNone) {
+        m_wndList.SetCurSel(0);
+        return;
+    }
+    // The list box's own prefix search, which ignores case, looking from
+    // item 1 onwards and wrapping round to item 0; no hit leaves nothing
+    // selected.
+    m_wndList.SetCurSel(m_wndList.FindString(0, m_vecSearchData[cache.match.prefixIndex]));
+}
+
+void CSearchEdit::EnterProcess()
+{
+    CString strText;
+    GetWindowText(strText);
+    if (strText.IsEmpty() && !s_bSuppressChange) {
+        m_strSelectedData.Empty();
+        return;
+    }
+    if (!ListExists())
+        return;
+    const int nSel = m_wndList.GetCurSel();
+    if (nSel == LB_ERR || m_wndList.GetCount() <= 0) {
+        SetWindowText("");
+        return;
+    }
+    const DWORD_PTR i = m_wndList.GetItemData(nSel);
+    if (i >= m_vecSearchData.size())
+        return;
+    m_strSelectedData = m_vecSearchData[i];
+    if (strText != m_strSelectedData)
+        SetWindowText(m_strSelectedData);
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// The popup list
+
+void CSearchEdit::InitialPopupList()
+{
+    if (m_bListInitialized)
+        return;
+    m_fontList.CreatePointFont(90, "Tahoma");
+    SEdit::SetFont(&m_fontList, TRUE);
+
+    // Created as a child of the edit so that it knows its owner, then made a
+    // top-level tool window that can hang below the dialog's edge.
+    m_wndList.Create(WS_CHILD, CRect(0, 0, 0, 0), this, 1);
+    m_wndList.m_pNotifyWnd = m_pNotifyWnd;
+    m_wndList.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_fontList.GetSafeHandle()), TRUE);
+    m_wndList.m_pSearchEdit = this;
+    if (ListExists()) {
+        m_wndList.ModifyStyle(WS_CHILD, WS_POPUP | WS_BORDER);
+        m_wndList.SetParent(NULL);
+        m_wndList.ModifyStyleEx(0, WS_EX_TOOLWINDOW);
+        m_wndList.InitStorage(16384, 32);
+    }
+    m_bListInitialized = true;
+}
+
+void CSearchEdit::ShowList(int /*nExtra*/)
+{
+    CRect rcEdit;
+    GetWindowRect(&rcEdit);
+    if (!ListExists()) {
+        m_bEnableAllKeys = true;
+        return;
+    }
+    const int nHeight = rcEdit.Height() + 100;
+    m_wndList.SetWindowPos(&wndTopMost, rcEdit.left, rcEdit.bottom, GetMaxListWidth(), nHeight, SWP_SHOWWINDOW);
+    const int nCount = m_wndList.GetCount();
+    if (nCount <= 0) {
+        m_bEnableAllKeys = true;
+        return;
+    }
+    const int nItemHeight = m_wndList.GetItemHeight(0);
+    const bool bNeedBar = static_cast<long long>(nHeight) < static_cast<long long>(nCount) * nItemHeight;
+    // Each change of a bar recomputes and repaints the frame; skip the ones
+    // that would change nothing.
+    const DWORD dwStyle = m_wndList.GetStyle();
+    if ((dwStyle & WS_HSCROLL) != 0)
+        m_wndList.ShowScrollBar(SB_HORZ, FALSE);
+    if (((dwStyle & WS_VSCROLL) != 0) != bNeedBar)
+        m_wndList.ShowScrollBar(SB_VERT, bNeedBar);
+    if (bNeedBar && nItemHeight > 0) {
+        SCROLLINFO si = {};
+        si.cbSize = sizeof(si);
+        si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+        si.nMin = 0;
+        si.nMax = nCount - 1;
+        si.nPage = static_cast<UINT>(nHeight / nItemHeight);
+        si.nPos = 0;
+        m_wndList.SetScrollInfo(SB_VERT, &si, TRUE);
+        m_wndList.SetScrollPos(SB_VERT, 0, TRUE);
+    }
+    m_bEnableAllKeys = true;
+}
+
+int CSearchEdit::GetMaxListWidth()
+{
+    if (!ListExists())
+        return 0;
+    CRect rcEdit;
+    GetWindowRect(&rcEdit);
+    int nWidth = rcEdit.Width() + 50;
+    const int nCount = m_wndList.GetCount();
+    if (nCount <= 0)
+        return nWidth;
+
+    CDC* pDC = GetDC();
+    if (pDC == NULL)
+        return nWidth;
+    CFont* pOldFont = pDC->SelectObject(&m_fontList);
+    Cache& cache = *m_pCache;
+    // The list holds exactly the last matches unless someone else filled it;
+    // then measure what it shows.
+    const bool bFromMatches = cache.match.hits.size() == static_cast<std::size_t>(nCount);
+    CString strItem;
+    for (int nItem = 0; nItem < nCount; ++nItem) {
+        int cx;
+        if (bFromMatches) {
+            const std::uint32_t i = cache.match.hits[nItem];
+            if (cache.widths[i] < 0)
+                cache.widths[i] = pDC->GetTextExtent(cache.upper.CStr(i), static_cast<int>(cache.upper.At(i).size())).cx;
+            cx = cache.widths[i];
+        } else {
+            m_wndList.GetText(nItem, strItem);
+            cx = pDC->GetTextExtent(strItem).cx;
+        }
+        if (cx >= nWidth)
+            nWidth = cx + 10;
+    }
+    pDC->SelectObject(pOldFont);
+    ReleaseDC(pDC);
+    return nWidth;
+}
+
+void CSearchEdit::UpdateDataToEdit()
+{
+    if (!ListExists() || !m_wndList.IsWindowVisible())
+        return;
+    const int nSel = m_wndList.GetCurSel();
+    if (nSel != LB_ERR && m_wndList.GetCount() > 0) {
+        const DWORD_PTR i = m_wndList.GetItemData(nSel);
+        if (i < m_vecSearchData.size()) {
+            s_bSuppressChange = true;
+            SetWindowText(m_vecSearchData[i]);
+            s_bSuppressChange = false;
+            UpdateListScrollBar();
+        }
+        return;
+    }
+    // Nothing to copy: an empty text, whose change lists all the data again.
+    SetWindowText("");
+}
+
+void CSearchEdit::UpdateListScrollBar()
+{
+    const int nSel = m_wndList.GetCurSel();
+    if (nSel == LB_ERR)
+        return;
+    m_wndList.SetScrollPos(SB_VERT, nSel, TRUE);
+    Invalidate(FALSE);
+}
+
+void CSearchEdit::Enter()
+{
+    m_bEnableAllKeys = false;
+    EnterProcess();
+    if (ListExists())
+        m_wndList.ShowWindow(SW_HIDE);
+    PostMessage(EDITMSG_HIDE_DATALIST, 0, 0);
+    if (m_pNotifyWnd != NULL)
+        ::PostMessageA(m_pNotifyWnd->GetSafeHwnd(), EDITMSG_SEARCH_SELECTED, 0, 0);
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Message handlers
+
+void CSearchEdit::OnChange()
+{
+    CString strText;
+    GetWindowText(strText);
+    if (strText == s_strLastText || s_bSuppressChange)
+        return;
+    s_strLastText = strText;
+    InitialPopupList();
+    if (ListExists()) {
+        m_wndList.SendMessage(WM_SETREDRAW, FALSE);
+        m_wndList.ResetContent();
+    }
+    Match(strText);
+    if (ListExists())
+        m_wndList.SendMessage(WM_SETREDRAW, TRUE);
+    ShowList(100);
+}
+
+void CSearchEdit::OnKillfocus()
+{
+    if (!ListExists() || !m_wndList.IsWindowVisible())
+        return;
+    // Focus moving into our own list keeps it open.
+    const HWND hFocus = ::GetFocus();
+    if (hFocus == m_hWnd || hFocus == m_wndList.m_hWnd || ::GetActiveWindow() == m_hWnd)
+        return;
+    m_wndList.ShowWindow(SW_HIDE);
+    m_bEnableAllKeys = false;
+}
+
+void CSearchEdit::OnSetFocus(CWnd* pOldWnd)
+{
+    m_bSelectAllOnClick = true;
+    SEdit::OnSetFocus(pOldWnd);
+}
+
+void CSearchEdit::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    if (ListExists()) {
+        switch (nChar) {
+        case VK_RETURN:
+            Enter();
+            return;
+        case VK_ESCAPE:
+            m_bEnableAllKeys = false;
+            m_wndList.ShowWindow(SW_HIDE);
+            return;
+        case VK_UP:
+        case VK_DOWN:
+            // The list moves its own selection once it is active; here the
+            // current one is only copied in and the list made active.
+            UpdateDataToEdit();
+            m_wndList.BringWindowToTop();
+            return;
+        default:
+            break;
+        }
+    }
+    SEdit::OnKeyDown(nChar, nRepCnt, nFlags);
+}
+
+BOOL CSearchEdit::OnMouseWheel(UINT /*nFlags*/, short zDelta, CPoint /*pt*/)
+{
+    if (ListExists()) {
+        // One item per message, whatever the delta.
+        const int nNext = m_wndList.GetCurSel() + (zDelta <= 0 ? 1 : -1);
+        if (nNext >= 0 && nNext <= m_wndList.GetCount() - 1)
+            m_wndList.SetCurSel(nNext);
+    }
+    UpdateDataToEdit();
+    return TRUE;
+}
+
+UINT CSearchEdit::OnGetDlgCode()
+{
+    const UINT nCode = SEdit::OnGetDlgCode();
+    // A single-line edit does not ask for Enter and Escape by itself, and
+    // they must reach OnKeyDown whenever the list exists; flipping the bit
+    // asks for them also while the list is hidden.
+    return m_bEnableAllKeys ? (nCode | DLGC_WANTALLKEYS) : (nCode ^ DLGC_WANTALLKEYS);
+}
+
+LRESULT CSearchEdit::OnEnter(WPARAM, LPARAM)
+{
+    Enter();
+    return 0;
+}
+
+LRESULT CSearchEdit::OnHideList(WPARAM, LPARAM)
+{
+    if (ListExists())
+        m_wndList.ShowWindow(SW_HIDE);
+    SetSel(0, -1);
+    SendMessage(EM_SCROLLCARET);
+    return 0;
+}
+
+BOOL CSearchEdit::PreTranslateMessage(MSG* pMsg)
+{
+    if (pMsg->message == WM_LBUTTONUP && m_bSelectAllOnClick) {
+        m_bSelectAllOnClick = false;
+        SetSel(0, -1);
+        SendMessage(EM_SCROLLCARET);
+    }
+    return SEdit::PreTranslateMessage(pMsg);
+}

@@ -1,0 +1,68 @@
+#include "CSearchList.h"
+
+#include "CSearchEdit.h"
+#include "RegisteredMessages.h"
+
+BEGIN_MESSAGE_MAP(CSearchList, CListBox)
+    ON_WM_VSCROLL()
+END_MESSAGE_MAP()
+
+CSearchList::CSearchList()
+    : m_pNotifyWnd(NULL)
+    , m_pSearchEdit(NULL)
+{
+}
+
+CSearchList::~CSearchList() = default;
+
+BOOL CSearchList::PreTranslateMessage(MSG* pMsg)
+{
+    if (m_pSearchEdit != NULL && ::IsWindow(m_pSearchEdit->m_hWnd)) {
+        const HWND hEdit = m_pSearchEdit->m_hWnd;
+        switch (pMsg->message) {
+        case WM_KEYDOWN:
+            switch (pMsg->wParam) {
+            case VK_PRIOR:
+            case VK_NEXT:
+            case VK_END:
+            case VK_HOME:
+            case VK_UP:
+            case VK_DOWN:
+                // The list moves first; the edit then copies the new item.
+                ::PostMessageA(hEdit, WM_KEYDOWN, pMsg->wParam, pMsg->lParam);
+                break;
+            default:
+                // Typing goes on in the edit.
+                ::SetFocus(hEdit);
+                ::PostMessageA(hEdit, WM_KEYDOWN, pMsg->wParam, pMsg->lParam);
+                break;
+            }
+            break;
+        case WM_LBUTTONUP:
+            // The button went down on an item, which is now selected. The
+            // edit's text change on completion must not refill the list.
+            if (m_pNotifyWnd != NULL) {
+                CSearchEdit::s_bSuppressChange = true;
+                ::SendMessageA(hEdit, EDITMSG_INPUT_ENTER, 0, 0);
+                CSearchEdit::s_bSuppressChange = false;
+            }
+            ::SetFocus(hEdit);
+            break;
+        case WM_MOUSEWHEEL:
+            ::PostMessageA(hEdit, WM_MOUSEWHEEL, pMsg->wParam, pMsg->lParam);
+            break;
+        default:
+            break;
+        }
+    }
+    return CListBox::PreTranslateMessage(pMsg);
+}
+
+void CSearchList::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
+{
+    if (nSBCode == SB_THUMBPOSITION && static_cast<int>(nPos) < GetCount()) {
+        SetScrollPos(SB_VERT, static_cast<int>(nPos), TRUE);
+        Invalidate(FALSE);
+    }
+    CListBox::OnVScroll(nSBCode, nPos, pScrollBar);
+}

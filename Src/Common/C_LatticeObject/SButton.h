@@ -1,0 +1,19 @@
+// A button that draws with its own copy of the font it is given.
+#pragma once
+
+#include <afxwin.h>
+
+class AFX_EXT_CLASS SButton : public CButton {
+public:
+    SButton();
+    virtual ~SButton();
+
+    // Keeps a copy of pFont and draws with it; hides CWnd::SetFont. A NULL
+    // or unreadable font changes nothing.
+    void SetFont(CFont* pFont, BOOL bRedraw = TRUE);
+
+protected:
+    CFont m_font; // the kept copy; empty until the first SetFont
+
+    DECLARE_MESSAGE_MAP()
+};

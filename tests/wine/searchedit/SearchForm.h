@@ -1,0 +1,6 @@
+#pragma once
+
+#define IDD_SEARCH_FORM 200
+#define IDC_SEARCH_FIRST 2001
+#define IDC_SEARCH_SECOND 2002
+#define IDC_PLAIN_EDIT 2003
