@@ -8,6 +8,7 @@ const UINT kAboutId = 101;
 const UINT kDragHelpId = 110;
 const UINT kDragListId = 111;
 const UINT kDragStatusId = 112;
+const UINT kSearchPageId = 120;
 
 // The host learns of a finished drag by registering the same name.
 UINT g_uDragEnd = ::RegisterWindowMessageA("DRAGLISTBOX_MSG_DRAG_END");
@@ -60,6 +61,9 @@ int GalleryWindow::OnCreate(LPCREATESTRUCT lpCreateStruct)
     }
     m_dragStatus.Create(TextFromUtf8(u8"尚未拖放。"), WS_CHILD, CRect(240, 430, 880, 460), this, kDragStatusId);
     m_dragStatus.SetFont(&m_font);
+
+    m_pages.AddString(TextFromUtf8(u8"搜尋輸入框"));
+    m_searchPage.Create(this, CRect(216, 8, 880, 590), kSearchPageId, &m_font);
     return 0;
 }
 
@@ -71,8 +75,10 @@ void GalleryWindow::ShowPage(int nPage)
 
 void GalleryWindow::OnPageChange()
 {
-    const bool bDragPage = m_pages.GetCurSel() == 1;
-    m_about.ShowWindow(bDragPage ? SW_HIDE : SW_SHOW);
+    const int nPage = m_pages.GetCurSel();
+    const bool bDragPage = nPage == 1;
+    m_about.ShowWindow(nPage == 0 ? SW_SHOW : SW_HIDE);
+    m_searchPage.ShowWindow(nPage == 2 ? SW_SHOW : SW_HIDE);
     m_dragHelp.ShowWindow(bDragPage ? SW_SHOW : SW_HIDE);
     m_dragList.ShowWindow(bDragPage ? SW_SHOW : SW_HIDE);
     m_dragStatus.ShowWindow(bDragPage ? SW_SHOW : SW_HIDE);

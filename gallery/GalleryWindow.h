@@ -5,6 +5,7 @@
 #include <afxwin.h>
 
 #include "CDragListBoxEx.h"
+#include "SearchEditPage.h"
 
 class GalleryWindow : public CWnd {
 public:
@@ -30,4 +31,6 @@ private:
     CDragListBoxEx m_dragList;
     CStatic m_dragStatus;
     int m_nDragEnds = 0;
+
+    SearchEditPage m_searchPage;
 };

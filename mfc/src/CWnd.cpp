@@ -99,6 +99,7 @@ void CWnd::AttachAndSubclass(HWND hWnd)
 {
     if (!Attach(hWnd))
         return;
+    PreSubclassWindow();
     m_pfnSuper = reinterpret_cast<WNDPROC>(
         ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AfxWndProc)));
 }
