@@ -146,8 +146,9 @@ protected:
         MouseDown();
         CPoint ptClient = pt;
         m_list.ScreenToClient(&ptClient);
-        if (m_list.State() == 1)
+        if (m_list.State() == 1) {
             ASSERT_EQ(m_list.PressPoint(), ptClient) << "the press reached the list elsewhere";
+        }
     }
     // Moves in several steps, as a hand would, then releases.
     void DragTo(CPoint from, CPoint to, bool bRelease = true)

@@ -331,7 +331,9 @@ TEST_F(SearchEditTest, LongListsGetAScrollBarPagedByTheListHeight)
     m_edit.SetSearchData(data, 0);
     Type("i");
     ASSERT_EQ(Items().size(), 60u);
-    SCROLLINFO si = {sizeof(si), SIF_ALL};
+    SCROLLINFO si = {};
+    si.cbSize = sizeof(si);
+    si.fMask = SIF_ALL;
     ASSERT_TRUE(::GetScrollInfo(List(), SB_VERT, &si));
     CRect rcEdit;
     m_edit.GetWindowRect(&rcEdit);
