@@ -6,26 +6,18 @@
 #include <stdio.h>
 
 #include "BackendStub.h"
+#include "BenchClock.h"
 
 namespace {
-
-double Milliseconds(LARGE_INTEGER start, LARGE_INTEGER end)
-{
-    LARGE_INTEGER frequency;
-    ::QueryPerformanceFrequency(&frequency);
-    return (end.QuadPart - start.QuadPart) * 1000.0 / frequency.QuadPart;
-}
 
 template <class Work>
 double BestOfThree(Work work)
 {
     double best = 0;
     for (int run = 0; run < 3; ++run) {
-        LARGE_INTEGER start, end;
-        ::QueryPerformanceCounter(&start);
+        const double start = NowMilliseconds();
         work();
-        ::QueryPerformanceCounter(&end);
-        double ms = Milliseconds(start, end);
+        const double ms = NowMilliseconds() - start;
         if (run == 0 || ms < best)
             best = ms;
     }

@@ -10,30 +10,11 @@
 #include <string>
 #include <vector>
 
+#include "BenchClock.h"
 #include "CSearchEdit.h"
+#include "MessagePump.h"
 
 namespace {
-
-double Now()
-{
-    static LARGE_INTEGER freq = [] {
-        LARGE_INTEGER f;
-        ::QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    ::QueryPerformanceCounter(&t);
-    return static_cast<double>(t.QuadPart) * 1000.0 / static_cast<double>(freq.QuadPart);
-}
-
-void DrainMessages()
-{
-    MSG msg;
-    while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
-}
 
 std::string Syllable(int n) { return std::string{'\xA4', static_cast<char>(0x40 + n % 64)}; }
 
@@ -61,10 +42,10 @@ double TimeKeystrokes(CSearchEdit& edit, const char* pszFirst, const char* pszSe
 {
     double dTotal = 0;
     for (int r = 0; r < nRounds; ++r) {
-        const double t0 = Now();
+        const double t0 = NowMilliseconds();
         edit.SetWindowText((r % 2) == 0 ? pszFirst : pszSecond);
-        DrainMessages(); // paints the list
-        dTotal += Now() - t0;
+        PumpUntilIdle(); // paints the list
+        dTotal += NowMilliseconds() - t0;
     }
     return dTotal / nRounds;
 }
@@ -73,7 +54,7 @@ double TimeFloor(CListBox& list, const std::vector<std::string>& lines, int nRou
 {
     double dTotal = 0;
     for (int r = 0; r < nRounds; ++r) {
-        const double t0 = Now();
+        const double t0 = NowMilliseconds();
         list.SendMessage(WM_SETREDRAW, FALSE);
         list.ResetContent();
         list.InitStorage(static_cast<int>(lines.size()), 32);
@@ -81,8 +62,8 @@ double TimeFloor(CListBox& list, const std::vector<std::string>& lines, int nRou
             list.AddString(s.c_str());
         list.SendMessage(WM_SETREDRAW, TRUE);
         list.Invalidate();
-        DrainMessages();
-        dTotal += Now() - t0;
+        PumpUntilIdle();
+        dTotal += NowMilliseconds() - t0;
     }
     return dTotal / nRounds;
 }
@@ -98,7 +79,7 @@ TEST(SearchEditBench, KeystrokeToShownList)
         std::vector<CString> data = MakeData(nCount);
         edit.SetSearchData(data, 0);
         edit.SetWindowText("warm-up");
-        DrainMessages();
+        PumpUntilIdle();
 
         const std::string keyA = Syllable(5) + "\xA5\x78";
         const std::string keyB = Syllable(9) + "\xA5\x78";
@@ -109,19 +90,19 @@ TEST(SearchEditBench, KeystrokeToShownList)
         // The first list-everything keystroke measures every line's width
         // once; later ones reuse the widths.
         edit.SetWindowText("no match at all");
-        DrainMessages();
-        double t0 = Now();
+        PumpUntilIdle();
+        double t0 = NowMilliseconds();
         edit.SetWindowText("");
-        DrainMessages();
-        const double dAllFirst = Now() - t0;
+        PumpUntilIdle();
+        const double dAllFirst = NowMilliseconds() - t0;
         double dAll = 0;
         for (int r = 0; r < nRounds; ++r) {
             edit.SetWindowText("no match at all");
-            DrainMessages();
-            t0 = Now();
+            PumpUntilIdle();
+            t0 = NowMilliseconds();
             edit.SetWindowText("");
-            DrainMessages();
-            dAll += Now() - t0;
+            PumpUntilIdle();
+            dAll += NowMilliseconds() - t0;
         }
         dAll /= nRounds;
 

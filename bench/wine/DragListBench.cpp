@@ -7,6 +7,7 @@
 #include <string>
 
 #include "CDragListBoxEx.h"
+#include "BenchClock.h"
 #include "MessagePump.h"
 
 namespace {
@@ -20,18 +21,6 @@ class BenchList : public CDragListBoxEx {
 public:
     using CDragListBoxEx::UpdateInsert;
 };
-
-double Now()
-{
-    static LARGE_INTEGER freq = [] {
-        LARGE_INTEGER f;
-        ::QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    ::QueryPerformanceCounter(&t);
-    return static_cast<double>(t.QuadPart) / static_cast<double>(freq.QuadPart);
-}
 
 void Fill(CListBox& list)
 {
@@ -69,21 +58,21 @@ int main()
     const int kDropRounds = 5;
     double dFill = 0, dDrop = 0;
     for (int r = 0; r < kDropRounds; ++r) {
-        double t0 = Now();
+        double t0 = NowMilliseconds();
         Fill(list);
-        double t1 = Now();
+        double t1 = NowMilliseconds();
         SelectEveryTenth(list);
         list.SetTopIndex(5000);
         PumpUntilIdle();
-        double t2 = Now();
+        double t2 = NowMilliseconds();
         list.Dropped(ptMiddle);
         PumpUntilIdle();
-        double t3 = Now();
+        double t3 = NowMilliseconds();
         dFill += t1 - t0;
         dDrop += t3 - t2;
     }
-    std::printf("baseline: fill a list with %d items        %10.2f ms\n", kItems, dFill / kDropRounds * 1e3);
-    std::printf("drop of %d selected items in %d           %10.2f ms\n", kSelected, kItems, dDrop / kDropRounds * 1e3);
+    std::printf("baseline: fill a list with %d items        %10.2f ms\n", kItems, dFill / kDropRounds);
+    std::printf("drop of %d selected items in %d           %10.2f ms\n", kSelected, kItems, dDrop / kDropRounds);
 
     // Drag step: the marker moves between two neighbouring boundaries.
     list.SetSel(-1, FALSE);
@@ -92,20 +81,20 @@ int main()
     list.ClientToScreen(&ptA);
     list.ClientToScreen(&ptB);
     const int kSteps = 400;
-    double t0 = Now();
+    double t0 = NowMilliseconds();
     for (int i = 0; i < kSteps; ++i)
         list.UpdateInsert(i % 2 ? ptA : ptB);
-    double t1 = Now();
+    double t1 = NowMilliseconds();
     // Baseline: repainting the one-pixel strip alone, as the erase does.
     CRect rcClient;
     list.GetClientRect(&rcClient);
     CRect rcStrip(rcClient.left, rcItem.top, rcClient.right, rcItem.top + 1);
-    double t2 = Now();
+    double t2 = NowMilliseconds();
     for (int i = 0; i < kSteps; ++i)
         list.RedrawWindow(&rcStrip, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    double t3 = Now();
-    std::printf("baseline: repaint a 1-pixel strip           %10.1f us\n", (t3 - t2) / kSteps * 1e6);
-    std::printf("drag step (marker erase + draw), %d items %10.1f us\n", kItems, (t1 - t0) / kSteps * 1e6);
+    double t3 = NowMilliseconds();
+    std::printf("baseline: repaint a 1-pixel strip           %10.1f us\n", (t3 - t2) / kSteps * 1e3);
+    std::printf("drag step (marker erase + draw), %d items %10.1f us\n", kItems, (t1 - t0) / kSteps * 1e3);
 
     list.DestroyWindow();
     parent.DestroyWindow();
