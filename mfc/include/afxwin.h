@@ -458,7 +458,7 @@ private:
     explicit CWnd(HWND hWndMarker); // for the insert-after markers
     friend LRESULT CALLBACK AfxWndProc(HWND, UINT, WPARAM, LPARAM);
     friend LRESULT CALLBACK AfxCbtFilterHook(int, WPARAM, LPARAM);
-    void AttachAndSubclass(HWND hWnd);
+    BOOL AttachAndSubclass(HWND hWnd);
     void RestoreWindowProc();
     BOOL ModifyWindowLong(int nIndex, DWORD dwRemove, DWORD dwAdd, UINT nFlags);
     // The control that an owner-draw or control-colour message concerns.

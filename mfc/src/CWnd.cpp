@@ -95,16 +95,7 @@ void CWnd::RestoreWindowProc()
     m_pfnSuper = NULL;
 }
 
-void CWnd::AttachAndSubclass(HWND hWnd)
-{
-    if (!Attach(hWnd))
-        return;
-    PreSubclassWindow();
-    m_pfnSuper = reinterpret_cast<WNDPROC>(
-        ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AfxWndProc)));
-}
-
-BOOL CWnd::SubclassWindow(HWND hWnd)
+BOOL CWnd::AttachAndSubclass(HWND hWnd)
 {
     if (!Attach(hWnd))
         return FALSE;
@@ -113,6 +104,8 @@ BOOL CWnd::SubclassWindow(HWND hWnd)
         ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AfxWndProc)));
     return TRUE;
 }
+
+BOOL CWnd::SubclassWindow(HWND hWnd) { return AttachAndSubclass(hWnd); }
 
 BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent)
 {
