@@ -45,6 +45,7 @@ HWND ListUnder(const CWnd& edit)
     return NULL;
 }
 bool Shown(HWND hList) { return hList != NULL && ::IsWindowVisible(hList); }
+void SetText(CWnd& wnd, const char* psz) { wnd.SetWindowText(psz), PumpUntilIdle(); }
 using Strings = std::vector<std::string>;
 
 class SearchEditTest : public ::testing::Test {
@@ -75,9 +76,8 @@ protected:
     void Retype(std::vector<CString> data, int bSort, const char* psz)
     {
         SetData(data, bSort);
-        m_edit.SetWindowText("");
+        SetText(m_edit, "");
         m_edit.SetFocus();
-        PumpUntilIdle();
         Type(psz);
     }
     HWND List() { return ListUnder(m_edit); }
@@ -109,12 +109,7 @@ protected:
     std::string Outcome() { return Text() + "|" + Chosen() + "|" + std::to_string(m_dlg.m_nSelected); }
     // "selection text/item count": browsing must move the selection, not refill the list.
     std::string Browsing() { return std::to_string(Selection()) + " " + Text() + "/" + std::to_string(Items().size()); }
-    std::pair<int, int> Sel()
-    {
-        std::pair<int, int> sel(-1, -1);
-        m_edit.GetSel(sel.first, sel.second);
-        return sel;
-    }
+    std::pair<int, int> Sel() { std::pair<int, int> sel(-1, -1); return m_edit.GetSel(sel.first, sel.second), sel; }
     void Type(const char* psz) { TypeText(psz), PumpUntilIdle(); }
     void Press(WORD vk) { PressKey(vk), PumpUntilIdle(); }
     // A single click, far enough in time from the previous one not to make a double click.
@@ -175,8 +170,7 @@ TEST_F(SearchEditTest, NoPrefixSelectsTheFirstItemAndBig5AndLongStringsMatchByCh
     EXPECT_FALSE(Shown(List()));
     EXPECT_EQ(Outcome(), "x|<none>|0");
 
-    m_edit.SetWindowText("\xA4\xE5"); // an input method delivers a whole character at once
-    PumpUntilIdle();
+    SetText(m_edit, "\xA4\xE5"); // an input method delivers a whole character at once
     EXPECT_EQ(Items(), (Strings{"\xA4\xA4\xA4\xE5"}));
     Press(VK_RETURN);
     EXPECT_EQ(Outcome(), "\xA4\xA4\xA4\xE5|\xA4\xA4\xA4\xE5|1");
@@ -185,8 +179,7 @@ TEST_F(SearchEditTest, NoPrefixSelectsTheFirstItemAndBig5AndLongStringsMatchByCh
     EXPECT_EQ(Items().size(), 1u);
     // An edit cannot hold a lone lead byte; the data can, and the choice
     // comes from the data as supplied.
-    m_edit.SetWindowText("");
-    PumpUntilIdle();
+    SetText(m_edit, "");
     Type("t");
     ASSERT_EQ(Items().size(), 1u);
     Press(VK_RETURN);
@@ -201,11 +194,10 @@ TEST_F(SearchEditTest, ArrowKeysAndTheWheelBrowseWithoutRefillingTheList)
     ASSERT_EQ(Items(), (Strings{"ALPHA", "ALPS"}));
     EXPECT_EQ(Browsing(), "0 al/2") << "the prefix search wraps round to item 0";
     // Typing left the list active: Up/Down move its selection and the edit copies the item.
-    const std::pair<WORD, const char*> steps[] = {{VK_DOWN, "1 alps/2"}, {VK_UP, "0 alpha/2"}};
-    for (const auto& step : steps) {
-        Press(step.first);
-        EXPECT_EQ(Browsing(), step.second);
-    }
+    Press(VK_DOWN);
+    EXPECT_EQ(Browsing(), "1 alps/2");
+    Press(VK_UP);
+    EXPECT_EQ(Browsing(), "0 alpha/2");
     // Down in the edit itself copies the selection without moving it and
     // makes the list active again.
     m_edit.SetFocus();
@@ -332,11 +324,9 @@ TEST_F(SearchEditTest, FocusAndTheSharedLastText)
     // edit handled does not match again: it never creates its list.
     std::vector<CString> data = {"red"};
     m_second.SetSearchData(data, 0);
-    m_second.SetWindowText("e");
-    PumpUntilIdle();
+    SetText(m_second, "e");
     EXPECT_FALSE(Shown(ListUnder(m_second)));
-    m_second.SetWindowText("r");
-    PumpUntilIdle();
+    SetText(m_second, "r");
     ASSERT_TRUE(Shown(ListUnder(m_second)));
     EXPECT_EQ(::SendMessageA(ListUnder(m_second), LB_GETCOUNT, 0, 0), 1);
 }
