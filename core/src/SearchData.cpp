@@ -30,26 +30,27 @@ void UpperCasedData::Add(std::string_view text, const LeadByteTable& lead)
     mbcs::MakeUpper(m_bytes.data() + start, text.size(), lead);
 }
 
-void UpperCasedData::Match(std::string_view upperKey, const LeadByteTable& lead, MatchResult& result) const
+bool UpperCasedData::Preselects(std::size_t i, std::size_t pos, const LeadByteTable& lead, Preselection rule) const
+{
+    if (pos != rule.position)
+        return false;
+    return rule.marker == '\0' || mbcs::Find(At(i), std::string_view(&rule.marker, 1), 0, lead) != mbcs::npos;
+}
+
+void UpperCasedData::Match(std::string_view upperKey, const LeadByteTable& lead, MatchResult& result,
+                           Preselection rule) const
 {
     result.hits.clear();
-    result.prefixIndex = MatchResult::kNone;
+    result.preselectIndex = MatchResult::kNone;
     const std::size_t count = m_starts.size();
-    if (upperKey.empty()) {
-        result.hits.reserve(count);
-        for (std::size_t i = 0; i < count; ++i)
-            result.hits.push_back(static_cast<std::uint32_t>(i));
-        if (count != 0)
-            result.prefixIndex = 0;
-        return;
-    }
+    result.hits.reserve(upperKey.empty() ? count : 0);
     for (std::size_t i = 0; i < count; ++i) {
-        const std::size_t pos = mbcs::Find(At(i), upperKey, 0, lead);
+        const std::size_t pos = upperKey.empty() ? 0 : mbcs::Find(At(i), upperKey, 0, lead);
         if (pos == mbcs::npos)
             continue;
         result.hits.push_back(static_cast<std::uint32_t>(i));
-        if (pos == 0 && result.prefixIndex == MatchResult::kNone)
-            result.prefixIndex = i;
+        if (result.preselectIndex == MatchResult::kNone && Preselects(i, pos, lead, rule))
+            result.preselectIndex = i;
     }
 }
 

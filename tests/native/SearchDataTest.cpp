@@ -61,8 +61,25 @@ TEST(SearchData, MatchingIsCaseBlindAndNeverStartsOnATrailByte)
         search::MatchResult result;
         data.Match(search::UpperCopy(row.typed, big5), big5, result);
         EXPECT_EQ(result.hits, row.hits) << "typed \"" << row.typed.substr(0, 20) << "\"";
-        EXPECT_EQ(result.prefixIndex, row.prefix) << "typed \"" << row.typed.substr(0, 20) << "\"";
+        EXPECT_EQ(result.preselectIndex, row.prefix) << "typed \"" << row.typed.substr(0, 20) << "\"";
     }
+}
+
+TEST(SearchData, CatalogueRulePreselectsTheFirstBracketedLineMatchedAtByteFour)
+{
+    const std::string kTrailBracket = "\xA4\x5B"; // a Big5 character whose second byte is '['
+    search::UpperCasedData data;
+    for (const std::string& s : {"[" + kTai + "]9999    2330x", std::string("2330 abc"), std::string("abcd2330"),
+                                 kTrailBracket + "ab2330", "[" + kTai + "]2330    " + kGong, "[" + kTai + "]2330"})
+        data.Add(s, big5);
+    search::MatchResult result;
+    const search::Preselection rule{4, '['};
+    data.Match("2330", big5, result, rule);
+    EXPECT_EQ(result.hits, (std::vector<std::uint32_t>{0, 1, 2, 3, 4, 5}));
+    EXPECT_EQ(result.preselectIndex, 4u);
+    data.Match("", big5, result, rule); // everything listed, nothing at byte 4
+    EXPECT_EQ(result.hits.size(), 6u);
+    EXPECT_EQ(result.preselectIndex, kNone);
 }
 
 TEST(SearchData, StoresUpperCasedTerminatedStringsAndScalesToAMillion)
@@ -83,7 +100,7 @@ TEST(SearchData, StoresUpperCasedTerminatedStringsAndScalesToAMillion)
         data.Add(std::to_string(i), big5);
     data.Match("99999", big5, result);
     EXPECT_EQ(result.hits.size(), 19u); // 99999, x99999 and 99999x
-    EXPECT_EQ(result.prefixIndex, 99999u);
+    EXPECT_EQ(result.preselectIndex, 99999u);
 }
 
 } // namespace

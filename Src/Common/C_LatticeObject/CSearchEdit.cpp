@@ -76,7 +76,7 @@ void CSearchEdit::SetSearchData(std::vector<CString>& data, int bSort)
         cache.upper.Add(View(s), ProcessLeadBytes());
     cache.widths.assign(m_vecSearchData.size(), -1);
     cache.match.hits.clear();
-    cache.match.prefixIndex = lattice::search::MatchResult::kNone;
+    cache.match.preselectIndex = lattice::search::MatchResult::kNone;
 
     // The items stay until the next change, but a hidden list is never used.
     if (ListExists())
@@ -118,14 +118,14 @@ void CSearchEdit::Match(const CString& strText)
         if (nItem >= 0)
             m_wndList.SetItemData(nItem, i);
     }
-    if (cache.match.prefixIndex == lattice::search::MatchResult::kNone) {
+    if (cache.match.preselectIndex == lattice::search::MatchResult::kNone) {
         m_wndList.SetCurSel(0);
         return;
     }
     // The list box's own prefix search, which ignores case, looking from
     // item 1 onwards and wrapping round to item 0; no hit leaves nothing
     // selected.
-    m_wndList.SetCurSel(m_wndList.FindString(0, m_vecSearchData[cache.match.prefixIndex]));
+    m_wndList.SetCurSel(m_wndList.FindString(0, m_vecSearchData[cache.match.preselectIndex]));
 }
 
 void CSearchEdit::EnterProcess()

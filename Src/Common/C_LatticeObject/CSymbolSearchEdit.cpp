@@ -1,6 +1,9 @@
 #include "CSymbolSearchEdit.h"
 
 #include "C_BKInterface.h"
+#include "RegisteredMessages.h"
+#include "lattice/core/LeadByteTable.h"
+#include "lattice/core/SearchData.h"
 #include "lattice/core/SymbolLine.h"
 
 #include <string_view>
@@ -31,6 +34,26 @@ std::string_view View(const CString& str)
     return std::string_view(str.GetString()); // up to the first NUL, as "%s" reads it
 }
 
+// The lead bytes of the process's ANSI code page, asked of the system once.
+const lattice::LeadByteTable& ProcessLeadBytes()
+{
+    static const lattice::LeadByteTable table =
+        lattice::LeadByteTable::FromPredicate([](unsigned char b) { return ::IsDBCSLeadByte(b) != FALSE; });
+    return table;
+}
+
+// A service line's symbol ID begins after "[", a one-character service name
+// and "]": typing the beginning of an ID preselects the first such line.
+const lattice::search::Preselection kSymbolIDAtStart{4, '['};
+
+// The list's storage is made ready for this many lines of this many bytes.
+const int kListStorageLines = 16384;
+const int kListStorageLineBytes = 32;
+
+// How the no-match tip shows.
+const DWORD kTipStyle = TWS_XT_THICKBORDER | TWS_XT_DROPSHADOW;
+const UINT kTipMilliseconds = 2000;
+
 // The text of one item of a symbol; false when the backend does not answer
 // with a value.
 bool QueryItemText(unsigned char service, const CString& strSymbol, unsigned short usItemNo, CString& strText)
@@ -51,18 +74,45 @@ const CString& NameAt(const std::vector<CString>& names, size_t i)
 
 } // namespace
 
+struct CSymbolSearchEdit::Cache {
+    lattice::search::UpperCasedData upper; // one upper-cased copy per catalogue line
+    lattice::search::MatchResult match;    // what the last search put in the list
+};
+
+bool CSymbolSearchEdit::g_bSettingText = false;
+CString CSymbolSearchEdit::s_strLastText;
+
 BEGIN_MESSAGE_MAP(CSymbolSearchEdit, CEdit)
+    ON_WM_KEYDOWN()
+    ON_WM_GETDLGCODE()
+    ON_WM_SETFOCUS()
+    ON_CONTROL_REFLECT(EN_CHANGE, OnChange)
+    ON_CONTROL_REFLECT(EN_KILLFOCUS, OnKillfocus)
+    ON_WM_MOUSEWHEEL()
+    ON_WM_CREATE()
+    ON_REGISTERED_MESSAGE(g_uMsgHideList, OnHideList)
+    ON_REGISTERED_MESSAGE(g_uMsgEnter, OnEnter)
 END_MESSAGE_MAP()
 
 CSymbolSearchEdit::CSymbolSearchEdit()
     : m_eType(TYPE_NONE)
+    , m_pNotifyWnd(NULL)
+    , m_bEnableAllKeys(false)
+    , m_bSelectAllOnClick(false)
+    , m_bListCreated(false)
     , m_bReload(false)
+    , m_pCache(new Cache)
 {
     m_vecSymbols.reserve(kCatalogueReserve);
 }
 
 CSymbolSearchEdit::~CSymbolSearchEdit()
 {
+    if (::IsWindow(m_tip.m_hWnd))
+        m_tip.DestroyWindow();
+    // The list is top-level: no parent destroys it for us.
+    if (ListExists())
+        m_list.DestroyWindow();
 }
 
 void CSymbolSearchEdit::SetType(TYPE type)
@@ -92,6 +142,19 @@ void CSymbolSearchEdit::LoadCatalogue()
     }
 }
 
+void CSymbolSearchEdit::ClearCatalogue()
+{
+    m_vecSymbols.clear();
+    m_pCache->upper.Clear();
+}
+
+void CSymbolSearchEdit::AppendEntry(const CSymbolSearchEntry& entry)
+{
+    m_vecSymbols.push_back(entry);
+    m_pCache->upper.Add(std::string_view(entry.m_strLine.GetString(), entry.m_strLine.GetLength()),
+                        ProcessLeadBytes());
+}
+
 void CSymbolSearchEdit::AppendServiceLine(const CString& strServiceName, const CString& strShownID,
                                           const CString& strName, unsigned char service, const CString& strSymbol)
 {
@@ -102,7 +165,7 @@ void CSymbolSearchEdit::AppendServiceLine(const CString& strServiceName, const C
     entry.m_strLine.ReleaseBuffer(nLength);
     entry.m_info.SetService(service);
     entry.m_info.SetSymbol(strSymbol);
-    m_vecSymbols.push_back(entry);
+    AppendEntry(entry);
 }
 
 void CSymbolSearchEdit::AppendPlainLine(const CString& strName, unsigned char service, const CString& strSymbol)
@@ -114,12 +177,12 @@ void CSymbolSearchEdit::AppendPlainLine(const CString& strName, unsigned char se
     entry.m_strLine.ReleaseBuffer(nLength);
     entry.m_info.SetService(service);
     entry.m_info.SetSymbol(strSymbol);
-    m_vecSymbols.push_back(entry);
+    AppendEntry(entry);
 }
 
 void CSymbolSearchEdit::SetSearchData(std::vector<CSymbolInfo>& data)
 {
-    m_vecSymbols.clear();
+    ClearCatalogue();
     for (CSymbolInfo& record : data) {
         const unsigned char service = record.GetService();
         const CString strSymbol = record.GetSymbol();
@@ -131,7 +194,7 @@ void CSymbolSearchEdit::SetSearchData(std::vector<CSymbolInfo>& data)
 
 void CSymbolSearchEdit::InitSymbolID()
 {
-    m_vecSymbols.clear();
+    ClearCatalogue();
     std::vector<unsigned char> services;
     if (!Backend()->bGetAllServiceID(services))
         return;
@@ -149,14 +212,14 @@ void CSymbolSearchEdit::InitSymbolID()
 
 void CSymbolSearchEdit::InitIndustryID()
 {
-    m_vecSymbols.clear();
+    ClearCatalogue();
     InitialServiceSymbol(kServiceStock);
     InitialNSSISymbol();
 }
 
 void CSymbolSearchEdit::InitWarrant()
 {
-    m_vecSymbols.clear();
+    ClearCatalogue();
     std::vector<CString> warrants;
     Backend()->bGetAllWarrantRelate(warrants);
     for (const CString& strID : warrants) {
@@ -246,4 +309,282 @@ void CSymbolSearchEdit::InitialNSSISymbol()
         Backend()->GetNSSINode(levels[kNSSIFirstListedLevel], node.m_strNodeID);
         walker.Walk(kNSSIFirstListedLevel);
     }
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Choice
+
+void CSymbolSearchEdit::SetNofityWnd(CWnd* pWnd) { m_pNotifyWnd = pWnd; }
+
+void CSymbolSearchEdit::GetSelectedSymbol(CSymbolInfo& info) { info = m_SelectedSymbol; }
+
+void CSymbolSearchEdit::SetSelectedSymbol(CSymbolInfo& info) { m_SelectedSymbol = info; }
+
+void CSymbolSearchEdit::EnableAllKeys(bool bEnable) { m_bEnableAllKeys = bEnable; }
+
+CSymbolSearchEntry* CSymbolSearchEdit::EntryOfLine(int nLine)
+{
+    const DWORD_PTR i = m_list.GetItemData(nLine);
+    return i < m_vecSymbols.size() ? &m_vecSymbols[i] : NULL;
+}
+
+void CSymbolSearchEdit::EnterProcess()
+{
+    CString strText;
+    GetWindowText(strText);
+    if (strText.IsEmpty() && !g_bSettingText) {
+        m_SelectedSymbol.Clear();
+        return;
+    }
+    if (!ListExists())
+        return;
+    const int nLine = m_list.GetCurSel();
+    if (nLine == LB_ERR || m_list.GetCount() <= 0) {
+        SetWindowText("");
+        return;
+    }
+    CSymbolSearchEntry* pEntry = EntryOfLine(nLine);
+    if (pEntry == NULL)
+        return;
+    m_SelectedSymbol = pEntry->m_info;
+    pEntry->m_info.GetService();
+    const CString strSymbol = m_SelectedSymbol.GetSymbol();
+    if (strText != strSymbol)
+        SetWindowText(strSymbol);
+}
+
+void CSymbolSearchEdit::Enter()
+{
+    m_bEnableAllKeys = false;
+    EnterProcess();
+    if (ListExists())
+        m_list.ShowWindow(SW_HIDE);
+    PostMessage(g_uMsgHideList, 0, 0);
+    if (m_pNotifyWnd != NULL)
+        ::PostMessageA(m_pNotifyWnd->GetSafeHwnd(), g_uMsgSearchInputSelected, 0, 0);
+}
+
+void CSymbolSearchEdit::UpdateSymIDToEdit()
+{
+    if (!ListExists() || !m_list.IsWindowVisible())
+        return;
+    const int nLine = m_list.GetCurSel();
+    if (nLine == LB_ERR || m_list.GetCount() <= 0) {
+        // Nothing to copy: an empty text, searched as if typed.
+        SetWindowText("");
+        return;
+    }
+    g_bSettingText = true;
+    if (CSymbolSearchEntry* pEntry = EntryOfLine(nLine))
+        SetWindowText(pEntry->m_info.GetSymbol());
+    g_bSettingText = false;
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Searching and the popup list
+
+void CSymbolSearchEdit::InitialPopupList()
+{
+    if (m_bListCreated)
+        return;
+    // Made as a child of the edit so that it knows its owner, then turned
+    // into a top-level tool window that can hang below the dialog's edge.
+    m_list.Create(WS_CHILD, CRect(0, 0, 0, 0), this, 1);
+    m_list.m_pNotifyWnd = m_pNotifyWnd;
+    m_list.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_font.GetSafeHandle()), TRUE);
+    m_list.m_pEdit = this;
+    if (ListExists()) {
+        m_list.ModifyStyle(WS_CHILD, WS_POPUP | WS_BORDER);
+        m_list.SetParent(NULL);
+        m_list.ModifyStyleEx(0, WS_EX_TOOLWINDOW);
+        m_list.InitStorage(kListStorageLines, kListStorageLineBytes);
+    }
+    m_tip.Create(this);
+    m_tip.ShowWindow(SW_HIDE);
+    m_bListCreated = true;
+}
+
+void CSymbolSearchEdit::ShowList(int /*nUnused*/)
+{
+    CRect rcEdit;
+    GetWindowRect(&rcEdit);
+    if (ListExists())
+        m_list.SetWindowPos(&wndTopMost, rcEdit.left, rcEdit.bottom, rcEdit.Width() + 100, rcEdit.Height() + 100,
+                            SWP_SHOWWINDOW);
+    m_bEnableAllKeys = true;
+    SetFocus();
+}
+
+void CSymbolSearchEdit::FillList()
+{
+    Cache& cache = *m_pCache;
+    const std::string_view key(m_strSearch.GetString(), m_strSearch.GetLength());
+    cache.upper.Match(key, ProcessLeadBytes(), cache.match, kSymbolIDAtStart);
+    for (const std::uint32_t i : cache.match.hits) {
+        const int nLine = m_list.AddString(m_vecSymbols[i].m_strLine);
+        if (nLine >= 0)
+            m_list.SetItemData(nLine, i);
+    }
+}
+
+void CSymbolSearchEdit::ShowNoMatchTip()
+{
+    CRect rc;
+    GetClientRect(&rc);
+    ClientToScreen(&rc);
+    m_tip.SetMargins(CSize(1, 1));
+    m_tip.SetLineSpace(1);
+    m_tip.SetTipText("", C_BKInterface::GetBKInterface()->LangGetLangString("IDS_TOOLBAR_NOMATCH"), FALSE);
+    m_tip.ShowTipWindow(CPoint(rc.CenterPoint().x, rc.top - rc.Height() / 2), kTipStyle, 0, kTipMilliseconds,
+                        FALSE);
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Message handlers
+
+void CSymbolSearchEdit::OnChange()
+{
+    CString strText;
+    GetWindowText(strText);
+    if (strText == s_strLastText || g_bSettingText)
+        return;
+    s_strLastText = strText;
+    if (!m_bListCreated || m_bReload) {
+        LoadCatalogue();
+        InitialPopupList();
+        m_bReload = false;
+    }
+    GetWindowText(m_strSearch);
+    m_strSearch.MakeUpper();
+
+    m_list.SendMessage(WM_SETREDRAW, FALSE);
+    m_list.ResetContent();
+    FillList();
+    const lattice::search::MatchResult& match = m_pCache->match;
+    if (match.hits.empty())
+        ShowNoMatchTip();
+    else
+        m_tip.HideTipWindow();
+    if (!match.hits.empty()) {
+        // The list box's own prefix search, which ignores case, looking from
+        // line 1 onwards and wrapping round to line 0.
+        m_list.SetCurSel(match.preselectIndex == lattice::search::MatchResult::kNone
+                             ? 0
+                             : m_list.FindString(0, m_vecSymbols[match.preselectIndex].m_strLine));
+    }
+    m_list.SendMessage(WM_SETREDRAW, TRUE);
+    ShowList(100);
+}
+
+int CSymbolSearchEdit::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CEdit::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    m_font.CreatePointFont(90, "Tahoma");
+    SetFont(&m_font, TRUE);
+    return 0;
+}
+
+void CSymbolSearchEdit::SetFont(CFont* pFont, BOOL bRedraw)
+{
+    LOGFONT lf;
+    if (pFont == NULL || pFont->GetSafeHandle() == NULL || pFont->GetLogFont(&lf) == 0)
+        return;
+    m_font.DeleteObject();
+    if (!m_font.CreateFontIndirect(&lf))
+        return;
+    const WPARAM wFont = reinterpret_cast<WPARAM>(m_font.GetSafeHandle());
+    for (CWnd* pWnd : {static_cast<CWnd*>(&m_list), static_cast<CWnd*>(&m_tip), static_cast<CWnd*>(this)})
+        if (::IsWindow(pWnd->m_hWnd))
+            pWnd->SendMessage(WM_SETFONT, wFont, bRedraw);
+}
+
+void CSymbolSearchEdit::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    if (ListExists()) {
+        switch (nChar) {
+        case VK_UP:
+        case VK_DOWN:
+            m_list.SendMessage(WM_KEYDOWN, nChar, MAKELPARAM(nRepCnt, nFlags));
+            UpdateSymIDToEdit();
+            return;
+        case VK_RETURN:
+            Enter();
+            return;
+        case VK_ESCAPE:
+            m_bEnableAllKeys = false;
+            m_list.ShowWindow(SW_HIDE);
+            return;
+        default:
+            break;
+        }
+    }
+    CEdit::OnKeyDown(nChar, nRepCnt, nFlags);
+}
+
+BOOL CSymbolSearchEdit::OnMouseWheel(UINT /*nFlags*/, short zDelta, CPoint /*pt*/)
+{
+    if (ListExists()) {
+        // One line per message, whatever the amount.
+        const int nLine = m_list.GetCurSel();
+        if (zDelta > 0) {
+            if (nLine > 0)
+                m_list.SetCurSel(nLine - 1);
+        } else if (nLine < m_list.GetCount() - 1) {
+            m_list.SetCurSel(nLine == LB_ERR ? 0 : nLine + 1);
+        }
+    }
+    return TRUE;
+}
+
+void CSymbolSearchEdit::OnSetFocus(CWnd* pOldWnd)
+{
+    m_bSelectAllOnClick = true;
+    CEdit::OnSetFocus(pOldWnd);
+}
+
+void CSymbolSearchEdit::OnKillfocus()
+{
+    if (!ListExists() || !m_list.IsWindowVisible())
+        return;
+    // Focus moving into our own list keeps it open; the tip hides itself.
+    const HWND hFocus = ::GetFocus();
+    if (hFocus == m_hWnd || hFocus == m_list.m_hWnd || ::GetActiveWindow() == m_hWnd)
+        return;
+    m_list.ShowWindow(SW_HIDE);
+    m_bEnableAllKeys = false;
+}
+
+UINT CSymbolSearchEdit::OnGetDlgCode()
+{
+    const UINT nCode = CEdit::OnGetDlgCode();
+    // A single-line edit does not ask for Enter and Escape by itself, and
+    // they must reach OnKeyDown whenever the list exists; flipping the bit
+    // asks for them also while the list is hidden.
+    return m_bEnableAllKeys ? (nCode | DLGC_WANTALLKEYS) : (nCode ^ DLGC_WANTALLKEYS);
+}
+
+LRESULT CSymbolSearchEdit::OnEnter(WPARAM, LPARAM)
+{
+    Enter();
+    return 0;
+}
+
+LRESULT CSymbolSearchEdit::OnHideList(WPARAM, LPARAM)
+{
+    if (ListExists())
+        m_list.ShowWindow(SW_HIDE);
+    SetSel(0, -1);
+    SendMessage(EM_SCROLLCARET);
+    return 0;
+}
+
+BOOL CSymbolSearchEdit::PreTranslateMessage(MSG* pMsg)
+{
+    if (pMsg->message == WM_LBUTTONUP && m_bSelectAllOnClick) {
+        m_bSelectAllOnClick = false;
+        SetSel(0, -1);
+        SendMessage(EM_SCROLLCARET);
+    }
+    return CEdit::PreTranslateMessage(pMsg);
 }

@@ -1,14 +1,20 @@
 // An edit in which the user finds a market symbol by typing part of its code
-// or name. This header holds the edit's catalogue: the display lines it
-// searches, each tied to the symbol it names, and the loaders that fill it
-// from the host's backend service or from records the host hands over.
+// or name. Its catalogue holds display lines, each tied to the symbol it
+// names, loaded from the host's backend service or from records the host
+// hands over. Every change of the text lists the matching lines in a popup
+// list under the edit; Enter or a click chooses one, writes its symbol ID
+// into the edit and posts "g_uMsgSearchInputSelected" to the notify window.
+// When nothing matches, a tip above the edit says so for two seconds.
 #pragma once
 
 #include <afxwin.h>
 
+#include <memory>
 #include <vector>
 
 #include "CSymbolInfo.h"
+#include "CSymbolSearchList.h"
+#include "CXTTipWindow.h"
 
 // One line of the catalogue and the symbol it names.
 struct AFX_EXT_CLASS CSymbolSearchEntry {
@@ -35,6 +41,11 @@ public:
     CSymbolSearchEdit();
     virtual ~CSymbolSearchEdit();
 
+    DECLARE_MESSAGE_MAP()
+
+public:
+    virtual BOOL PreTranslateMessage(MSG* pMsg);
+
 // Catalogue
     // Stores the type only; the catalogue is reloaded later, not here.
     void SetType(TYPE type);
@@ -46,7 +57,52 @@ public:
     // getters, which refresh the record's mirror fields.
     void SetSearchData(std::vector<CSymbolInfo>& data);
 
+// Choice
+    // The window told of every choice with "g_uMsgSearchInputSelected". Not owned.
+    void SetNofityWnd(CWnd* pWnd);
+    // The last chosen symbol; service 0 and "" after Enter on an empty edit.
+    void GetSelectedSymbol(CSymbolInfo& info);
+    // Replaces the chosen symbol; the text and the list stay as they are.
+    void SetSelectedSymbol(CSymbolInfo& info);
+    // Takes the list's current line as the chosen symbol.
+    void EnterProcess();
+
+// Popup list
+    // Makes the popup list and the tip window, once.
+    void InitialPopupList();
+    // Places the list under the edit, shows it and gives the edit the focus.
+    void ShowList(int nUnused);
+
+    // Keeps a copy of the font and gives it to the edit, the list and the
+    // tip. A null or unreadable font changes nothing.
+    void SetFont(CFont* pFont, BOOL bRedraw = TRUE);
+
+protected:
+    afx_msg void OnChange();
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg LRESULT OnEnter(WPARAM wParam, LPARAM lParam);
+    afx_msg UINT OnGetDlgCode();
+    afx_msg LRESULT OnHideList(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnKillfocus();
+    afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
+    afx_msg void OnSetFocus(CWnd* pOldWnd);
+
 private:
+    friend class CSymbolSearchList;
+    friend class CSymbolSearchEditTestAccess;
+
+    void EnableAllKeys(bool bEnable);
+    void Enter();
+    // Copies the highlighted line's symbol ID into the edit while browsing.
+    void UpdateSymIDToEdit();
+    // Lists the lines that contain m_strSearch and selects one.
+    void FillList();
+    void ShowNoMatchTip();
+    bool ListExists() const { return ::IsWindow(m_list.m_hWnd) != FALSE; }
+    // The catalogue entry a list line stands for, or NULL.
+    CSymbolSearchEntry* EntryOfLine(int nLine);
+
     // Runs the loader of the current type; TYPE_NONE and unknown values load
     // nothing and leave the catalogue as it is.
     void LoadCatalogue();
@@ -60,17 +116,35 @@ private:
     void InitialOptionSymbol(unsigned char service);
     void InitialNSSISymbol();
 
+    void ClearCatalogue();
     void AppendServiceLine(const CString& strServiceName, const CString& strShownID, const CString& strName,
                            unsigned char service, const CString& strSymbol);
     void AppendPlainLine(const CString& strName, unsigned char service, const CString& strSymbol);
-
-    friend class CSymbolSearchEditTestAccess;
+    void AppendEntry(const CSymbolSearchEntry& entry);
 
     TYPE m_eType;
-    bool m_bReload;
+    CWnd* m_pNotifyWnd;            // told of each choice; not owned
+    CFont m_font;                  // given to the edit, the list and the tip
+    bool m_bEnableAllKeys;         // ask the dialog for every key
+    bool m_bSelectAllOnClick;      // the next button release selects all
+    bool m_bListCreated;           // the list and the tip exist
+    bool m_bReload;                // load the catalogue at the next change
+    CString m_strSearch;           // upper-cased text of the last search
+    CSymbolInfo m_SelectedSymbol;  // the last choice
+    CSymbolSearchList m_list;
+    CXTTipWindow m_tip;
     std::vector<CSymbolSearchEntry> m_vecSymbols;
 
-    DECLARE_MESSAGE_MAP()
+    // Upper-cased copies of the catalogue lines, kept beside the catalogue
+    // so that a keystroke only scans.
+    struct Cache;
+    std::unique_ptr<Cache> m_pCache;
+
+    // Shared by every symbol edit of the process (UI thread only): while the
+    // flag is up a text change does not search; a change to the text that
+    // any symbol edit last handled is ignored.
+    static bool g_bSettingText;
+    static CString s_strLastText;
 };
 
 #pragma pack(pop)

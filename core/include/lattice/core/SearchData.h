@@ -33,8 +33,16 @@ void SortUniqueByBytes(std::vector<T>& data, View view)
 // What one run of the matching found.
 struct MatchResult {
     static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
-    std::vector<std::uint32_t> hits; // indices of matching strings, ascending
-    std::size_t prefixIndex = kNone; // first string that begins with the text
+    std::vector<std::uint32_t> hits;    // indices of matching strings, ascending
+    std::size_t preselectIndex = kNone; // the string the list selects first
+};
+
+// Which matching string the list selects first: the first whose match
+// begins at byte `position` and, when `marker` is not zero, that contains
+// the character `marker` anywhere.
+struct Preselection {
+    std::size_t position = 0;
+    char marker = '\0';
 };
 
 // Upper-cased copies of the search strings, packed into one buffer with a
@@ -54,11 +62,14 @@ public:
     }
     const char* CStr(std::size_t i) const { return m_bytes.data() + m_starts[i]; }
 
-    // Every string that contains `upperKey` at a character start. An empty
-    // key is contained in every string, at its start.
-    void Match(std::string_view upperKey, const LeadByteTable& lead, MatchResult& result) const;
+    // Every string that contains `upperKey` at a character start (the first
+    // such occurrence counts), and the one `rule` preselects. An empty key is
+    // contained in every string, at its start.
+    void Match(std::string_view upperKey, const LeadByteTable& lead, MatchResult& result,
+               Preselection rule = Preselection()) const;
 
 private:
+    bool Preselects(std::size_t i, std::size_t pos, const LeadByteTable& lead, Preselection rule) const;
     std::size_t Length(std::size_t i) const
     {
         const std::size_t end = i + 1 < m_starts.size() ? m_starts[i + 1] : m_bytes.size();

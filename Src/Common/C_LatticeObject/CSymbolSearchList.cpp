@@ -1,0 +1,31 @@
+#include "CSymbolSearchList.h"
+
+#include "CSymbolSearchEdit.h"
+#include "RegisteredMessages.h"
+
+BEGIN_MESSAGE_MAP(CSymbolSearchList, CXTListBox)
+END_MESSAGE_MAP()
+
+CSymbolSearchList::CSymbolSearchList()
+    : m_pNotifyWnd(NULL)
+    , m_pEdit(NULL)
+{
+}
+
+CSymbolSearchList::~CSymbolSearchList() = default;
+
+BOOL CSymbolSearchList::PreTranslateMessage(MSG* pMsg)
+{
+    // The button press has already selected the line under the pointer; the
+    // release chooses it. The edit's text change that the choice makes must
+    // not search again.
+    if (pMsg->message == WM_LBUTTONUP && m_pEdit != NULL) {
+        if (m_pNotifyWnd != NULL) {
+            CSymbolSearchEdit::g_bSettingText = true;
+            m_pEdit->SendMessage(g_uMsgEnter, 0, 0);
+            CSymbolSearchEdit::g_bSettingText = false;
+        }
+        m_pEdit->SetFocus();
+    }
+    return CXTListBox::PreTranslateMessage(pMsg);
+}
