@@ -163,7 +163,7 @@ TEST_F(DefaultDataTest, AppearanceDefaultsAndTheScreenScaleSwitch)
     ::SetEnvironmentVariableA("HOST_DEVICE_SCALE_PERCENT", NULL);
 }
 
-TEST_F(DefaultDataTest, BadLinesAreReportedWithFileAndLineAndTheRestLoads)
+TEST_F(DefaultDataTest, BadLinesAndMissingFilesAreReportedAndTheRestLoads)
 {
     TempDataFile file("host-stub-bad.txt",
                       "service\t16\tTSE\n"                       // 1: good
@@ -197,19 +197,16 @@ TEST_F(DefaultDataTest, BadLinesAreReportedWithFileAndLineAndTheRestLoads)
                                                 "font\t\t12\t400\n");
     EXPECT_EQ(CommonObjectStub::LoadDataFile(common.path).size(), 2u);
     EXPECT_EQ(dbGetDeviceScale(), 1.5);
-}
 
-TEST_F(DefaultDataTest, MissingFileIsOneProblemAndChangesNothing)
-{
-    BackendStub::SetServices({16});
-    const Strings problems = BackendStub::LoadDataFile("no-such-folder\\market.txt");
+    // A missing file is one problem and changes nothing.
+    problems = BackendStub::LoadDataFile("no-such-folder\\market.txt");
     ASSERT_EQ(problems.size(), 1u);
     EXPECT_EQ(problems[0].Left(25), "no-such-folder\\market.txt");
     EXPECT_EQ(SettingsStub::LoadDataFile("no-such-folder\\settings.txt").size(), 1u);
     EXPECT_EQ(CommonObjectStub::LoadDataFile("no-such-folder\\common.txt").size(), 1u);
-    std::vector<unsigned char> services;
-    Backend().bGetAllServiceID(services);
-    EXPECT_EQ(services.size(), 1u);
+    EXPECT_TRUE(Backend().bGetAllContractID(ids, names, 16, ""));
+    EXPECT_EQ(ids.size(), 2u);
+    EXPECT_EQ(dbGetDeviceScale(), 1.5);
 }
 
 TEST_F(DefaultDataTest, GeneratedCatalogueBeyond131072Symbols)
