@@ -27,8 +27,7 @@ class RecordingParent : public CWnd {
 public:
     RecordingParent() { CreateEx(0, NULL, "drag list", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 100, 100, 400, 300, NULL, NULL); }
     ~RecordingParent() override { DestroyWindow(); }
-    int m_nDragEnds = 0;
-    int m_nSelChanges = 0;
+    int m_nDragEnds = 0, m_nSelChanges = 0;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
@@ -45,7 +44,7 @@ class ProbeList : public CDragListBoxEx {
 public:
     int State() const { return m_nDragState; }
     CPoint PressPoint() const { return m_ptDown; }
-    struct Move { UINT nFlags; int nBefore; int nAfter; };
+    struct Move { UINT nFlags; int nBefore, nAfter; };
     std::vector<Move> m_moves;
 
 protected:
@@ -188,7 +187,7 @@ TEST_P(DragListBoxTest, ADragStartsOnlyOnePixelPastTheSystemDragDistanceAndOnlyW
     EXPECT_EQ(Texts(), kSeven) << "item 1 dropped beside itself moves nothing";
 }
 
-TEST_P(DragListBoxTest, SelectedItemsLandAtTheInsertPositionWithTheirDataAndStaySelected)
+TEST_P(DragListBoxTest, SelectedItemsLandAtTheMarkedInsertPositionWithTheirDataAndStaySelected)
 {
     Fill(7);
     const int nSelChangesBefore = m_parent.m_nSelChanges;
@@ -200,8 +199,10 @@ TEST_P(DragListBoxTest, SelectedItemsLandAtTheInsertPositionWithTheirDataAndStay
             m_list.SetSel(i, TRUE);
     const Strings expected = bExtended ? Strings{"A0", "A2", "A4", "A1", "A3", "A5", "A6"}
                                        : Strings{"A0", "A2", "A3", "A4", "A5", "A1", "A6"};
-    DragTo(InItem(bExtended ? 3 : 1), InItem(6));
+    DragTo(InItem(bExtended ? 3 : 1), InItem(5, ItemRect(5).Height() - 2)); // lower half: the next boundary
+    EXPECT_EQ(MarkedItems(), Ints{6});
     Release();
+    EXPECT_TRUE(MarkedItems().empty());
     EXPECT_EQ(Texts(), expected);
     if (GetParam() == 0) {
         EXPECT_EQ(m_list.GetCurSel(), 5);
@@ -212,17 +213,6 @@ TEST_P(DragListBoxTest, SelectedItemsLandAtTheInsertPositionWithTheirDataAndStay
         EXPECT_EQ(static_cast<DWORD>(m_list.GetItemData(i)), DataOf(std::stoi(expected[i].substr(1)))) << expected[i];
     EXPECT_EQ(m_parent.m_nDragEnds, 1);
     EXPECT_EQ(m_parent.m_nSelChanges - nSelChangesBefore, 2) << "one from the start of the drag, one from the release";
-}
-
-TEST_P(DragListBoxTest, TheMarkerShowsRedAtTheInsertRowAndGoesAwayAfterTheDrop)
-{
-    Fill(7);
-    DragTo(InItem(1), InItem(4));
-    EXPECT_EQ(MarkedItems(), Ints{4});
-    MoveTo(InItem(4, ItemRect(4).Height() - 2)); // lower half: the next boundary
-    EXPECT_EQ(MarkedItems(), Ints{5});
-    Release();
-    EXPECT_TRUE(MarkedItems().empty());
 }
 
 TEST_P(DragListBoxTest, HoldingTheCursorAboveTheListScrollsOneItemAtATimeToTheTop)
@@ -250,25 +240,25 @@ TEST_P(DragListBoxTest, HoldingTheCursorAboveTheListScrollsOneItemAtATimeToTheTo
     EXPECT_EQ(m_parent.m_nDragEnds, 1);
 }
 
-TEST_P(DragListBoxTest, DestroyingTheListDuringADragTellsTheParent)
+TEST_P(DragListBoxTest, EscapeALostCaptureDestroyingTheListOrNothingToMoveEndsADragMovingNothing)
 {
+    const CPoint ptEmpty = InItem(0, 5);
+    DragTo(ptEmpty, CPoint(ptEmpty.x, ptEmpty.y + 40));
+    Release();
+    EXPECT_EQ(m_parent.m_nDragEnds, 1) << "an empty list";
+    EXPECT_EQ(m_list.GetCount(), 0);
     Fill(7);
-    DragTo(InItem(1), InItem(5));
-    ASSERT_EQ(m_list.State(), 3);
-    m_list.DestroyWindow();
-    PumpUntilIdle();
-    EXPECT_EQ(m_parent.m_nDragEnds, 1);
-    EXPECT_NE(::GetCapture(), m_parent.m_hWnd);
-}
+    m_list.SetCurSel(-1);
+    m_list.SetSel(-1, FALSE);
+    m_list.Dropped(InItem(3));
+    EXPECT_EQ(Texts(), kSeven) << "nothing selected";
+    EXPECT_EQ(static_cast<DWORD>(m_list.GetItemData(1)), DataOf(1));
 
-TEST_P(DragListBoxTest, EscapeOrALostCaptureEndsADragMovingNothing)
-{
-    Fill(7);
     PressAt(InItem(2)); // only pressed: Escape ends the press and posts nothing
     PressKey(VK_ESCAPE);
     EXPECT_EQ(m_list.State(), 0);
     Release();
-    EXPECT_EQ(m_parent.m_nDragEnds, 0);
+    EXPECT_EQ(m_parent.m_nDragEnds, 1);
     for (bool bEscape : {true, false}) {
         DragTo(InItem(2), InItem(5));
         ASSERT_EQ(m_list.State(), 3);
@@ -277,7 +267,7 @@ TEST_P(DragListBoxTest, EscapeOrALostCaptureEndsADragMovingNothing)
             m_list.SetFocus();
             PressKey(VK_ESCAPE);
             EXPECT_EQ(m_list.State(), 0);
-            EXPECT_EQ(m_parent.m_nDragEnds, 1);
+            EXPECT_EQ(m_parent.m_nDragEnds, 2);
             EXPECT_TRUE(MarkedItems().empty());
         } else {
             m_parent.SetCapture(); // another window takes the capture
@@ -289,21 +279,15 @@ TEST_P(DragListBoxTest, EscapeOrALostCaptureEndsADragMovingNothing)
     ::ReleaseCapture();
     m_list.EndDrag();
     EXPECT_EQ(Texts(), kSeven);
-}
 
-TEST_P(DragListBoxTest, AnEmptyListOrADropWithNothingSelectedChangesNothing)
-{
-    const CPoint ptEmpty = InItem(0, 5);
-    DragTo(ptEmpty, CPoint(ptEmpty.x, ptEmpty.y + 40));
-    Release();
-    EXPECT_EQ(m_parent.m_nDragEnds, 1);
-    EXPECT_EQ(m_list.GetCount(), 0);
-    Fill(7);
-    m_list.SetCurSel(-1);
-    m_list.SetSel(-1, FALSE);
-    m_list.Dropped(InItem(3));
-    EXPECT_EQ(Texts(), kSeven);
-    EXPECT_EQ(static_cast<DWORD>(m_list.GetItemData(1)), DataOf(1));
+    // Destroyed mid-drag, the list still tells its parent the drag ended.
+    DragTo(InItem(1), InItem(5));
+    ASSERT_EQ(m_list.State(), 3);
+    const int nDragEndsBefore = m_parent.m_nDragEnds;
+    m_list.DestroyWindow();
+    PumpUntilIdle();
+    EXPECT_EQ(m_parent.m_nDragEnds, nDragEndsBefore + 1);
+    EXPECT_NE(::GetCapture(), m_parent.m_hWnd);
 }
 
 class ExtendedDragListBoxTest : public DragListBoxTest {};
@@ -381,10 +365,8 @@ TEST_P(SortedDragListBoxTest, ASortedListShowsNoMarkerAndKeepsItsOrder)
 // a mask holding the AND and XOR halves one above the other), hot spot (0,0).
 TEST(DragCursorTest, IsAMonochrome32By32CursorWithItsHotSpotAtTheTopLeft)
 {
-    HCURSOR hCursor = ::LoadCursorA(::GetModuleHandleA("C_LatticeObject.dll"), MAKEINTRESOURCEA(5000));
-    ASSERT_TRUE(hCursor != NULL);
     ICONINFO info = {};
-    ASSERT_TRUE(::GetIconInfo(hCursor, &info));
+    ASSERT_TRUE(::GetIconInfo(::LoadCursorA(::GetModuleHandleA("C_LatticeObject.dll"), MAKEINTRESOURCEA(5000)), &info));
     EXPECT_FALSE(info.fIcon);
     EXPECT_EQ(CPoint(info.xHotspot, info.yHotspot), CPoint(0, 0));
     EXPECT_TRUE(info.hbmColor == NULL);
@@ -393,8 +375,7 @@ TEST(DragCursorTest, IsAMonochrome32By32CursorWithItsHotSpotAtTheTopLeft)
     EXPECT_EQ(CSize(bm.bmWidth, bm.bmHeight), CSize(32, 64));
     EXPECT_EQ(bm.bmBitsPixel, 1);
     ::DeleteObject(info.hbmMask);
-    if (info.hbmColor != NULL)
-        ::DeleteObject(info.hbmColor);
+    ::DeleteObject(info.hbmColor);
 }
 
 } // namespace

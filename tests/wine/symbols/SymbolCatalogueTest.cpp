@@ -18,7 +18,6 @@ public:
     static void InitialServiceSymbol(CSymbolSearchEdit& e, unsigned char s) { e.InitialServiceSymbol(s); }
     static const std::vector<CSymbolSearchEntry>& Catalogue(const CSymbolSearchEdit& e) { return e.m_vecSymbols; }
     static CSymbolSearchEdit::TYPE Type(const CSymbolSearchEdit& e) { return e.m_eType; }
-    static bool Reload(const CSymbolSearchEdit& e) { return e.m_bReload; }
 };
 
 namespace {
@@ -87,9 +86,6 @@ TEST_F(SymbolCatalogueTest, TypeChoosesTheLoaderSettingItLoadsNothing)
 {
     EXPECT_EQ(Access::Type(m_edit), CSymbolSearchEdit::TYPE_NONE);
     EXPECT_GE(Access::Catalogue(m_edit).capacity(), 131072u);
-    m_edit.ResetSymbolFile();
-    EXPECT_TRUE(Access::Reload(m_edit));
-
     std::vector<CSymbolInfo> records(1);
     records[0].SetService(16);
     records[0].SetSymbol("2330");
@@ -153,7 +149,6 @@ TEST_F(SymbolCatalogueTest, SymbolLoaderOrderSkipsAndRepeats)
         "name 7", "contracts 7 ''", "realmonth",
     };
     EXPECT_EQ(CallLog(), calls);
-
 }
 
 TEST_F(SymbolCatalogueTest, SingleContractFallsBackToItsSymbolsOnce)
@@ -253,29 +248,13 @@ TEST_F(SymbolCatalogueTest, IndustryTreeDepthFirstToLevelFourWithoutNamelessBran
                                 "node L1a/0", "node A/0", "node A1/0", "node B/2", "node L1b/0", "node C/0"}));
 }
 
-TEST_F(SymbolCatalogueTest, EmptyOrFailingBackendGivesEmptyCatalogues)
+TEST_F(SymbolCatalogueTest, AFalseServiceListStopsTheSymbolLoaderBeforeAnyOtherQuestion)
 {
-    // A false service list stops the symbol loader before any other question.
     BackendStub::SetServices({16});
     BackendStub::SetContracts(16, {"2330", "2317"}, {"A", "B"});
     BackendStub::SetAnswer(BackendCallKind::GetAllServiceID, BackendAnswer::FalseEmpty);
-    BackendStub::ClearCalls();
     Access::InitSymbolID(m_edit);
     EXPECT_EQ(CallLog(), (Texts{"services/0"}));
-    EXPECT_TRUE(Access::Catalogue(m_edit).empty());
-
-    // Every question false: the other loaders empty an old catalogue and list nothing.
-    std::vector<CSymbolInfo> records(1);
-    records[0].SetService(16);
-    records[0].SetSymbol("2330");
-    BackendStub::SetItemValue(16, "2330", 1019, "TSMC");
-    m_edit.SetSearchData(records);
-    ASSERT_EQ(Access::Catalogue(m_edit).size(), 1u);
-    for (int kind = 0; kind < static_cast<int>(BackendCallKind::Count); ++kind)
-        BackendStub::SetAnswer(static_cast<BackendCallKind>(kind), BackendAnswer::FalseEmpty);
-    Access::InitIndustryID(m_edit);
-    EXPECT_TRUE(Access::Catalogue(m_edit).empty());
-    m_edit.SetSearchData(records);
     EXPECT_TRUE(Access::Catalogue(m_edit).empty());
 }
 
