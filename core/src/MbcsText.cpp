@@ -47,6 +47,33 @@ std::size_t FindByte(const char* text, std::size_t length, char byte)
     return npos;
 }
 
+std::size_t FindBytePair(const char* text, std::size_t length, char first, char second)
+{
+    if (length < 2)
+        return npos;
+    const auto* p = reinterpret_cast<const unsigned char*>(text);
+    const auto a = static_cast<unsigned char>(first), b = static_cast<unsigned char>(second);
+    constexpr std::uint64_t ones = 0x0101010101010101ULL;
+    constexpr std::uint64_t highs = 0x8080808080808080ULL;
+    const std::uint64_t patternA = ones * a, patternB = ones * b;
+    const std::size_t last = length - 1; // last position a pair can start at, exclusive
+    std::size_t i = 0;
+    // Byte k of `here` is text[i + k], of `next` text[i + k + 1]: a byte that
+    // is zero in both differences marks a pair.
+    for (; i + 9 <= length; i += 8) {
+        std::uint64_t here, next;
+        std::memcpy(&here, p + i, 8);
+        std::memcpy(&next, p + i + 1, 8);
+        const std::uint64_t x = (here ^ patternA) | (next ^ patternB);
+        if (((x - ones) & ~x & highs) != 0)
+            break;
+    }
+    for (; i < last; ++i)
+        if (p[i] == a && p[i + 1] == b)
+            return i;
+    return npos;
+}
+
 std::size_t Find(std::string_view text, std::string_view needle, std::size_t start,
                  const LeadByteTable& lead)
 {

@@ -1,5 +1,7 @@
 #include "lattice/core/SearchData.h"
 
+#include <cstring>
+
 namespace lattice::search {
 
 std::string UpperCopy(std::string_view text, const LeadByteTable& lead)
@@ -43,14 +45,43 @@ void UpperCasedData::Match(std::string_view upperKey, const LeadByteTable& lead,
     result.hits.clear();
     result.preselectIndex = MatchResult::kNone;
     const std::size_t count = m_starts.size();
-    result.hits.reserve(upperKey.empty() ? count : 0);
-    for (std::size_t i = 0; i < count; ++i) {
-        const std::size_t pos = upperKey.empty() ? 0 : mbcs::Find(At(i), upperKey, 0, lead);
-        if (pos == mbcs::npos)
-            continue;
+    auto hit = [&](std::size_t i, std::size_t pos) {
         result.hits.push_back(static_cast<std::uint32_t>(i));
         if (result.preselectIndex == MatchResult::kNone && Preselects(i, pos, lead, rule))
             result.preselectIndex = i;
+    };
+    if (upperKey.empty()) {
+        result.hits.reserve(count);
+        for (std::size_t i = 0; i < count; ++i)
+            hit(i, 0);
+        return;
+    }
+
+    // One scan over all strings at once: the buffer is searched for the
+    // key's first bytes, each candidate is placed in its string, and after a
+    // match the scan goes on at the next string. The zero after each string
+    // keeps a match from running into the next one, since a key has none.
+    const char* const bytes = m_bytes.data();
+    const std::size_t size = m_bytes.size(), m = upperKey.size();
+    std::size_t i = 0, pos = 0;
+    while (pos < size) {
+        const std::size_t found = m == 1 ? mbcs::FindByte(bytes + pos, size - pos, upperKey[0])
+                                         : mbcs::FindBytePair(bytes + pos, size - pos, upperKey[0], upperKey[1]);
+        if (found == mbcs::npos)
+            return;
+        pos += found;
+        while (i + 1 < count && m_starts[i + 1] <= pos)
+            ++i;
+        const std::size_t start = m_starts[i];
+        if (pos + m <= start + Length(i) && std::memcmp(bytes + pos, upperKey.data(), m) == 0 &&
+            mbcs::IsCharStart(bytes, pos, start, lead)) {
+            hit(i, pos - start);
+            if (++i == count)
+                return;
+            pos = m_starts[i];
+        } else {
+            ++pos;
+        }
     }
 }
 

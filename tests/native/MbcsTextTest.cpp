@@ -96,15 +96,23 @@ TEST(MbcsText, FindAgreesWithACharacterWalk)
     }
 }
 
-TEST(MbcsText, FindByteScansEveryAlignment)
+TEST(MbcsText, FindByteAndFindBytePairScanEveryAlignment)
 {
-    std::string text(40, '.');
-    for (std::size_t at = 0; at < text.size(); ++at) {
+    // Lone halves of the pair everywhere: only the whole pair is found.
+    std::string text;
+    for (int i = 0; i < 20; ++i)
+        text += i % 3 == 0 ? "\x80." : ".\x81";
+    for (std::size_t at = 0; at + 1 < text.size(); ++at) {
         std::string t = text;
+        t[at] = '\x7F';
+        EXPECT_EQ(mbcs::FindByte(t.data(), t.size(), '\x7F'), at);
+        EXPECT_EQ(mbcs::FindByte(t.data(), at, '\x7F'), mbcs::npos);
+        t[at + 1] = '\x81';
         t[at] = '\x80';
-        EXPECT_EQ(mbcs::FindByte(t.data(), t.size(), '\x80'), at);
-        EXPECT_EQ(mbcs::FindByte(t.data(), at, '\x80'), mbcs::npos);
+        EXPECT_EQ(mbcs::FindBytePair(t.data(), t.size(), '\x80', '\x81'), at);
+        EXPECT_EQ(mbcs::FindBytePair(t.data(), at + 1, '\x80', '\x81'), mbcs::npos) << "the pair is cut off";
     }
+    EXPECT_EQ(mbcs::FindBytePair("a", 1, 'a', 'a'), mbcs::npos);
 }
 
 TEST(MbcsText, CompareUsesUnsignedByteOrder)

@@ -148,11 +148,19 @@ void CSymbolSearchEdit::ClearCatalogue()
     m_pCache->upper.Clear();
 }
 
-void CSymbolSearchEdit::AppendEntry(const CSymbolSearchEntry& entry)
+CSymbolSearchEntry& CSymbolSearchEdit::NewEntry(unsigned char service, const CString& strSymbol)
 {
-    m_vecSymbols.push_back(entry);
-    m_pCache->upper.Add(std::string_view(entry.m_strLine.GetString(), entry.m_strLine.GetLength()),
-                        ProcessLeadBytes());
+    m_vecSymbols.emplace_back();
+    CSymbolSearchEntry& entry = m_vecSymbols.back();
+    entry.m_info.SetService(service);
+    entry.m_info.SetSymbol(strSymbol);
+    return entry;
+}
+
+void CSymbolSearchEdit::IndexLastEntry()
+{
+    const CString& strLine = m_vecSymbols.back().m_strLine;
+    m_pCache->upper.Add(std::string_view(strLine.GetString(), strLine.GetLength()), ProcessLeadBytes());
 }
 
 void CSymbolSearchEdit::AppendServiceLine(const CString& strServiceName, const CString& strShownID,
@@ -160,24 +168,20 @@ void CSymbolSearchEdit::AppendServiceLine(const CString& strServiceName, const C
 {
     const std::string_view svc = View(strServiceName), id = View(strShownID), name = View(strName);
     const int nLength = static_cast<int>(lattice::symbols::ServiceLineLength(svc, id, name));
-    CSymbolSearchEntry entry;
-    lattice::symbols::WriteServiceLine(entry.m_strLine.GetBufferSetLength(nLength), svc, id, name);
-    entry.m_strLine.ReleaseBuffer(nLength);
-    entry.m_info.SetService(service);
-    entry.m_info.SetSymbol(strSymbol);
-    AppendEntry(entry);
+    CString& strLine = NewEntry(service, strSymbol).m_strLine;
+    lattice::symbols::WriteServiceLine(strLine.GetBufferSetLength(nLength), svc, id, name);
+    strLine.ReleaseBuffer(nLength);
+    IndexLastEntry();
 }
 
 void CSymbolSearchEdit::AppendPlainLine(const CString& strName, unsigned char service, const CString& strSymbol)
 {
     const std::string_view id = View(strSymbol), name = View(strName);
     const int nLength = static_cast<int>(lattice::symbols::PlainLineLength(id, name));
-    CSymbolSearchEntry entry;
-    lattice::symbols::WritePlainLine(entry.m_strLine.GetBufferSetLength(nLength), id, name);
-    entry.m_strLine.ReleaseBuffer(nLength);
-    entry.m_info.SetService(service);
-    entry.m_info.SetSymbol(strSymbol);
-    AppendEntry(entry);
+    CString& strLine = NewEntry(service, strSymbol).m_strLine;
+    lattice::symbols::WritePlainLine(strLine.GetBufferSetLength(nLength), id, name);
+    strLine.ReleaseBuffer(nLength);
+    IndexLastEntry();
 }
 
 void CSymbolSearchEdit::SetSearchData(std::vector<CSymbolInfo>& data)
@@ -420,11 +424,8 @@ void CSymbolSearchEdit::FillList()
     Cache& cache = *m_pCache;
     const std::string_view key(m_strSearch.GetString(), m_strSearch.GetLength());
     cache.upper.Match(key, ProcessLeadBytes(), cache.match, kSymbolIDAtStart);
-    for (const std::uint32_t i : cache.match.hits) {
-        const int nLine = m_list.AddString(m_vecSymbols[i].m_strLine);
-        if (nLine >= 0)
-            m_list.SetItemData(nLine, i);
-    }
+    for (const std::uint32_t i : cache.match.hits)
+        m_list.AppendLine(m_vecSymbols[i].m_strLine, i);
 }
 
 void CSymbolSearchEdit::ShowNoMatchTip()

@@ -120,7 +120,10 @@ private:
     void AppendServiceLine(const CString& strServiceName, const CString& strShownID, const CString& strName,
                            unsigned char service, const CString& strSymbol);
     void AppendPlainLine(const CString& strName, unsigned char service, const CString& strSymbol);
-    void AppendEntry(const CSymbolSearchEntry& entry);
+    // Appends an entry for the symbol with an empty line, to be written in place.
+    CSymbolSearchEntry& NewEntry(unsigned char service, const CString& strSymbol);
+    // Adds the upper-cased copy of the last entry's line.
+    void IndexLastEntry();
 
     TYPE m_eType;
     CWnd* m_pNotifyWnd;            // told of each choice; not owned

@@ -29,3 +29,11 @@ BOOL CSymbolSearchList::PreTranslateMessage(MSG* pMsg)
     }
     return CXTListBox::PreTranslateMessage(pMsg);
 }
+
+int CSymbolSearchList::AppendLine(LPCTSTR lpszLine, DWORD_PTR dwData)
+{
+    const int nLine = static_cast<int>(DefWindowProc(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(lpszLine)));
+    if (nLine >= 0)
+        DefWindowProc(LB_SETITEMDATA, static_cast<WPARAM>(nLine), static_cast<LPARAM>(dwData));
+    return nLine;
+}

@@ -20,6 +20,12 @@ public:
 public:
     virtual BOOL PreTranslateMessage(MSG* pMsg);
 
+    // Adds a line at the end with its item data; the line's index or LB_ERR.
+    // Goes straight to the list box's own procedure: a search can list the
+    // whole catalogue, two messages a line, and this list's message map
+    // handles none of them.
+    int AppendLine(LPCTSTR lpszLine, DWORD_PTR dwData);
+
     // Taken from the edit when the list window is created; without it a
     // click only returns the focus to the edit. Not owned.
     CWnd* m_pNotifyWnd;

@@ -6,19 +6,7 @@
 #include <string>
 
 #include "BackendStub.h"
-#include "CSymbolSearchEdit.h"
-
-// Reaches the edit's private loaders and catalogue.
-class CSymbolSearchEditTestAccess {
-public:
-    static void LoadCatalogue(CSymbolSearchEdit& e) { e.LoadCatalogue(); }
-    static void InitSymbolID(CSymbolSearchEdit& e) { e.InitSymbolID(); }
-    static void InitWarrant(CSymbolSearchEdit& e) { e.InitWarrant(); }
-    static void InitIndustryID(CSymbolSearchEdit& e) { e.InitIndustryID(); }
-    static void InitialServiceSymbol(CSymbolSearchEdit& e, unsigned char s) { e.InitialServiceSymbol(s); }
-    static const std::vector<CSymbolSearchEntry>& Catalogue(const CSymbolSearchEdit& e) { return e.m_vecSymbols; }
-    static CSymbolSearchEdit::TYPE Type(const CSymbolSearchEdit& e) { return e.m_eType; }
-};
+#include "SymbolSearchEditTestAccess.h"
 
 namespace {
 

@@ -13,7 +13,6 @@ public:
     static void InitialServiceSymbol(CSymbolSearchEdit& e, unsigned char s) { e.InitialServiceSymbol(s); }
     static const std::vector<CSymbolSearchEntry>& Catalogue(const CSymbolSearchEdit& e) { return e.m_vecSymbols; }
     static CSymbolSearchEdit::TYPE Type(const CSymbolSearchEdit& e) { return e.m_eType; }
-    static bool Reload(const CSymbolSearchEdit& e) { return e.m_bReload; }
 
     static HWND List(const CSymbolSearchEdit& e) { return e.m_list.m_hWnd; }
     static HWND Tip(const CSymbolSearchEdit& e) { return e.m_tip.m_hWnd; }

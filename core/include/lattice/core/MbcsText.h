@@ -32,6 +32,11 @@ std::size_t Find(std::string_view text, std::string_view needle, std::size_t sta
 // Reads eight bytes at a time; the C runtime's memchr is slow under Wine.
 std::size_t FindByte(const char* text, std::size_t length, char byte);
 
+// Position of the first i in [0, length - 1) where text[i] == first and
+// text[i + 1] == second, or npos. Pairs are far rarer than single bytes in
+// market text, so a search for a pair stops at far fewer candidates.
+std::size_t FindBytePair(const char* text, std::size_t length, char first, char second);
+
 // Byte-order comparison (unsigned bytes; a proper prefix sorts first):
 // negative, zero or positive.
 int Compare(std::string_view a, std::string_view b);
