@@ -30,11 +30,7 @@ CXTTipWindow::CXTTipWindow()
 {
 }
 
-CXTTipWindow::~CXTTipWindow()
-{
-    if (::IsWindow(m_hWnd))
-        DestroyWindow();
-}
+CXTTipWindow::~CXTTipWindow() = default;
 
 BOOL CXTTipWindow::Create(CWnd* pParentWnd)
 {

@@ -108,11 +108,9 @@ CSymbolSearchEdit::CSymbolSearchEdit()
 
 CSymbolSearchEdit::~CSymbolSearchEdit()
 {
+    // The list window goes with its object.
     if (::IsWindow(m_tip.m_hWnd))
         m_tip.DestroyWindow();
-    // The list is top-level: no parent destroys it for us.
-    if (ListExists())
-        m_list.DestroyWindow();
 }
 
 void CSymbolSearchEdit::SetType(TYPE type)
@@ -351,7 +349,7 @@ void CSymbolSearchEdit::EnterProcess()
     if (pEntry == NULL)
         return;
     m_SelectedSymbol = pEntry->m_info;
-    pEntry->m_info.GetService();
+    pEntry->m_info.GetService(); // the entry's mirror follows, as every read of a record does
     const CString strSymbol = m_SelectedSymbol.GetSymbol();
     if (strText != strSymbol)
         SetWindowText(strSymbol);

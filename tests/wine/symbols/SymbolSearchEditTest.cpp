@@ -157,6 +157,18 @@ TEST_F(SymbolSearchEditTest, TypingListsMatchesUnderTheEditAndPreselectsTheFirst
     EXPECT_EQ(BackendStub::CallCount(BackendCallKind::GetAllServiceID), 2u);
 }
 
+TEST_F(SymbolSearchEditTest, AMarketBeyondTheReservedRoomIsSearchedWhole)
+{
+    const size_t nSymbols = CSymbolSearchEdit::kCatalogueReserve + 5000;
+    BackendStub::LoadGeneratedCatalogue(nSymbols, {16});
+    SetText(m_edit, "");
+    EXPECT_EQ(ToList(LB_GETCOUNT), static_cast<LRESULT>(nSymbols));
+    SetText(m_edit, "135999"); // the ID, and the name that ends with it
+    ASSERT_EQ(ToList(LB_GETCOUNT), 1);
+    Press(VK_RETURN);
+    EXPECT_EQ(Chosen(), "16:135999|1");
+}
+
 TEST_F(SymbolSearchEditTest, ArrowsWriteTheSymbolIDBackAndEnterChoosesIt)
 {
     Type("23");
@@ -210,6 +222,7 @@ TEST_F(SymbolSearchEditTest, AClickChoosesOnlyWithANotifyWindowSetBeforeTheListW
     ClickLine(List(), 3);
     EXPECT_EQ(Chosen(), "16:2317|1");
     EXPECT_EQ(Text(m_edit), "2317");
+    EXPECT_EQ(ToList(LB_GETCOUNT), 4) << "the text a click writes is not searched";
     EXPECT_FALSE(Shown());
     EXPECT_EQ(::GetFocus(), m_edit.m_hWnd);
 
