@@ -14,8 +14,8 @@ public:
     BOOL CreateMain();
     // Shows page nPage of the list on the left, as a click on it would.
     void ShowPage(int nPage);
-    // Puts text into the shown page's symbol edit, as typing would; pages
-    // without one ignore it.
+    // Sets the text of the shown page's symbol edit, which then searches as
+    // after typing; pages without one ignore it.
     void TypeIntoPage(const CString& strText);
 
 protected:
