@@ -1,12 +1,15 @@
 // The gallery application. With "/screenshot <file.bmp>" it shows its main
 // window, saves a picture of it and exits: that is how the demo runs where
-// there is no display. "/page <n>" before it opens page n first.
+// there is no display. "/page <n>" before it opens page n first, and
+// "/type <text>" after that puts text into that page's symbol edit, which
+// then shows its list.
 #include <afxwin.h>
 
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 
+#include "BackendStub.h"
 #include "GalleryWindow.h"
 #include "Screenshot.h"
 
@@ -31,6 +34,29 @@ const char* ScreenshotPath(char* pszCmdLine)
     const char* pszSwitch = strstr(pszCmdLine, "/screenshot ");
     return pszSwitch == NULL ? NULL : pszSwitch + strlen("/screenshot ");
 }
+
+// Dispatches messages for half a second, so that windows paint and settle.
+void RunPendingMessages()
+{
+    MSG msg;
+    for (int i = 0; i < 20; ++i) {
+        while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+        ::Sleep(25);
+    }
+}
+
+// The word after "/type" on the command line, or "".
+CString TypedText(const char* pszCmdLine)
+{
+    const char* pszSwitch = strstr(pszCmdLine, "/type ");
+    if (pszSwitch == NULL)
+        return CString();
+    pszSwitch += strlen("/type ");
+    return CString(pszSwitch, static_cast<int>(strcspn(pszSwitch, " ")));
+}
 } // namespace
 
 BOOL GalleryApp::InitInstance()
@@ -43,6 +69,10 @@ BOOL GalleryApp::InitInstance()
         m_nExitCode = 1;
         return FALSE;
     }
+    // The symbol pages search the backend stand-in's demo market. A bad line
+    // is skipped and the rest loads, so problems are reported, not fatal.
+    for (const CString& strProblem : BackendStub::LoadDefaultData())
+        fprintf(stderr, "gallery: %s\n", static_cast<const char*>(strProblem));
     if (!m_window.CreateMain()) {
         m_nExitCode = 1;
         return FALSE;
@@ -53,19 +83,19 @@ BOOL GalleryApp::InitInstance()
         m_window.ShowPage(atoi(pszPage + strlen("/page ")));
     m_window.ShowWindow(m_nCmdShow);
     m_window.UpdateWindow();
+    const CString strTyped = m_lpCmdLine == NULL ? CString() : TypedText(m_lpCmdLine);
+    if (!strTyped.IsEmpty()) {
+        // Once the window is shown and active, as when a user types: the
+        // edit's list closes when the edit loses the focus.
+        RunPendingMessages();
+        m_window.TypeIntoPage(strTyped);
+    }
 
     const char* pszShot = m_lpCmdLine == NULL ? NULL : ScreenshotPath(m_lpCmdLine);
     if (pszShot == NULL)
         return TRUE;
     // Let the window paint completely before taking the picture.
-    MSG msg;
-    for (int i = 0; i < 20; ++i) {
-        while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
-        ::Sleep(25);
-    }
+    RunPendingMessages();
     m_nExitCode = SaveWindowBitmap(m_window.m_hWnd, pszShot) ? 0 : 1;
     m_window.DestroyWindow();
     m_pMainWnd = NULL;

@@ -1,5 +1,7 @@
 #include "GalleryWindow.h"
 
+#include <vector>
+
 #include "Utf8Text.h"
 
 namespace {
@@ -9,6 +11,45 @@ const UINT kDragHelpId = 110;
 const UINT kDragListId = 111;
 const UINT kDragStatusId = 112;
 const UINT kSearchPageId = 120;
+const UINT kFirstSymbolPageId = 130;
+
+struct SymbolPageSetup {
+    const char* pszName;    // the page's line in the list of pages
+    const char* pszCaption; // the help text above the edit
+    CSymbolSearchEdit::TYPE type;
+};
+
+const SymbolPageSetup kSymbolPages[] = {
+    {u8"商品代號搜尋",
+     u8"輸入代號或名稱的一部分（例如「23」、「TXO」或「期」），搜尋上市、上櫃、選擇權與其他市場的商品；"
+     u8"上下鍵或滾輪瀏覽，Enter 或按一下確定。",
+     CSymbolSearchEdit::TYPE_SYMBOL},
+    {u8"權證搜尋", u8"輸入權證代號或名稱的一部分（例如「0300」或「購」）。", CSymbolSearchEdit::TYPE_WARRANT},
+    {u8"產業搜尋", u8"輸入上市股票或產業的代號、名稱（例如「TW01」或「半導體」）。",
+     CSymbolSearchEdit::TYPE_INDUSTRY},
+    {u8"自選商品搜尋", u8"搜尋主程式交給的商品記錄，每筆列為「代號 名稱」；後台查不到名稱的記錄不列出。",
+     CSymbolSearchEdit::TYPE_NONE},
+};
+
+// The host's own list for the last symbol page: stocks of both markets and
+// a warrant, and two symbols the backend has no name for, which the edit
+// leaves out.
+std::vector<CSymbolInfo> WatchListRecords()
+{
+    const struct {
+        unsigned char service;
+        const char* pszSymbol;
+    } records[] = {{16, "2330"}, {16, "2454"}, {16, "0050"}, {1, "6488"}, {1, "8069"},
+                   {16, "030002"}, {16, "9999"}, {109, "TXO202612C17000"}};
+    std::vector<CSymbolInfo> data;
+    for (const auto& record : records) {
+        CSymbolInfo info;
+        info.SetService(record.service);
+        info.SetSymbol(record.pszSymbol);
+        data.push_back(info);
+    }
+    return data;
+}
 
 // The host learns of a finished drag by registering the same name.
 UINT g_uDragEnd = ::RegisterWindowMessageA("DRAGLISTBOX_MSG_DRAG_END");
@@ -64,6 +105,15 @@ int GalleryWindow::OnCreate(LPCREATESTRUCT lpCreateStruct)
 
     m_pages.AddString(TextFromUtf8(u8"搜尋輸入框"));
     m_searchPage.Create(this, CRect(216, 8, 880, 590), kSearchPageId, &m_font);
+
+    static_assert(sizeof(kSymbolPages) / sizeof(kSymbolPages[0]) == kSymbolPageCount, "one setup per page");
+    for (int i = 0; i < kSymbolPageCount; ++i) {
+        m_pages.AddString(TextFromUtf8(kSymbolPages[i].pszName));
+        m_symbolPages[i].Create(this, CRect(216, 8, 880, 590), kFirstSymbolPageId + i, &m_font,
+                                kSymbolPages[i].pszCaption, kSymbolPages[i].type);
+    }
+    std::vector<CSymbolInfo> records = WatchListRecords();
+    m_symbolPages[kSymbolPageCount - 1].SetSearchData(records);
     return 0;
 }
 
@@ -82,6 +132,15 @@ void GalleryWindow::OnPageChange()
     m_dragHelp.ShowWindow(bDragPage ? SW_SHOW : SW_HIDE);
     m_dragList.ShowWindow(bDragPage ? SW_SHOW : SW_HIDE);
     m_dragStatus.ShowWindow(bDragPage ? SW_SHOW : SW_HIDE);
+    for (int i = 0; i < kSymbolPageCount; ++i)
+        m_symbolPages[i].ShowWindow(nPage == kFirstSymbolPage + i ? SW_SHOW : SW_HIDE);
+}
+
+void GalleryWindow::TypeIntoPage(const CString& strText)
+{
+    const int nSymbolPage = m_pages.GetCurSel() - kFirstSymbolPage;
+    if (nSymbolPage >= 0 && nSymbolPage < kSymbolPageCount)
+        m_symbolPages[nSymbolPage].SetEditText(strText);
 }
 
 LRESULT GalleryWindow::OnDragEnd(WPARAM, LPARAM)

@@ -6,6 +6,7 @@
 
 #include "CDragListBoxEx.h"
 #include "SearchEditPage.h"
+#include "SymbolSearchPage.h"
 
 class GalleryWindow : public CWnd {
 public:
@@ -13,6 +14,9 @@ public:
     BOOL CreateMain();
     // Shows page nPage of the list on the left, as a click on it would.
     void ShowPage(int nPage);
+    // Sets the text of the shown page's symbol edit, which then searches as
+    // after typing; pages without one ignore it.
+    void TypeIntoPage(const CString& strText);
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
@@ -33,4 +37,11 @@ private:
     int m_nDragEnds = 0;
 
     SearchEditPage m_searchPage;
+
+    // Symbol search pages, shown after the search edit page: the symbol,
+    // warrant and industry catalogues of the demo market, then a catalogue
+    // built from the gallery's own records.
+    static const int kFirstSymbolPage = 3;
+    static const int kSymbolPageCount = 4;
+    SymbolSearchPage m_symbolPages[kSymbolPageCount];
 };
