@@ -116,7 +116,7 @@ void CSearchEdit::Match(const CString& strText)
     for (const std::uint32_t i : hits) {
         const int nItem = m_wndList.AddString(cache.upper.CStr(i));
         if (nItem >= 0)
-            m_wndList.SetItemData(nItem, i);
+            m_wndList.CallListBoxProc(LB_SETITEMDATA, static_cast<WPARAM>(nItem), static_cast<LPARAM>(i));
     }
     if (cache.match.prefixIndex == lattice::search::MatchResult::kNone) {
         m_wndList.SetCurSel(0);
