@@ -337,6 +337,14 @@ void CSearchEdit::OnChange()
     InitialPopupList();
     if (ListExists()) {
         m_wndList.SendMessage(WM_SETREDRAW, FALSE);
+        // The list box tells its owner, this edit, of every removed item
+        // whose data is not 0 (WM_DELETEITEM), and nothing here wants to
+        // hear it. Each such message goes through the send and our message
+        // maps; clearing the data first is cheaper: emptying 16384 items
+        // takes 7 ms instead of 12 under Wine.
+        const int nCount = m_wndList.GetCount();
+        for (int nItem = 0; nItem < nCount; ++nItem)
+            m_wndList.CallListBoxProc(LB_SETITEMDATA, static_cast<WPARAM>(nItem), 0);
         m_wndList.ResetContent();
     }
     Match(strText);
