@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -45,23 +46,32 @@ public:
     ~Frame() override { DestroyWindow(); }
 };
 
-// Milliseconds per keystroke, averaged over nRounds alternating texts (a
+// The middle of the rounds' times: on a busy machine a round now and then
+// takes twice as long, which would pull a mean with it.
+double Median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    const std::size_t n = v.size();
+    return n == 0 ? 0 : (n % 2 != 0 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2);
+}
+
+// Milliseconds per keystroke, the median of nRounds alternating texts (a
 // text equal to the last one handled would not be matched again).
 double TimeKeystrokes(CSearchEdit& edit, const char* pszFirst, const char* pszSecond, int nRounds)
 {
-    double dTotal = 0;
+    std::vector<double> times;
     for (int r = 0; r < nRounds; ++r) {
         const double t0 = NowMilliseconds();
         edit.SetWindowText((r % 2) == 0 ? pszFirst : pszSecond);
         PumpUntilIdle(); // paints the list
-        dTotal += NowMilliseconds() - t0;
+        times.push_back(NowMilliseconds() - t0);
     }
-    return dTotal / nRounds;
+    return Median(times);
 }
 
 double TimeFloor(CListBox& list, const std::vector<std::string>& lines, int nRounds, bool bFromEmpty)
 {
-    double dTotal = 0;
+    std::vector<double> times;
     for (int r = 0; r < nRounds; ++r) {
         if (bFromEmpty) {
             list.ResetContent();
@@ -76,9 +86,9 @@ double TimeFloor(CListBox& list, const std::vector<std::string>& lines, int nRou
         list.SendMessage(WM_SETREDRAW, TRUE);
         list.Invalidate();
         PumpUntilIdle();
-        dTotal += NowMilliseconds() - t0;
+        times.push_back(NowMilliseconds() - t0);
     }
-    return dTotal / nRounds;
+    return Median(times);
 }
 
 TEST(SearchEditBench, KeystrokeToShownList)
@@ -108,16 +118,16 @@ TEST(SearchEditBench, KeystrokeToShownList)
         edit.SetWindowText("");
         PumpUntilIdle();
         const double dAllFirst = NowMilliseconds() - t0;
-        double dAll = 0;
+        std::vector<double> all;
         for (int r = 0; r < nRounds; ++r) {
             edit.SetWindowText("no match at all");
             PumpUntilIdle();
             t0 = NowMilliseconds();
             edit.SetWindowText("");
             PumpUntilIdle();
-            dAll += NowMilliseconds() - t0;
+            all.push_back(NowMilliseconds() - t0);
         }
-        dAll /= nRounds;
+        const double dAll = Median(all);
         // Everything listed again over everything: every string contains "s".
         edit.SetWindowText("");
         PumpUntilIdle();
