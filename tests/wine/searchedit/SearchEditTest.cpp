@@ -297,6 +297,44 @@ TEST_F(SearchEditTest, TheListSitsUnderTheEditAndLongListsGetAPagedScrollBar)
     ASSERT_TRUE(::GetScrollInfo(List(), SB_VERT, &si));
     EXPECT_EQ(si.nMax, 59);
     EXPECT_EQ(static_cast<int>(si.nPage), (rcEdit.Height() + 100) / ItemHeight());
+
+    // Every refill sets the bar for what it lists, also when the list stays
+    // where it is: a shorter list, a browsed one, a longer one again.
+    const auto Bar = [&] { return ::GetScrollInfo(List(), SB_VERT, &si), std::make_pair(si.nMax, si.nPos); };
+    SetText(m_edit, "item 1");
+    ASSERT_EQ(Items().size(), 10u);
+    EXPECT_EQ(Bar(), std::make_pair(9, 0));
+    Press(VK_DOWN);
+    Press(VK_DOWN);
+    ASSERT_EQ(Browsing(), "2 item 12/10");
+    EXPECT_EQ(Bar(), std::make_pair(9, 2));
+    SetText(m_edit, "item 2");
+    EXPECT_EQ(Bar(), std::make_pair(9, 0));
+    SetText(m_edit, "item");
+    EXPECT_EQ(Bar(), std::make_pair(59, 0));
+
+    // It follows the edit when the dialog moves, shown or hidden, and comes
+    // back under it when something else moved it, trimmed to whole items.
+    const HWND hList = List();
+    const auto MoveDialogBy = [&](int dx) {
+        CRect rc;
+        m_dlg.GetWindowRect(&rc);
+        m_dlg.SetWindowPos(NULL, rc.left + dx, rc.top + dx / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    };
+    MoveDialogBy(30);
+    SetText(m_edit, "item 3");
+    EXPECT_EQ(List(), hList);
+    Press(VK_ESCAPE);
+    MoveDialogBy(-20);
+    SetText(m_edit, "item 4");
+    EXPECT_EQ(List(), hList);
+    EXPECT_TRUE(Shown(hList));
+    ::SetWindowPos(hList, NULL, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetText(m_edit, "item 5");
+    EXPECT_EQ(List(), hList);
+    CRect rcNow;
+    ::GetWindowRect(hList, &rcNow);
+    EXPECT_EQ(rcNow.Size(), rcList.Size());
 }
 
 TEST_F(SearchEditTest, FocusAndTheSharedLastText)
