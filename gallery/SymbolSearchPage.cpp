@@ -19,14 +19,17 @@ BOOL SymbolSearchPage::Create(CWnd* pParent, const CRect& rect, UINT nID, CFont*
     m_caption.Create(TextFromUtf8(pszCaptionUtf8), WS_CHILD | WS_VISIBLE, CRect(0, 0, rect.Width(), 44), this,
                      kCaptionId);
     m_caption.SetFont(pFont);
-    // Created rather than subclassed, so the edit makes its own font. The
-    // notify window must be set before the first search creates the popup
-    // list: the list copies it then, and a click chooses only if it has one.
+    // The notify window must be set before the first search creates the
+    // popup list: the list copies it then, and a click chooses only if it
+    // has one. The edit makes its own 9-point Tahoma when created; the page
+    // gives it the gallery's font instead, which it passes on to its list
+    // and tip (Chinese at 9 points loses strokes in the stand-in font).
     m_edit.SetType(type);
     m_edit.SetNofityWnd(this);
     if (!m_edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, CRect(24, 52, 304, 76),
                        this, kEditId))
         return FALSE;
+    m_edit.SetFont(pFont);
     m_choice.Create(TextFromUtf8(u8"尚未選擇。"), WS_CHILD | WS_VISIBLE, CRect(24, 320, rect.Width(), 350), this,
                     kChoiceId);
     m_choice.SetFont(pFont);

@@ -396,10 +396,19 @@ void CSymbolSearchEdit::InitialPopupList()
     m_list.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_font.GetSafeHandle()), TRUE);
     m_list.m_pEdit = this;
     if (ListExists()) {
+        // Wine activates a window that SetParent makes top-level, hidden or
+        // not, and gives it the focus; Windows does neither. The focus goes
+        // back at once, as the edit would have kept it.
+        const HWND hFocus = ::GetFocus();
+        const bool bSelectAllOnClick = m_bSelectAllOnClick;
         m_list.ModifyStyle(WS_CHILD, WS_POPUP | WS_BORDER);
         m_list.SetParent(NULL);
         m_list.ModifyStyleEx(0, WS_EX_TOOLWINDOW);
         m_list.InitStorage(kListStorageLines, kListStorageLineBytes);
+        if (hFocus != NULL && ::GetFocus() != hFocus) {
+            ::SetFocus(hFocus);
+            m_bSelectAllOnClick = bSelectAllOnClick;
+        }
     }
     m_tip.Create(this);
     m_tip.ShowWindow(SW_HIDE);
@@ -408,13 +417,17 @@ void CSymbolSearchEdit::InitialPopupList()
 
 void CSymbolSearchEdit::ShowList(int /*nUnused*/)
 {
+    // The edit takes the focus before the list shows: under Wine a window
+    // that takes the focus lifts its top-level window above every popup,
+    // this list included. The list is shown without activation for the
+    // same reason, and the dialog stays active under it.
+    m_bEnableAllKeys = true;
+    SetFocus();
     CRect rcEdit;
     GetWindowRect(&rcEdit);
     if (ListExists())
         m_list.SetWindowPos(&wndTopMost, rcEdit.left, rcEdit.bottom, rcEdit.Width() + 100, rcEdit.Height() + 100,
-                            SWP_SHOWWINDOW);
-    m_bEnableAllKeys = true;
-    SetFocus();
+                            SWP_SHOWWINDOW | SWP_NOACTIVATE);
 }
 
 void CSymbolSearchEdit::FillList()
@@ -457,14 +470,16 @@ void CSymbolSearchEdit::OnChange()
     m_strSearch.MakeUpper();
 
     m_list.SendMessage(WM_SETREDRAW, FALSE);
-    m_list.ResetContent();
+    m_list.RemoveAllLines();
     FillList();
     const lattice::search::MatchResult& match = m_pCache->match;
-    if (match.hits.empty())
+    if (match.hits.empty()) {
+        // The focus that ShowList gives comes first here: under Wine, taking
+        // it would lift the dialog over the tip.
+        SetFocus();
         ShowNoMatchTip();
-    else
+    } else {
         m_tip.HideTipWindow();
-    if (!match.hits.empty()) {
         // The list box's own prefix search, which ignores case, looking from
         // line 1 onwards and wrapping round to line 0.
         m_list.SetCurSel(match.preselectIndex == lattice::search::MatchResult::kNone

@@ -37,3 +37,11 @@ int CSymbolSearchList::AppendLine(LPCTSTR lpszLine, DWORD_PTR dwData)
         DefWindowProc(LB_SETITEMDATA, static_cast<WPARAM>(nLine), static_cast<LPARAM>(dwData));
     return nLine;
 }
+
+void CSymbolSearchList::RemoveAllLines()
+{
+    const int nCount = GetCount();
+    for (int nLine = 0; nLine < nCount; ++nLine)
+        DefWindowProc(LB_SETITEMDATA, static_cast<WPARAM>(nLine), 0);
+    ResetContent();
+}

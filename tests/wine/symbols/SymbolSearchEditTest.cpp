@@ -111,12 +111,31 @@ protected:
     void Type(const char* psz) { TypeText(psz), PumpUntilIdle(); }
     void Press(WORD vk) { PressKey(vk), PumpUntilIdle(); }
     void Wheel(CWnd& wnd, short zDelta) { wnd.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(zDelta)), 0); }
+    // A line of a list, in its client area.
+    static CRect LineRect(HWND hList, int nLine)
+    {
+        CRect rc;
+        ::SendMessageA(hList, LB_GETITEMRECT, nLine, reinterpret_cast<LPARAM>(&rc));
+        return rc;
+    }
+    // The colour on the screen at a client point of a window: what the user sees.
+    static COLORREF ScreenColour(HWND hWnd, CPoint pt)
+    {
+        ::ClientToScreen(hWnd, &pt);
+        HDC hdc = ::GetDC(NULL);
+        const COLORREF colour = ::GetPixel(hdc, pt.x, pt.y);
+        ::ReleaseDC(NULL, hdc);
+        return colour;
+    }
+    void RepaintDialog()
+    {
+        m_dlg.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        PumpFor(100);
+    }
     void ClickLine(HWND hList, int nLine)
     {
         PumpFor(::GetDoubleClickTime() + 150); // settled, and no double click with an earlier click
-        RECT rc;
-        ::SendMessageA(hList, LB_GETITEMRECT, nLine, reinterpret_cast<LPARAM>(&rc));
-        POINT pt = {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
+        CPoint pt = LineRect(hList, nLine).CenterPoint();
         ::ClientToScreen(hList, &pt);
         MouseMoveTo(pt);
         PumpFor(50);
@@ -144,6 +163,9 @@ TEST_F(SymbolSearchEditTest, TypingListsMatchesUnderTheEditAndPreselectsTheFirst
     EXPECT_GT(rcList.Height(), rcEdit.Height() + 100 - ToList(LB_GETITEMHEIGHT));
     EXPECT_TRUE(::GetWindowLongA(List(), GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_EQ(::GetFocus(), m_edit.m_hWnd);
+    RepaintDialog(); // the list stays on the screen over the dialog
+    const CRect rcLine = LineRect(List(), 1); // the preselected line, right of its text
+    EXPECT_EQ(ScreenColour(List(), CPoint(rcLine.right - 3, rcLine.CenterPoint().y)), ::GetSysColor(COLOR_HIGHLIGHT));
     EXPECT_EQ(m_edit.SendMessage(WM_GETDLGCODE) & DLGC_WANTALLKEYS, static_cast<LRESULT>(DLGC_WANTALLKEYS));
 
     SetText(m_edit, "");
@@ -259,6 +281,8 @@ TEST_F(SymbolSearchEditTest, NothingMatchedShowsTheTipAboveTheEditForTwoSeconds)
     ::GetWindowRect(hTip, &rcTip);
     EXPECT_EQ(rcTip.TopLeft(), CPoint(rcClient.CenterPoint().x, rcClient.top - rcClient.Height() / 2));
     EXPECT_EQ(::GetFocus(), m_edit.m_hWnd) << "the tip does not take the focus";
+    RepaintDialog();
+    EXPECT_EQ(ScreenColour(hTip, CPoint(rcTip.Width() / 2, 2)), ::GetSysColor(COLOR_INFOBK));
 
     const DWORD dwShown = ::GetTickCount();
     ASSERT_TRUE(PumpUntil([&] { return !::IsWindowVisible(hTip); }, 4000));
