@@ -2,19 +2,11 @@
 
 #include <string_view>
 
+#include "PopupListEdit.h"
 #include "RegisteredMessages.h"
-#include "lattice/core/LeadByteTable.h"
 #include "lattice/core/SearchData.h"
 
 namespace {
-
-// The lead bytes of the process's ANSI code page, asked of the system once.
-const lattice::LeadByteTable& ProcessLeadBytes()
-{
-    static const lattice::LeadByteTable table =
-        lattice::LeadByteTable::FromPredicate([](unsigned char b) { return ::IsDBCSLeadByte(b) != FALSE; });
-    return table;
-}
 
 std::string_view View(const CString& s) { return std::string_view(s.GetString(), s.GetLength()); }
 
@@ -80,7 +72,7 @@ void CSearchEdit::SetSearchData(std::vector<CString>& data, int bSort)
     cache.upper.Clear();
     cache.upper.Reserve(m_vecSearchData.size(), bytes);
     for (const CString& s : m_vecSearchData)
-        cache.upper.Add(View(s), ProcessLeadBytes());
+        cache.upper.Add(View(s), popup_list_edit::ProcessLeadBytes());
     cache.widths.assign(m_vecSearchData.size(), -1);
     cache.match.hits.clear();
     cache.match.preselectIndex = lattice::search::MatchResult::kNone;
@@ -109,13 +101,13 @@ void CSearchEdit::EnableAllKeys(bool bEnable) { m_bEnableAllKeys = bEnable; }
 
 void CSearchEdit::Match(const CString& strText)
 {
-    const std::string upperKey = lattice::search::UpperCopy(View(strText), ProcessLeadBytes());
+    const std::string upperKey = lattice::search::UpperCopy(View(strText), popup_list_edit::ProcessLeadBytes());
     m_strSearch = CString(upperKey.data(), static_cast<int>(upperKey.size()));
     if (!ListExists())
         return;
 
     Cache& cache = *m_pCache;
-    cache.upper.Match(upperKey, ProcessLeadBytes(), cache.match);
+    cache.upper.Match(upperKey, popup_list_edit::ProcessLeadBytes(), cache.match);
     const std::vector<std::uint32_t>& hits = cache.match.hits;
     if (hits.empty())
         return;
@@ -175,10 +167,7 @@ void CSearchEdit::InitialPopupList()
     m_wndList.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_fontList.GetSafeHandle()), TRUE);
     m_wndList.m_pSearchEdit = this;
     if (ListExists()) {
-        m_wndList.ModifyStyle(WS_CHILD, WS_POPUP | WS_BORDER);
-        m_wndList.SetParent(NULL);
-        m_wndList.ModifyStyleEx(0, WS_EX_TOOLWINDOW);
-        m_wndList.InitStorage(16384, 32);
+        popup_list_edit::MakeTopLevel(m_wndList);
     }
     m_bListInitialized = true;
 }
@@ -358,8 +347,7 @@ void CSearchEdit::OnKillfocus()
     if (!ListExists() || !m_wndList.IsWindowVisible())
         return;
     // Focus moving into our own list keeps it open.
-    const HWND hFocus = ::GetFocus();
-    if (hFocus == m_hWnd || hFocus == m_wndList.m_hWnd || ::GetActiveWindow() == m_hWnd)
+    if (!popup_list_edit::FocusLeftEditAndList(m_hWnd, m_wndList.m_hWnd))
         return;
     m_wndList.ShowWindow(SW_HIDE);
     m_bEnableAllKeys = false;
@@ -398,23 +386,15 @@ void CSearchEdit::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 
 BOOL CSearchEdit::OnMouseWheel(UINT /*nFlags*/, short zDelta, CPoint /*pt*/)
 {
-    if (ListExists()) {
-        // One item per message, whatever the delta.
-        const int nNext = m_wndList.GetCurSel() + (zDelta <= 0 ? 1 : -1);
-        if (nNext >= 0 && nNext <= m_wndList.GetCount() - 1)
-            m_wndList.SetCurSel(nNext);
-    }
+    if (ListExists())
+        popup_list_edit::WheelStep(m_wndList, zDelta);
     UpdateDataToEdit();
     return TRUE;
 }
 
 UINT CSearchEdit::OnGetDlgCode()
 {
-    const UINT nCode = SEdit::OnGetDlgCode();
-    // A single-line edit does not ask for Enter and Escape by itself, and
-    // they must reach OnKeyDown whenever the list exists; flipping the bit
-    // asks for them also while the list is hidden.
-    return m_bEnableAllKeys ? (nCode | DLGC_WANTALLKEYS) : (nCode ^ DLGC_WANTALLKEYS);
+    return popup_list_edit::DialogCode(SEdit::OnGetDlgCode(), m_bEnableAllKeys);
 }
 
 LRESULT CSearchEdit::OnEnter(WPARAM, LPARAM)
@@ -427,8 +407,7 @@ LRESULT CSearchEdit::OnHideList(WPARAM, LPARAM)
 {
     if (ListExists())
         m_wndList.ShowWindow(SW_HIDE);
-    SetSel(0, -1);
-    SendMessage(EM_SCROLLCARET);
+    popup_list_edit::SelectAllText(*this);
     return 0;
 }
 
@@ -436,8 +415,7 @@ BOOL CSearchEdit::PreTranslateMessage(MSG* pMsg)
 {
     if (pMsg->message == WM_LBUTTONUP && m_bSelectAllOnClick) {
         m_bSelectAllOnClick = false;
-        SetSel(0, -1);
-        SendMessage(EM_SCROLLCARET);
+        popup_list_edit::SelectAllText(*this);
     }
     return SEdit::PreTranslateMessage(pMsg);
 }

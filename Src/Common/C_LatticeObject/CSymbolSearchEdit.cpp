@@ -1,8 +1,8 @@
 #include "CSymbolSearchEdit.h"
 
 #include "C_BKInterface.h"
+#include "PopupListEdit.h"
 #include "RegisteredMessages.h"
-#include "lattice/core/LeadByteTable.h"
 #include "lattice/core/SearchData.h"
 #include "lattice/core/SymbolLine.h"
 
@@ -34,21 +34,9 @@ std::string_view View(const CString& str)
     return std::string_view(str.GetString()); // up to the first NUL, as "%s" reads it
 }
 
-// The lead bytes of the process's ANSI code page, asked of the system once.
-const lattice::LeadByteTable& ProcessLeadBytes()
-{
-    static const lattice::LeadByteTable table =
-        lattice::LeadByteTable::FromPredicate([](unsigned char b) { return ::IsDBCSLeadByte(b) != FALSE; });
-    return table;
-}
-
 // A service line's symbol ID begins after "[", a one-character service name
 // and "]": typing the beginning of an ID preselects the first such line.
 const lattice::search::Preselection kSymbolIDAtStart{4, '['};
-
-// The list's storage is made ready for this many lines of this many bytes.
-const int kListStorageLines = 16384;
-const int kListStorageLineBytes = 32;
 
 // How the no-match tip shows.
 const DWORD kTipStyle = TWS_XT_THICKBORDER | TWS_XT_DROPSHADOW;
@@ -158,7 +146,8 @@ CSymbolSearchEntry& CSymbolSearchEdit::NewEntry(unsigned char service, const CSt
 void CSymbolSearchEdit::IndexLastEntry()
 {
     const CString& strLine = m_vecSymbols.back().m_strLine;
-    m_pCache->upper.Add(std::string_view(strLine.GetString(), strLine.GetLength()), ProcessLeadBytes());
+    m_pCache->upper.Add(std::string_view(strLine.GetString(), strLine.GetLength()),
+                        popup_list_edit::ProcessLeadBytes());
 }
 
 void CSymbolSearchEdit::AppendServiceLine(const CString& strServiceName, const CString& strShownID,
@@ -401,10 +390,7 @@ void CSymbolSearchEdit::InitialPopupList()
         // back at once, as the edit would have kept it.
         const HWND hFocus = ::GetFocus();
         const bool bSelectAllOnClick = m_bSelectAllOnClick;
-        m_list.ModifyStyle(WS_CHILD, WS_POPUP | WS_BORDER);
-        m_list.SetParent(NULL);
-        m_list.ModifyStyleEx(0, WS_EX_TOOLWINDOW);
-        m_list.InitStorage(kListStorageLines, kListStorageLineBytes);
+        popup_list_edit::MakeTopLevel(m_list);
         if (hFocus != NULL && ::GetFocus() != hFocus) {
             ::SetFocus(hFocus);
             m_bSelectAllOnClick = bSelectAllOnClick;
@@ -434,7 +420,7 @@ void CSymbolSearchEdit::FillList()
 {
     Cache& cache = *m_pCache;
     const std::string_view key(m_strSearch.GetString(), m_strSearch.GetLength());
-    cache.upper.Match(key, ProcessLeadBytes(), cache.match, kSymbolIDAtStart);
+    cache.upper.Match(key, popup_list_edit::ProcessLeadBytes(), cache.match, kSymbolIDAtStart);
     for (const std::uint32_t i : cache.match.hits)
         m_list.AppendLine(m_vecSymbols[i].m_strLine, i);
 }
@@ -538,16 +524,8 @@ void CSymbolSearchEdit::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 
 BOOL CSymbolSearchEdit::OnMouseWheel(UINT /*nFlags*/, short zDelta, CPoint /*pt*/)
 {
-    if (ListExists()) {
-        // One line per message, whatever the amount.
-        const int nLine = m_list.GetCurSel();
-        if (zDelta > 0) {
-            if (nLine > 0)
-                m_list.SetCurSel(nLine - 1);
-        } else if (nLine < m_list.GetCount() - 1) {
-            m_list.SetCurSel(nLine == LB_ERR ? 0 : nLine + 1);
-        }
-    }
+    if (ListExists())
+        popup_list_edit::WheelStep(m_list, zDelta); // the text stays as it is
     return TRUE;
 }
 
@@ -562,8 +540,7 @@ void CSymbolSearchEdit::OnKillfocus()
     if (!ListExists() || !m_list.IsWindowVisible())
         return;
     // Focus moving into our own list keeps it open; the tip hides itself.
-    const HWND hFocus = ::GetFocus();
-    if (hFocus == m_hWnd || hFocus == m_list.m_hWnd || ::GetActiveWindow() == m_hWnd)
+    if (!popup_list_edit::FocusLeftEditAndList(m_hWnd, m_list.m_hWnd))
         return;
     m_list.ShowWindow(SW_HIDE);
     m_bEnableAllKeys = false;
@@ -571,11 +548,7 @@ void CSymbolSearchEdit::OnKillfocus()
 
 UINT CSymbolSearchEdit::OnGetDlgCode()
 {
-    const UINT nCode = CEdit::OnGetDlgCode();
-    // A single-line edit does not ask for Enter and Escape by itself, and
-    // they must reach OnKeyDown whenever the list exists; flipping the bit
-    // asks for them also while the list is hidden.
-    return m_bEnableAllKeys ? (nCode | DLGC_WANTALLKEYS) : (nCode ^ DLGC_WANTALLKEYS);
+    return popup_list_edit::DialogCode(CEdit::OnGetDlgCode(), m_bEnableAllKeys);
 }
 
 LRESULT CSymbolSearchEdit::OnEnter(WPARAM, LPARAM)
@@ -588,8 +561,7 @@ LRESULT CSymbolSearchEdit::OnHideList(WPARAM, LPARAM)
 {
     if (ListExists())
         m_list.ShowWindow(SW_HIDE);
-    SetSel(0, -1);
-    SendMessage(EM_SCROLLCARET);
+    popup_list_edit::SelectAllText(*this);
     return 0;
 }
 
@@ -597,8 +569,7 @@ BOOL CSymbolSearchEdit::PreTranslateMessage(MSG* pMsg)
 {
     if (pMsg->message == WM_LBUTTONUP && m_bSelectAllOnClick) {
         m_bSelectAllOnClick = false;
-        SetSel(0, -1);
-        SendMessage(EM_SCROLLCARET);
+        popup_list_edit::SelectAllText(*this);
     }
     return CEdit::PreTranslateMessage(pMsg);
 }

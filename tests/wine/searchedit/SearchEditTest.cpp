@@ -10,6 +10,7 @@
 #include "MessagePump.h"
 #include "SearchForm.h"
 #include "SyntheticInput.h"
+#include "WindowReadback.h"
 
 namespace {
 
@@ -82,24 +83,10 @@ protected:
     }
     HWND List() { return ListUnder(m_edit); }
     LRESULT ToList(UINT uMsg, WPARAM wParam = 0, LPARAM lParam = 0) { return ::SendMessageA(List(), uMsg, wParam, lParam); }
-    Strings Items()
-    {
-        Strings items(static_cast<std::size_t>(ToList(LB_GETCOUNT)));
-        for (std::size_t i = 0; i < items.size(); ++i) {
-            items[i].resize(static_cast<std::size_t>(ToList(LB_GETTEXTLEN, i)) + 1);
-            ToList(LB_GETTEXT, i, reinterpret_cast<LPARAM>(&items[i][0]));
-            items[i].pop_back();
-        }
-        return items;
-    }
+    Strings Items() { return ListBoxLines(List()); }
     int Selection() { return static_cast<int>(ToList(LB_GETCURSEL)); }
     int ItemHeight() { return static_cast<int>(ToList(LB_GETITEMHEIGHT)); }
-    std::string Text()
-    {
-        char sz[512] = {};
-        ::GetWindowTextA(m_edit.m_hWnd, sz, sizeof(sz));
-        return sz;
-    }
+    std::string Text() { return WindowTextOf(m_edit.m_hWnd); }
     std::string Chosen()
     {
         CString str("unchanged");

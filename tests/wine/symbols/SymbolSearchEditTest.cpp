@@ -11,6 +11,7 @@
 #include "SymbolForm.h"
 #include "SymbolSearchEditTestAccess.h"
 #include "SyntheticInput.h"
+#include "WindowReadback.h"
 
 namespace {
 
@@ -82,22 +83,8 @@ protected:
     HWND List() { return Access::List(m_edit); }
     bool Shown() { return ::IsWindowVisible(List()) != FALSE; }
     LRESULT ToList(UINT uMsg, WPARAM wParam = 0, LPARAM lParam = 0) { return ::SendMessageA(List(), uMsg, wParam, lParam); }
-    Strings Lines()
-    {
-        Strings lines(static_cast<std::size_t>(ToList(LB_GETCOUNT)));
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            lines[i].resize(static_cast<std::size_t>(ToList(LB_GETTEXTLEN, i)) + 1);
-            ToList(LB_GETTEXT, i, reinterpret_cast<LPARAM>(&lines[i][0]));
-            lines[i].pop_back();
-        }
-        return lines;
-    }
-    std::string Text(CWnd& wnd)
-    {
-        char sz[256] = {};
-        ::GetWindowTextA(wnd.m_hWnd, sz, sizeof(sz));
-        return sz;
-    }
+    Strings Lines() { return ListBoxLines(List()); }
+    static std::string Text(CWnd& wnd) { return WindowTextOf(wnd.m_hWnd); }
     // "selection text/line count": browsing must move the selection, not search again.
     std::string Browsing() { return std::to_string(ToList(LB_GETCURSEL)) + " " + Text(m_edit) + "/" + std::to_string(ToList(LB_GETCOUNT)); }
     // "service:symbol|notifications": what the host reads back and how often it was told.
@@ -117,15 +104,6 @@ protected:
         CRect rc;
         ::SendMessageA(hList, LB_GETITEMRECT, nLine, reinterpret_cast<LPARAM>(&rc));
         return rc;
-    }
-    // The colour on the screen at a client point of a window: what the user sees.
-    static COLORREF ScreenColour(HWND hWnd, CPoint pt)
-    {
-        ::ClientToScreen(hWnd, &pt);
-        HDC hdc = ::GetDC(NULL);
-        const COLORREF colour = ::GetPixel(hdc, pt.x, pt.y);
-        ::ReleaseDC(NULL, hdc);
-        return colour;
     }
     void RepaintDialog()
     {
@@ -272,9 +250,7 @@ TEST_F(SymbolSearchEditTest, NothingMatchedShowsTheTipAboveTheEditForTwoSeconds)
     EXPECT_EQ(Lines(), Strings{});
     const HWND hTip = Access::Tip(m_edit);
     ASSERT_TRUE(::IsWindowVisible(hTip));
-    char sz[64] = {};
-    ::GetWindowTextA(hTip, sz, sizeof(sz));
-    EXPECT_STREQ(sz, kNoMatch);
+    EXPECT_EQ(WindowTextOf(hTip), kNoMatch);
     CRect rcClient, rcTip;
     m_edit.GetClientRect(&rcClient);
     m_edit.ClientToScreen(&rcClient);
