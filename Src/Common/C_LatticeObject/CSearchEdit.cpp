@@ -113,7 +113,8 @@ void CSearchEdit::Match(const CString& strText)
         return;
     m_wndList.InitStorage(static_cast<int>(hits.size()), 32);
     for (const std::uint32_t i : hits) {
-        const int nItem = m_wndList.AddString(cache.upper.CStr(i));
+        const int nItem = static_cast<int>(
+            m_wndList.CallListBoxProc(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(cache.upper.CStr(i))));
         if (nItem >= 0)
             m_wndList.CallListBoxProc(LB_SETITEMDATA, static_cast<WPARAM>(nItem), static_cast<LPARAM>(i));
     }

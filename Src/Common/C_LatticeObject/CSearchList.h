@@ -16,7 +16,7 @@ public:
 
     // Hands a list box message straight to the list box's own procedure,
     // past the send and our message map, which handle none of the LB_
-    // messages. For bulk work: one item's data costs half as much.
+    // messages. For bulk work: filling a long list costs half as much.
     LRESULT CallListBoxProc(UINT message, WPARAM wParam, LPARAM lParam);
 
     // Taken from the edit once, when the list window is created; a list
