@@ -72,25 +72,27 @@ protected:
         PumpUntilIdle();
     }
 
-    void SetData(std::vector<CString> data, int bSort = 0) { m_edit.SetSearchData(data, bSort); }
+    // The helpers below act on m_pEdit: the first search edit unless a test switches.
+    void SetData(std::vector<CString> data, int bSort = 0) { m_pEdit->SetSearchData(data, bSort); }
+    void FocusEdit() { m_pEdit->SetFocus(), PumpUntilIdle(); }
     // New data, and the user clears the edit and types afresh.
-    void Retype(std::vector<CString> data, int bSort, const char* psz)
+    void Retype(std::vector<CString> data, const char* psz, int bSort = 0)
     {
         SetData(data, bSort);
-        SetText(m_edit, "");
-        m_edit.SetFocus();
+        SetText(*m_pEdit, "");
+        FocusEdit();
         Type(psz);
     }
-    HWND List() { return ListUnder(m_edit); }
+    HWND List() { return ListUnder(*m_pEdit); }
     LRESULT ToList(UINT uMsg, WPARAM wParam = 0, LPARAM lParam = 0) { return ::SendMessageA(List(), uMsg, wParam, lParam); }
     Strings Items() { return ListBoxLines(List()); }
     int Selection() { return static_cast<int>(ToList(LB_GETCURSEL)); }
     int ItemHeight() { return static_cast<int>(ToList(LB_GETITEMHEIGHT)); }
-    std::string Text() { return WindowTextOf(m_edit.m_hWnd); }
+    std::string Text() { return WindowTextOf(m_pEdit->m_hWnd); }
     std::string Chosen()
     {
         CString str("unchanged");
-        return m_edit.GetSelectedData(str) ? std::string(str) : std::string("<none>");
+        return m_pEdit->GetSelectedData(str) ? std::string(str) : std::string("<none>");
     }
     // "text|GetSelectedData|notifications": what the user sees and the host heard.
     std::string Outcome() { return Text() + "|" + Chosen() + "|" + std::to_string(m_dlg.m_nSelected); }
@@ -125,6 +127,7 @@ protected:
     HostDialog m_dlg;
     CSearchEdit m_edit;
     CSearchEdit m_second;
+    CSearchEdit* m_pEdit = &m_edit;
 };
 
 TEST_F(SearchEditTest, TypingShowsMatchesPreselectsAPrefixAndEnterChooses)
@@ -147,22 +150,17 @@ TEST_F(SearchEditTest, TypingShowsMatchesPreselectsAPrefixAndEnterChooses)
     EXPECT_EQ(Sel(), std::make_pair(0, 3));
 }
 
+// Matching itself is the core's (tested natively); here what the edit makes of it.
 TEST_F(SearchEditTest, NoPrefixSelectsTheFirstItemAndBig5AndLongStringsMatchByCharacter)
 {
-    SetData({"\xA5\x78", "xab", "\xA4\xA4\xA4\xE5"}); // \xA5\x78 has the trail byte 'x'
-    Type("x");
+    Retype({"\xA5\x78", "xab"}, "x"); // \xA5\x78 has the trail byte 'x'
     EXPECT_EQ(Items(), (Strings{"XAB"}));
     EXPECT_EQ(Browsing(), "0 x/1");
     Press(VK_ESCAPE);
     EXPECT_FALSE(Shown(List()));
     EXPECT_EQ(Outcome(), "x|<none>|0");
 
-    SetText(m_edit, "\xA4\xE5"); // an input method delivers a whole character at once
-    EXPECT_EQ(Items(), (Strings{"\xA4\xA4\xA4\xE5"}));
-    Press(VK_RETURN);
-    EXPECT_EQ(Outcome(), "\xA4\xA4\xA4\xE5|\xA4\xA4\xA4\xE5|1");
-
-    Retype({CString('q', 20000) + "end", "tail\xA5", ""}, 1, "e"); // very long strings
+    Retype({CString('q', 20000) + "end", "tail\xA5", ""}, "e", 1); // very long strings
     EXPECT_EQ(Items().size(), 1u);
     // An edit cannot hold a lone lead byte; the data can, and the choice
     // comes from the data as supplied.
@@ -171,13 +169,12 @@ TEST_F(SearchEditTest, NoPrefixSelectsTheFirstItemAndBig5AndLongStringsMatchByCh
     ASSERT_EQ(Items().size(), 1u);
     Press(VK_RETURN);
     EXPECT_EQ(Chosen(), "tail\xA5");
-    EXPECT_EQ(m_dlg.m_nSelected, 2);
+    EXPECT_EQ(m_dlg.m_nSelected, 1);
 }
 
 TEST_F(SearchEditTest, ArrowKeysAndTheWheelBrowseWithoutRefillingTheList)
 {
-    SetData({"alpha", "beta", "alps", "gamma"});
-    Type("al");
+    Retype({"alpha", "beta", "alps", "gamma"}, "al");
     ASSERT_EQ(Items(), (Strings{"ALPHA", "ALPS"}));
     EXPECT_EQ(Browsing(), "0 al/2") << "the prefix search wraps round to item 0";
     // Typing left the list active: Up/Down move its selection and the edit copies the item.
@@ -187,18 +184,15 @@ TEST_F(SearchEditTest, ArrowKeysAndTheWheelBrowseWithoutRefillingTheList)
     EXPECT_EQ(Browsing(), "0 alpha/2");
     // Down in the edit itself copies the selection without moving it and
     // makes the list active again.
-    m_edit.SetFocus();
-    PumpUntilIdle();
+    FocusEdit();
     Press(VK_DOWN);
     EXPECT_EQ(Browsing(), "0 alpha/2");
     EXPECT_EQ(::GetActiveWindow(), List());
-    EXPECT_EQ(m_dlg.m_nSelected, 0);
     Press(VK_RETURN);
-    EXPECT_EQ(Outcome(), "alpha|alpha|1");
-    EXPECT_FALSE(Shown(List()));
+    EXPECT_EQ(Outcome(), "alpha|alpha|1") << "browsing alone tells the host nothing";
 
     // The wheel moves one item per message and stops at the ends.
-    Retype({"a1", "a2", "a3"}, 0, "a");
+    Retype({"a1", "a2", "a3"}, "a");
     ASSERT_EQ(Browsing(), "0 a/3");
     for (int i = 0; i < 4; ++i)
         m_edit.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-360)), 0);
@@ -207,53 +201,47 @@ TEST_F(SearchEditTest, ArrowKeysAndTheWheelBrowseWithoutRefillingTheList)
     EXPECT_EQ(Browsing(), "1 a2/3");
 }
 
-TEST_F(SearchEditTest, ClickOnAnItemCompletesTheChoice)
+TEST_F(SearchEditTest, ClickOnAnItemCompletesTheChoiceOnlyWithANotifyWindow)
 {
-    SetData({"Apple", "apricot", "banana"});
-    Type("ap");
+    Retype({"Apple", "apricot", "banana"}, "ap");
     ASSERT_TRUE(Shown(List()));
     ClickItem(1);
     EXPECT_EQ(Outcome(), "apricot|apricot|1");
     EXPECT_FALSE(Shown(List()));
     EXPECT_EQ(::GetFocus(), m_edit.m_hWnd);
-}
 
-TEST_F(SearchEditTest, WithoutANotifyWindowAClickOnlyReturnsTheFocus)
-{
-    m_edit.SetNofityWnd(NULL);
-    SetData({"Apple", "apricot"});
-    Type("ap");
+    // The second edit has no notify window: a click only returns the focus.
+    m_pEdit = &m_second;
+    Retype({"Apple", "apricot"}, "ap");
     ASSERT_TRUE(Shown(List()));
     ClickItem(1);
-    EXPECT_EQ(Outcome(), "ap|<none>|0");
-    EXPECT_EQ(::GetFocus(), m_edit.m_hWnd);
+    EXPECT_EQ(Outcome(), "ap|<none>|1");
+    EXPECT_EQ(::GetFocus(), m_second.m_hWnd);
     // The list took its notify window when it was created; the keyboard
     // uses the edit's current one.
-    m_edit.SetNofityWnd(&m_dlg);
+    m_second.SetNofityWnd(&m_dlg);
     Press(VK_RETURN);
     EXPECT_EQ(Chosen(), Text());
     EXPECT_NE(Chosen(), "<none>");
-    EXPECT_EQ(m_dlg.m_nSelected, 1);
+    EXPECT_EQ(m_dlg.m_nSelected, 2);
 }
 
 TEST_F(SearchEditTest, EnterWithNothingToChooseClearsOrKeepsTheText)
 {
-    SetData({"b", "a", "b", "A"}, 1); // sorted, duplicates dropped
-    Type("a");
-    EXPECT_EQ(Items(), (Strings{"A", "A"}));
-    Press(VK_BACK); // empty text lists everything
+    Retype({"b", "a", "b", "A"}, "a", 1);
+    Press(VK_BACK); // empty text lists everything, sorted, duplicates dropped
     EXPECT_EQ(Items(), (Strings{"A", "A", "B"}));
     EXPECT_NE(Selection(), LB_ERR);
     Press(VK_RETURN);
     EXPECT_EQ(Outcome(), "|<none>|1");
 
-    Retype({"abc", "xabc"}, 0, "ab");
+    Retype({"abc", "xabc"}, "ab");
     ASSERT_EQ(Items().size(), 2u);
     ToList(LB_SETCURSEL, static_cast<WPARAM>(-1));
     Press(VK_RETURN);
     EXPECT_EQ(Outcome(), "|<none>|2") << "Enter without a selection clears the text";
 
-    Retype({"one", "two"}, 0, "o"); // an item whose data is out of range is ignored
+    Retype({"one", "two"}, "o"); // an item whose data is out of range is ignored
     ASSERT_EQ(Items(), (Strings{"ONE", "TWO"}));
     ToList(LB_SETITEMDATA, static_cast<WPARAM>(Selection()), 999);
     Press(VK_RETURN);
@@ -266,8 +254,7 @@ TEST_F(SearchEditTest, TheListSitsUnderTheEditAndLongListsGetAPagedScrollBar)
     std::vector<CString> data(60);
     for (int i = 0; i < 60; ++i)
         data[i].Format("item %02d", i);
-    SetData(data);
-    Type("i");
+    Retype(data, "i");
     ASSERT_EQ(Items().size(), 60u);
     CRect rcEdit, rcList;
     m_edit.GetWindowRect(&rcEdit);
@@ -281,13 +268,12 @@ TEST_F(SearchEditTest, TheListSitsUnderTheEditAndLongListsGetAPagedScrollBar)
     SCROLLINFO si = {};
     si.cbSize = sizeof(si);
     si.fMask = SIF_ALL;
-    ASSERT_TRUE(::GetScrollInfo(List(), SB_VERT, &si));
-    EXPECT_EQ(si.nMax, 59);
+    const auto Bar = [&] { return ::GetScrollInfo(List(), SB_VERT, &si), std::make_pair(si.nMax, si.nPos); };
+    EXPECT_EQ(Bar(), std::make_pair(59, 0));
     EXPECT_EQ(static_cast<int>(si.nPage), (rcEdit.Height() + 100) / ItemHeight());
 
     // Every refill sets the bar for what it lists, also when the list stays
     // where it is: a shorter list, a browsed one, a longer one again.
-    const auto Bar = [&] { return ::GetScrollInfo(List(), SB_VERT, &si), std::make_pair(si.nMax, si.nPos); };
     SetText(m_edit, "item 1");
     ASSERT_EQ(Items().size(), 10u);
     EXPECT_EQ(Bar(), std::make_pair(9, 0));
@@ -326,8 +312,7 @@ TEST_F(SearchEditTest, TheListSitsUnderTheEditAndLongListsGetAPagedScrollBar)
 
 TEST_F(SearchEditTest, FocusAndTheSharedLastText)
 {
-    SetData({"red", "green"});
-    Type("e");
+    Retype({"red", "green"}, "e");
     ASSERT_TRUE(Shown(List()));
     CRect rcPlain; // focus going to a third window hides the list
     m_dlg.GetDlgItem(IDC_PLAIN_EDIT)->GetWindowRect(&rcPlain);
@@ -337,8 +322,7 @@ TEST_F(SearchEditTest, FocusAndTheSharedLastText)
     // The first click after the edit gains the focus selects all its text.
     // (Posted through the host's pump: real clicks in quick succession here
     // sometimes lose their release under Wine.)
-    m_edit.SetFocus();
-    PumpUntilIdle();
+    FocusEdit();
     m_edit.PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
     m_edit.PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
     PumpUntilIdle();
@@ -347,13 +331,13 @@ TEST_F(SearchEditTest, FocusAndTheSharedLastText)
 
     // A second search edit whose text becomes the last text any search
     // edit handled does not match again: it never creates its list.
-    std::vector<CString> data = {"red"};
-    m_second.SetSearchData(data, 0);
+    m_pEdit = &m_second;
+    SetData({"red"});
     SetText(m_second, "e");
-    EXPECT_FALSE(Shown(ListUnder(m_second)));
+    EXPECT_FALSE(Shown(List()));
     SetText(m_second, "r");
-    ASSERT_TRUE(Shown(ListUnder(m_second)));
-    EXPECT_EQ(::SendMessageA(ListUnder(m_second), LB_GETCOUNT, 0, 0), 1);
+    ASSERT_TRUE(Shown(List()));
+    EXPECT_EQ(Items(), Strings{"RED"});
 }
 
 } // namespace
