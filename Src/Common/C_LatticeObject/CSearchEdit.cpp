@@ -178,7 +178,7 @@ void CSearchEdit::ShowList(int /*nExtra*/)
     CRect rcEdit;
     GetWindowRect(&rcEdit);
     if (!ListExists()) {
-        m_bEnableAllKeys = true;
+        EnableAllKeys(true);
         return;
     }
     const int nHeight = rcEdit.Height() + 100;
@@ -202,7 +202,7 @@ void CSearchEdit::ShowList(int /*nExtra*/)
     m_wndList.GetWindowRect(&cache.rcPlaced);
     const int nCount = m_wndList.GetCount();
     if (nCount <= 0) {
-        m_bEnableAllKeys = true;
+        EnableAllKeys(true);
         return;
     }
     const bool bNeedBar = static_cast<long long>(nHeight) < static_cast<long long>(nCount) * nItemHeight;
@@ -233,7 +233,7 @@ void CSearchEdit::ShowList(int /*nExtra*/)
         if (!bSame)
             m_wndList.SetScrollInfo(SB_VERT, &si, TRUE);
     }
-    m_bEnableAllKeys = true;
+    EnableAllKeys(true);
 }
 
 int CSearchEdit::GetMaxListWidth()
@@ -305,7 +305,7 @@ void CSearchEdit::UpdateListScrollBar()
 
 void CSearchEdit::Enter()
 {
-    m_bEnableAllKeys = false;
+    EnableAllKeys(false);
     EnterProcess();
     if (ListExists())
         m_wndList.ShowWindow(SW_HIDE);
@@ -351,7 +351,7 @@ void CSearchEdit::OnKillfocus()
     if (!popup_list_edit::FocusLeftEditAndList(m_hWnd, m_wndList.m_hWnd))
         return;
     m_wndList.ShowWindow(SW_HIDE);
-    m_bEnableAllKeys = false;
+    EnableAllKeys(false);
 }
 
 void CSearchEdit::OnSetFocus(CWnd* pOldWnd)
@@ -368,7 +368,7 @@ void CSearchEdit::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
             Enter();
             return;
         case VK_ESCAPE:
-            m_bEnableAllKeys = false;
+            EnableAllKeys(false);
             m_wndList.ShowWindow(SW_HIDE);
             return;
         case VK_UP:

@@ -346,7 +346,7 @@ void CSymbolSearchEdit::EnterProcess()
 
 void CSymbolSearchEdit::Enter()
 {
-    m_bEnableAllKeys = false;
+    EnableAllKeys(false);
     EnterProcess();
     if (ListExists())
         m_list.ShowWindow(SW_HIDE);
@@ -407,7 +407,7 @@ void CSymbolSearchEdit::ShowList(int /*nUnused*/)
     // that takes the focus lifts its top-level window above every popup,
     // this list included. The list is shown without activation for the
     // same reason, and the dialog stays active under it.
-    m_bEnableAllKeys = true;
+    EnableAllKeys(true);
     SetFocus();
     CRect rcEdit;
     GetWindowRect(&rcEdit);
@@ -512,7 +512,7 @@ void CSymbolSearchEdit::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
             Enter();
             return;
         case VK_ESCAPE:
-            m_bEnableAllKeys = false;
+            EnableAllKeys(false);
             m_list.ShowWindow(SW_HIDE);
             return;
         default:
@@ -543,7 +543,7 @@ void CSymbolSearchEdit::OnKillfocus()
     if (!popup_list_edit::FocusLeftEditAndList(m_hWnd, m_list.m_hWnd))
         return;
     m_list.ShowWindow(SW_HIDE);
-    m_bEnableAllKeys = false;
+    EnableAllKeys(false);
 }
 
 UINT CSymbolSearchEdit::OnGetDlgCode()
