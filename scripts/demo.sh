@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs the gallery: in a window where there is a display; otherwise under
-# Xvfb, saving a screenshot of it as a PNG and printing where it is.
+# Xvfb, as a tour of its pages, saving a screenshot of each as a PNG and
+# printing where they are.
 #   scripts/demo.sh <win64-build-dir>
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -12,12 +13,31 @@ if [ -n "${DISPLAY:-}" ]; then
   exec wine "$gallery"
 fi
 
+# Each stop of the tour: the picture's name and the gallery's switches.
+tour=(
+  "gallery|"
+  "drag-list|/page 1"
+  "search-edit|/page 2"
+  "symbol-search|/page 3 /type 23"
+  "warrant-no-match|/page 4 /type ZZZ"
+  "industry-search|/page 5 /type 2"
+  "records-search|/page 6 /type 0"
+)
 out="$build/demo"
+rm -rf "$out"
 mkdir -p "$out"
-rm -f "$out"/gallery.bmp "$out"/gallery.png
-# Wine sees the Linux file system as drive Z:.
-shot="Z:$(echo "$out/gallery.bmp" | tr / '\\')"
-"$here/wine-session.sh" "$build" wine "$gallery" /screenshot "$shot"
-convert "$out/gallery.bmp" "$out/gallery.png"
-rm -f "$out/gallery.bmp"
-echo "Gallery screenshot: $out/gallery.png"
+# One session for the whole tour; Wine sees the Linux file system as drive Z:.
+"$here/wine-session.sh" "$build" bash -c '
+  out=$1 gallery=$2; shift 2
+  for stop in "$@"; do
+    name=${stop%%|*} switches=${stop#*|}
+    shot="Z:$(echo "$out/$name.bmp" | tr / "\\\\")"
+    # shellcheck disable=SC2086 # the switches are words
+    wine "$gallery" $switches /screenshot "$shot" || exit 1
+  done' tour "$out" "$gallery" "${tour[@]}"
+for bmp in "$out"/*.bmp; do
+  convert "$bmp" "${bmp%.bmp}.png"
+  rm -f "$bmp"
+done
+echo "Gallery screenshots in $out:"
+ls "$out"
