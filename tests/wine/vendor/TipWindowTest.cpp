@@ -1,0 +1,47 @@
+// The toolkit stand-in's tip window: shown after its delay at the asked
+// point, fitted to its text, hidden after its time, never taking the focus.
+#include <afxwin.h>
+#include <gtest/gtest.h>
+
+#include "CXTTipWindow.h"
+#include "MessagePump.h"
+#include "SyntheticInput.h"
+
+namespace {
+
+class HostWindow : public CWnd {
+public:
+    HostWindow() { CreateEx(0, NULL, "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 400, 300, NULL, NULL); }
+    ~HostWindow() override { DestroyWindow(); }
+};
+
+TEST(TipWindowTest, ShowsAfterItsDelayCentredOnThePointAndHidesAfterItsTime)
+{
+    HostWindow host;
+    ActivateForInput(host.m_hWnd);
+    host.SetFocus();
+    CXTTipWindow tip;
+    ASSERT_TRUE(tip.Create(&host));
+    tip.SetTipText("", "short");
+    tip.ShowTipWindow(CPoint(200, 120), TWS_XT_DROPSHADOW, 0, 0, TRUE);
+    CRect rcShort;
+    tip.GetWindowRect(&rcShort);
+    tip.SetTipText("title", "a longer text than before");
+    tip.HideTipWindow();
+    EXPECT_FALSE(tip.IsWindowVisible());
+
+    tip.ShowTipWindow(CPoint(200, 120), TWS_XT_THICKBORDER, 300, 400, TRUE);
+    PumpUntilIdle();
+    EXPECT_FALSE(tip.IsWindowVisible()) << "shown before its delay";
+    ASSERT_TRUE(PumpUntil([&] { return tip.IsWindowVisible() != FALSE; }, 2000));
+    CRect rc;
+    tip.GetWindowRect(&rc);
+    EXPECT_EQ(rc.top, 120);
+    EXPECT_NEAR(rc.CenterPoint().x, 200, 1);
+    EXPECT_GT(rc.Width(), rcShort.Width()) << "fitted to the longer text";
+    EXPECT_GT(rc.Height(), rcShort.Height()) << "and to the title above it";
+    EXPECT_EQ(::GetFocus(), host.m_hWnd);
+    EXPECT_TRUE(PumpUntil([&] { return !tip.IsWindowVisible(); }, 2000));
+}
+
+} // namespace
