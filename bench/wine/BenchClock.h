@@ -1,7 +1,12 @@
-// The Wine benchmarks' clock: the performance counter, in milliseconds.
+// The Wine benchmarks' clock, the performance counter in milliseconds, and
+// how they take a figure from several runs: the lowest, since on a busy
+// machine a run now and then takes twice as long and the lowest run is the
+// least disturbed.
 #pragma once
 
 #include <windows.h>
+
+#include <algorithm>
 
 inline double NowMilliseconds()
 {
@@ -13,4 +18,30 @@ inline double NowMilliseconds()
     LARGE_INTEGER t;
     ::QueryPerformanceCounter(&t);
     return static_cast<double>(t.QuadPart) * 1000.0 / static_cast<double>(frequency);
+}
+
+// The lowest of nRuns figures that `timed` returns.
+template <class Timed>
+double Best(int nRuns, Timed timed)
+{
+    double dBest = timed();
+    for (int r = 1; r < nRuns; ++r)
+        dBest = std::min(dBest, timed());
+    return dBest;
+}
+
+// How long one run of `work` takes.
+template <class Work>
+double MillisecondsOf(Work work)
+{
+    const double t0 = NowMilliseconds();
+    work();
+    return NowMilliseconds() - t0;
+}
+
+// The lowest time of nRuns runs of `work`.
+template <class Work>
+double BestOf(int nRuns, Work work)
+{
+    return Best(nRuns, [&] { return MillisecondsOf(work); });
 }

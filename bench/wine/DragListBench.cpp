@@ -58,18 +58,14 @@ int main()
     const int kDropRounds = 5;
     double dFill = 0, dDrop = 0;
     for (int r = 0; r < kDropRounds; ++r) {
-        double t0 = NowMilliseconds();
-        Fill(list);
-        double t1 = NowMilliseconds();
+        dFill += MillisecondsOf([&] { Fill(list); });
         SelectEveryTenth(list);
         list.SetTopIndex(5000);
         PumpUntilIdle();
-        double t2 = NowMilliseconds();
-        list.Dropped(ptMiddle);
-        PumpUntilIdle();
-        double t3 = NowMilliseconds();
-        dFill += t1 - t0;
-        dDrop += t3 - t2;
+        dDrop += MillisecondsOf([&] {
+            list.Dropped(ptMiddle);
+            PumpUntilIdle();
+        });
     }
     std::printf("baseline: fill a list with %d items        %10.2f ms\n", kItems, dFill / kDropRounds);
     std::printf("drop of %d selected items in %d           %10.2f ms\n", kSelected, kItems, dDrop / kDropRounds);
@@ -81,20 +77,20 @@ int main()
     list.ClientToScreen(&ptA);
     list.ClientToScreen(&ptB);
     const int kSteps = 400;
-    double t0 = NowMilliseconds();
-    for (int i = 0; i < kSteps; ++i)
-        list.UpdateInsert(i % 2 ? ptA : ptB);
-    double t1 = NowMilliseconds();
+    const double dSteps = MillisecondsOf([&] {
+        for (int i = 0; i < kSteps; ++i)
+            list.UpdateInsert(i % 2 ? ptA : ptB);
+    });
     // Baseline: repainting the one-pixel strip alone, as the erase does.
     CRect rcClient;
     list.GetClientRect(&rcClient);
     CRect rcStrip(rcClient.left, rcItem.top, rcClient.right, rcItem.top + 1);
-    double t2 = NowMilliseconds();
-    for (int i = 0; i < kSteps; ++i)
-        list.RedrawWindow(&rcStrip, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    double t3 = NowMilliseconds();
-    std::printf("baseline: repaint a 1-pixel strip           %10.1f us\n", (t3 - t2) / kSteps * 1e3);
-    std::printf("drag step (marker erase + draw), %d items %10.1f us\n", kItems, (t1 - t0) / kSteps * 1e3);
+    const double dStrips = MillisecondsOf([&] {
+        for (int i = 0; i < kSteps; ++i)
+            list.RedrawWindow(&rcStrip, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    });
+    std::printf("baseline: repaint a 1-pixel strip           %10.1f us\n", dStrips / kSteps * 1e3);
+    std::printf("drag step (marker erase + draw), %d items %10.1f us\n", kItems, dSteps / kSteps * 1e3);
 
     list.DestroyWindow();
     parent.DestroyWindow();

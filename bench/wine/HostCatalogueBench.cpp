@@ -8,35 +8,17 @@
 #include "BackendStub.h"
 #include "BenchClock.h"
 
-namespace {
-
-template <class Work>
-double BestOfThree(Work work)
-{
-    double best = 0;
-    for (int run = 0; run < 3; ++run) {
-        const double start = NowMilliseconds();
-        work();
-        const double ms = NowMilliseconds() - start;
-        if (run == 0 || ms < best)
-            best = ms;
-    }
-    return best;
-}
-
-} // namespace
-
 int main()
 {
     printf("%10s %12s %12s %14s\n", "symbols", "generate ms", "list ms", "items/s");
     const size_t sizes[] = {16384, 131072, 262144};
     for (size_t total : sizes) {
         BackendStub::Reset();
-        double generate = BestOfThree([&] { BackendStub::LoadGeneratedCatalogue(total, {16, 1}); });
+        double generate = BestOf(3, [&] { BackendStub::LoadGeneratedCatalogue(total, {16, 1}); });
 
         C_BKInterface& backend = *C_BKInterface::GetBKInterface();
         std::vector<CString> ids16, names16, ids1, names1;
-        double list = BestOfThree([&] {
+        double list = BestOf(3, [&] {
             backend.bGetAllContractID(ids16, names16, 16, "");
             backend.bGetAllContractID(ids1, names1, 1, "");
         });
@@ -48,7 +30,7 @@ int main()
         BackendStub::ClearCalls();
         std::vector<X1Format> values;
         const std::vector<unsigned short> itemNos{1019};
-        double items = BestOfThree([&] {
+        double items = BestOf(3, [&] {
             for (const CString& id : ids16)
                 backend.bGetItemDataByItemNo(16, id, itemNos, values, true, nullptr);
             BackendStub::ClearCalls();

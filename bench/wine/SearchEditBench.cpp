@@ -15,7 +15,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -46,49 +45,35 @@ public:
     ~Frame() override { DestroyWindow(); }
 };
 
-// The middle of the rounds' times: on a busy machine a round now and then
-// takes twice as long, which would pull a mean with it.
-double Median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    const std::size_t n = v.size();
-    return n == 0 ? 0 : (n % 2 != 0 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2);
-}
-
-// Milliseconds per keystroke, the median of nRounds alternating texts (a
+// Milliseconds per keystroke, the best of nRounds alternating texts (a
 // text equal to the last one handled would not be matched again).
 double TimeKeystrokes(CSearchEdit& edit, const char* pszFirst, const char* pszSecond, int nRounds)
 {
-    std::vector<double> times;
-    for (int r = 0; r < nRounds; ++r) {
-        const double t0 = NowMilliseconds();
-        edit.SetWindowText((r % 2) == 0 ? pszFirst : pszSecond);
+    int r = 0;
+    return BestOf(nRounds, [&] {
+        edit.SetWindowText((r++ % 2) == 0 ? pszFirst : pszSecond);
         PumpUntilIdle(); // paints the list
-        times.push_back(NowMilliseconds() - t0);
-    }
-    return Median(times);
+    });
 }
 
 double TimeFloor(CListBox& list, const std::vector<std::string>& lines, int nRounds, bool bFromEmpty)
 {
-    std::vector<double> times;
-    for (int r = 0; r < nRounds; ++r) {
+    return Best(nRounds, [&] {
         if (bFromEmpty) {
             list.ResetContent();
             PumpUntilIdle();
         }
-        const double t0 = NowMilliseconds();
-        list.SendMessage(WM_SETREDRAW, FALSE);
-        list.ResetContent();
-        list.InitStorage(static_cast<int>(lines.size()), 32);
-        for (const std::string& s : lines)
-            list.AddString(s.c_str());
-        list.SendMessage(WM_SETREDRAW, TRUE);
-        list.Invalidate();
-        PumpUntilIdle();
-        times.push_back(NowMilliseconds() - t0);
-    }
-    return Median(times);
+        return MillisecondsOf([&] {
+            list.SendMessage(WM_SETREDRAW, FALSE);
+            list.ResetContent();
+            list.InitStorage(static_cast<int>(lines.size()), 32);
+            for (const std::string& s : lines)
+                list.AddString(s.c_str());
+            list.SendMessage(WM_SETREDRAW, TRUE);
+            list.Invalidate();
+            PumpUntilIdle();
+        });
+    });
 }
 
 TEST(SearchEditBench, KeystrokeToShownList)
@@ -107,27 +92,25 @@ TEST(SearchEditBench, KeystrokeToShownList)
         const std::string keyA = Syllable(5) + "\xA5\x78";
         const std::string keyB = Syllable(9) + "\xA5\x78";
         const int nRounds = nCount >= 131072 ? 4 : 10;
-        TimeKeystrokes(edit, keyB.c_str(), keyA.c_str(), 2); // fonts and caches warm
+        TimeKeystrokes(edit, keyA.c_str(), keyB.c_str(), 2); // fonts and caches warm; ends on B
         const double dNarrow = TimeKeystrokes(edit, keyA.c_str(), keyB.c_str(), nRounds);
 
         // The first list-everything keystroke measures every line's width
         // once; later ones reuse the widths.
         edit.SetWindowText("no match at all");
         PumpUntilIdle();
-        double t0 = NowMilliseconds();
-        edit.SetWindowText("");
-        PumpUntilIdle();
-        const double dAllFirst = NowMilliseconds() - t0;
-        std::vector<double> all;
-        for (int r = 0; r < nRounds; ++r) {
-            edit.SetWindowText("no match at all");
-            PumpUntilIdle();
-            t0 = NowMilliseconds();
+        const double dAllFirst = MillisecondsOf([&] {
             edit.SetWindowText("");
             PumpUntilIdle();
-            all.push_back(NowMilliseconds() - t0);
-        }
-        const double dAll = Median(all);
+        });
+        const double dAll = Best(nRounds, [&] {
+            edit.SetWindowText("no match at all");
+            PumpUntilIdle();
+            return MillisecondsOf([&] {
+                edit.SetWindowText("");
+                PumpUntilIdle();
+            });
+        });
         // Everything listed again over everything: every string contains "s".
         edit.SetWindowText("");
         PumpUntilIdle();

@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -35,26 +34,6 @@ public:
     Frame() { CreateEx(0, NULL, "bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 200, 500, 300, NULL, NULL); }
     ~Frame() override { DestroyWindow(); }
 };
-
-// The lowest of nRuns figures that `timed` returns.
-template <class Timed>
-double Best(int nRuns, Timed timed)
-{
-    double dBest = timed();
-    for (int r = 1; r < nRuns; ++r)
-        dBest = std::min(dBest, timed());
-    return dBest;
-}
-
-template <class Work>
-double BestOf(int nRuns, Work work)
-{
-    return Best(nRuns, [&] {
-        const double t0 = NowMilliseconds();
-        work();
-        return NowMilliseconds() - t0;
-    });
-}
 
 // The lines alone, as the loader must build them: the backend's lists and
 // one display line per symbol.
@@ -85,10 +64,10 @@ std::vector<CString> BuildLinesAlone()
 // the list is painted.
 double Keystroke(CSymbolSearchEdit& edit, const char* pszText)
 {
-    const double t0 = NowMilliseconds();
-    edit.SetWindowText(pszText);
-    PumpUntilIdle();
-    return NowMilliseconds() - t0;
+    return MillisecondsOf([&] {
+        edit.SetWindowText(pszText);
+        PumpUntilIdle();
+    });
 }
 
 // A plain list box beside the edit's list: a popup made as a child of a
@@ -118,18 +97,18 @@ public:
     {
         Fill(lines, from, bItemData);
         PumpUntilIdle();
-        const double t0 = NowMilliseconds();
-        ::SendMessageA(m_hList, WM_SETREDRAW, FALSE, 0);
-        Fill(lines, to, bItemData);
-        int nSel = 0;
-        if (to.preselectIndex != lattice::search::MatchResult::kNone)
-            nSel = static_cast<int>(::SendMessageA(m_hList, LB_FINDSTRING, 0,
-                                                   reinterpret_cast<LPARAM>(lines[to.preselectIndex].GetString())));
-        ::SendMessageA(m_hList, LB_SETCURSEL, nSel, 0);
-        ::SendMessageA(m_hList, WM_SETREDRAW, TRUE, 0);
-        ::InvalidateRect(m_hList, NULL, TRUE);
-        PumpUntilIdle();
-        return NowMilliseconds() - t0;
+        return MillisecondsOf([&] {
+            ::SendMessageA(m_hList, WM_SETREDRAW, FALSE, 0);
+            Fill(lines, to, bItemData);
+            int nSel = 0;
+            if (to.preselectIndex != lattice::search::MatchResult::kNone)
+                nSel = static_cast<int>(::SendMessageA(m_hList, LB_FINDSTRING, 0,
+                                                       reinterpret_cast<LPARAM>(lines[to.preselectIndex].GetString())));
+            ::SendMessageA(m_hList, LB_SETCURSEL, nSel, 0);
+            ::SendMessageA(m_hList, WM_SETREDRAW, TRUE, 0);
+            ::InvalidateRect(m_hList, NULL, TRUE);
+            PumpUntilIdle();
+        });
     }
 
 private:
