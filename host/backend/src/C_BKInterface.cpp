@@ -23,6 +23,21 @@ void CopyList(const NamedList* pList, std::vector<CString>& ids, std::vector<CSt
     }
 }
 
+// A list question without arguments: recorded, then answered with the
+// programmed list, or as forced.
+template <class T>
+bool AnswerList(BackendCallKind kind, std::vector<T>& out, const std::vector<T>& programmed)
+{
+    BackendCall call = MakeCall(kind);
+    call.nOutputSizeOnEntry = out.size();
+    const BackendAnswer answer = BackendState::Instance().Take(call);
+    out.clear();
+    if (answer != BackendAnswer::AsProgrammed)
+        return answer == BackendAnswer::TrueEmpty;
+    out = programmed;
+    return true;
+}
+
 template <class Map, class Key>
 const typename Map::mapped_type* Lookup(const Map& map, const Key& key)
 {
@@ -51,15 +66,7 @@ CString C_BKInterface::LangGetLangString(const CString& key)
 
 bool C_BKInterface::bGetAllServiceID(std::vector<unsigned char>& ids)
 {
-    BackendState& state = BackendState::Instance();
-    BackendCall call = MakeCall(BackendCallKind::GetAllServiceID);
-    call.nOutputSizeOnEntry = ids.size();
-    BackendAnswer answer = state.Take(call);
-    ids.clear();
-    if (answer != BackendAnswer::AsProgrammed)
-        return answer == BackendAnswer::TrueEmpty;
-    ids = state.services;
-    return true;
+    return AnswerList(BackendCallKind::GetAllServiceID, ids, BackendState::Instance().services);
 }
 
 bool C_BKInterface::bGetServiceExName(CString& name, unsigned char service)
@@ -196,13 +203,5 @@ bool C_BKInterface::GetNSSINode(std::vector<SSINodeInfo>& children, const CStrin
 
 bool C_BKInterface::bGetAllWarrantRelate(std::vector<CString>& ids)
 {
-    BackendState& state = BackendState::Instance();
-    BackendCall call = MakeCall(BackendCallKind::GetAllWarrantRelate);
-    call.nOutputSizeOnEntry = ids.size();
-    BackendAnswer answer = state.Take(call);
-    ids.clear();
-    if (answer != BackendAnswer::AsProgrammed)
-        return answer == BackendAnswer::TrueEmpty;
-    ids = state.warrants;
-    return true;
+    return AnswerList(BackendCallKind::GetAllWarrantRelate, ids, BackendState::Instance().warrants);
 }
