@@ -1,6 +1,7 @@
 #include "CSymbolSearchEdit.h"
 
 #include "C_BKInterface.h"
+#include "FontCopy.h"
 #include "PopupListEdit.h"
 #include "RegisteredMessages.h"
 #include "lattice/core/SearchData.h"
@@ -487,11 +488,7 @@ int CSymbolSearchEdit::OnCreate(LPCREATESTRUCT lpCreateStruct)
 
 void CSymbolSearchEdit::SetFont(CFont* pFont, BOOL bRedraw)
 {
-    LOGFONT lf;
-    if (pFont == NULL || pFont->GetSafeHandle() == NULL || pFont->GetLogFont(&lf) == 0)
-        return;
-    m_font.DeleteObject();
-    if (!m_font.CreateFontIndirect(&lf))
+    if (!CopyFont(m_font, pFont))
         return;
     const WPARAM wFont = reinterpret_cast<WPARAM>(m_font.GetSafeHandle());
     for (CWnd* pWnd : {static_cast<CWnd*>(&m_list), static_cast<CWnd*>(&m_tip), static_cast<CWnd*>(this)})
