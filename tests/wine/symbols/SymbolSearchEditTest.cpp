@@ -99,6 +99,13 @@ TEST_F(SymbolSearchEditTest, TypingListsMatchesUnderTheEditAndPreselectsTheFirst
     ToList(LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&rcLine)); // the preselected line, right of its text
     const CPoint ptLine(rcLine.right - 3, rcLine.CenterPoint().y);
     EXPECT_EQ(SeenAfterRepaint(List(), ptLine), ::GetSysColor(COLOR_HIGHLIGHT));
+
+    BackendStub::SetContracts(16, {"2330", "6505"}, {kTaiJi, "Plastics"}); // loaded again only after ResetSymbolFile
+    SetText(m_edit, "65");
+    EXPECT_EQ(ListBoxLines(List()), Strings{});
+    m_edit.ResetSymbolFile();
+    SetText(m_edit, "650");
+    EXPECT_EQ(ListBoxLines(List()), Strings{Line("6505", "Plastics")});
 }
 
 TEST_F(SymbolSearchEditTest, AMarketBeyondTheReservedRoomIsSearchedWhole)
