@@ -14,48 +14,27 @@ void ExpectPairs(const CSymbolInfo& info, unsigned char service, const char* psz
     EXPECT_STREQ(info.m_strSymbolMirror.GetString(), pszSymbol);
 }
 
-// A record whose mirror pair disagrees with its main pair (16, "2330").
-void Skew(CSymbolInfo& info)
+TEST(SymbolInfo, CopiesTakeTheMainPairGettersRefreshMirrorsSettersKeepPairsEqual)
 {
-    info.m_ucService = 16;
-    info.m_strSymbol = "2330";
-    info.m_ucServiceMirror = 99;
-    info.m_strSymbolMirror = "stale";
-}
-
-TEST(SymbolInfo, CopiesTakeTheSourceMainPairOnly)
-{
-    ExpectPairs(CSymbolInfo(), 0, "");
-    CSymbolInfo source;
-    Skew(source);
-    ExpectPairs(CSymbolInfo(source), 16, "2330");
-
+    CSymbolInfo skewed; // main pair (16, "2330"), mirrors stale
+    skewed.m_ucService = 16;
+    skewed.m_strSymbol = "2330";
+    skewed.m_ucServiceMirror = 99;
+    skewed.m_strSymbolMirror = "stale";
+    ExpectPairs(CSymbolInfo(skewed), 16, "2330");
     CSymbolInfo target;
     target.SetService(7);
-    target.SetSymbol("old");
-    target = source;
+    target.SetSymbol("\xA5\x41%s 123456789");
+    ExpectPairs(target, 7, "\xA5\x41%s 123456789");
+    target = skewed;
     ExpectPairs(target, 16, "2330");
-    EXPECT_STREQ(source.m_strSymbolMirror.GetString(), "stale"); // the source is not written
+    EXPECT_STREQ(skewed.m_strSymbolMirror.GetString(), "stale"); // the source is not written
 
-    CSymbolInfo& self = source;
-    source = self; // does nothing, even to a skewed record
-    EXPECT_EQ(source.m_ucServiceMirror, 99);
-}
-
-TEST(SymbolInfo, GettersRefreshMirrorsSettersAndClearKeepPairsEqual)
-{
-    CSymbolInfo info;
-    Skew(info);
-    EXPECT_EQ(info.GetService(), 16);
-    EXPECT_STREQ(info.m_strSymbolMirror.GetString(), "stale"); // each getter writes its own mirror only
-    EXPECT_STREQ(info.GetSymbol().GetString(), "2330");
-    ExpectPairs(info, 16, "2330");
-
-    info.SetService(255);
-    info.SetSymbol("\xA5\x41%s 123456789");
-    ExpectPairs(info, 255, "\xA5\x41%s 123456789");
-    info.Clear();
-    ExpectPairs(info, 0, "");
+    EXPECT_EQ(skewed.GetService(), 16);
+    EXPECT_STREQ(skewed.GetSymbol().GetString(), "2330");
+    ExpectPairs(skewed, 16, "2330");
+    skewed.Clear();
+    ExpectPairs(skewed, 0, "");
 }
 
 } // namespace
