@@ -1,5 +1,4 @@
-// Loading and unloading the library as an extension module, and the scoped
-// switch to its resources.
+// Loading and unloading the library as an extension module, and the scoped switch to its resources.
 #include <gtest/gtest.h>
 
 #include <afxwin.h>
@@ -10,10 +9,9 @@ namespace {
 
 bool InChain(HMODULE hModule)
 {
-    for (CDynLinkLibrary* pDLL = AfxGetModuleState()->m_pFirstDLL; pDLL != NULL; pDLL = pDLL->m_pNextDLL) {
+    for (CDynLinkLibrary* pDLL = AfxGetModuleState()->m_pFirstDLL; pDLL != NULL; pDLL = pDLL->m_pNextDLL)
         if (pDLL->m_hModule == hModule)
             return true;
-    }
     return false;
 }
 
@@ -36,32 +34,17 @@ TEST(ModuleLifecycleTest, FailingExtensionInitialisationFailsTheLoad)
     EXPECT_EQ(AfxGetModuleState()->m_pFirstDLL, pFirstBefore);
 }
 
-// An operation of a library that loads its own resources, and may leave early.
-int LoadWithLibraryResources(HINSTANCE hLibrary, bool bLeaveEarly, HINSTANCE* phSeen)
-{
-    CAutoDllResource resources(AfxGetModuleState()->m_hCurrentResourceHandle, hLibrary);
-    *phSeen = AfxGetResourceHandle();
-    if (bLeaveEarly)
-        return 1;
-    return 0;
-}
-
-TEST(ModuleLifecycleTest, ResourceHandleIsTheLibrarysWhileSwitchedAndRestoredAfterwards)
+TEST(ModuleLifecycleTest, ResourceHandleIsTheLibrarysWhileSwitchedAndNestedSwitchesUnwindInOrder)
 {
     HMODULE hLibrary = ::LoadLibraryA("C_LatticeObject.dll");
     ASSERT_NE(hLibrary, (HMODULE)NULL);
-    const HINSTANCE hBefore = AfxGetResourceHandle();
-    for (bool bLeaveEarly : {false, true}) {
-        HINSTANCE hSeen = NULL;
-        LoadWithLibraryResources(hLibrary, bLeaveEarly, &hSeen);
-        EXPECT_EQ(hSeen, hLibrary);
-        EXPECT_EQ(AfxGetResourceHandle(), hBefore);
-    }
-    // Nested switches unwind in order.
+    const HINSTANCE hBefore = AfxGetResourceHandle(), hMfc = ::GetModuleHandleA("mfc.dll");
     {
-        CAutoDllResource outer(AfxGetResourceHandle(), hLibrary);
+        CAutoDllResource outer(AfxGetModuleState()->m_hCurrentResourceHandle, hLibrary);
+        EXPECT_EQ(AfxGetResourceHandle(), hLibrary);
         {
-            CAutoDllResource inner(AfxGetResourceHandle(), ::GetModuleHandleA("mfc.dll"));
+            CAutoDllResource inner(AfxGetResourceHandle(), hMfc);
+            EXPECT_EQ(AfxGetResourceHandle(), hMfc);
         }
         EXPECT_EQ(AfxGetResourceHandle(), hLibrary);
     }
