@@ -22,12 +22,11 @@ INPUT KeyInput(WORD wVirtualKey, DWORD dwFlags)
     return input;
 }
 
-INPUT MouseInput(DWORD dwFlags, LONG nData = 0)
+INPUT MouseInput(DWORD dwFlags)
 {
     INPUT input = {};
     input.type = INPUT_MOUSE;
     input.mi.dwFlags = dwFlags;
-    input.mi.mouseData = static_cast<DWORD>(nData);
     return input;
 }
 
@@ -40,21 +39,10 @@ void ActivateForInput(HWND hWndTopLevel)
     PumpFor(50);
 }
 
-void KeyDown(WORD wVirtualKey) { Send(KeyInput(wVirtualKey, 0)); }
-
-void KeyUp(WORD wVirtualKey) { Send(KeyInput(wVirtualKey, KEYEVENTF_KEYUP)); }
-
 void PressKey(WORD wVirtualKey)
 {
-    KeyDown(wVirtualKey);
-    KeyUp(wVirtualKey);
-}
-
-void PressKeyWith(WORD wModifier, WORD wVirtualKey)
-{
-    KeyDown(wModifier);
-    PressKey(wVirtualKey);
-    KeyUp(wModifier);
+    Send(KeyInput(wVirtualKey, 0));
+    Send(KeyInput(wVirtualKey, KEYEVENTF_KEYUP));
 }
 
 void TypeText(const char* pszText)
@@ -97,5 +85,3 @@ void ClickAt(POINT ptScreen)
     MouseDown();
     MouseUp();
 }
-
-void Wheel(int nDelta) { Send(MouseInput(MOUSEEVENTF_WHEEL, nDelta)); }

@@ -10,10 +10,6 @@
 void ActivateForInput(HWND hWndTopLevel);
 
 void PressKey(WORD wVirtualKey);
-// Holds a modifier (VK_SHIFT, VK_CONTROL) around the key.
-void PressKeyWith(WORD wModifier, WORD wVirtualKey);
-void KeyDown(WORD wVirtualKey);
-void KeyUp(WORD wVirtualKey);
 // Types text as characters of the ANSI code page, one WM_CHAR per byte
 // sequence, as an input method would deliver them.
 void TypeText(const char* pszText);
@@ -23,4 +19,3 @@ void MouseMoveTo(POINT ptScreen);
 void MouseDown();
 void MouseUp();
 void ClickAt(POINT ptScreen);
-void Wheel(int nDelta);
