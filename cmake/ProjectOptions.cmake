@@ -3,6 +3,15 @@
 option(LATTICE_SANITIZE "Native build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
 option(LATTICE_WINE_TESTS "Build the test programs that run under Wine" ON)
 
+# Three builds of the same sources on two cores: ccache keeps rebuilds and
+# clean clones cheap. The base folder makes its keys independent of where
+# the checkout lives, so clones and work trees share one cache.
+find_program(LATTICE_CCACHE ccache)
+if(LATTICE_CCACHE)
+  set(CMAKE_C_COMPILER_LAUNCHER ${LATTICE_CCACHE} base_dir=${CMAKE_SOURCE_DIR})
+  set(CMAKE_CXX_COMPILER_LAUNCHER ${LATTICE_CCACHE} base_dir=${CMAKE_SOURCE_DIR})
+endif()
+
 if(MSVC)
   add_compile_options(/W4)
 else()
