@@ -8,8 +8,9 @@ option(LATTICE_WINE_TESTS "Build the test programs that run under Wine" ON)
 # the checkout lives, so clones and work trees share one cache.
 find_program(LATTICE_CCACHE ccache)
 if(LATTICE_CCACHE)
-  set(CMAKE_C_COMPILER_LAUNCHER ${LATTICE_CCACHE} base_dir=${CMAKE_SOURCE_DIR})
-  set(CMAKE_CXX_COMPILER_LAUNCHER ${LATTICE_CCACHE} base_dir=${CMAKE_SOURCE_DIR})
+  set(_lattice_launcher ${CMAKE_COMMAND} -E env CCACHE_BASEDIR=${CMAKE_SOURCE_DIR} ${LATTICE_CCACHE})
+  set(CMAKE_C_COMPILER_LAUNCHER ${_lattice_launcher})
+  set(CMAKE_CXX_COMPILER_LAUNCHER ${_lattice_launcher})
 endif()
 
 if(MSVC)
