@@ -16,13 +16,13 @@
 #include "CSymbolSearchList.h"
 #include "CXTTipWindow.h"
 
+#pragma pack(push, 1)
+
 // One line of the catalogue and the symbol it names.
 struct AFX_EXT_CLASS CSymbolSearchEntry {
     CString m_strLine;
     CSymbolInfo m_info;
 };
-
-#pragma pack(push, 1)
 
 class AFX_EXT_CLASS CSymbolSearchEdit : public CEdit {
 public:
@@ -139,7 +139,9 @@ private:
     std::vector<CSymbolSearchEntry> m_vecSymbols;
 
     // Upper-cased copies of the catalogue lines, kept beside the catalogue
-    // so that a keystroke only scans.
+    // so that a keystroke only scans. The library's own, not part of the
+    // layout the host compiles against: it goes after every field the host
+    // knows of.
     struct Cache;
     std::unique_ptr<Cache> m_pCache;
 
