@@ -13,13 +13,14 @@ install(TARGETS mfc vendor_toolkit EXPORT LatticeObjectTargets
   ARCHIVE DESTINATION lib)
 
 # The stand-ins for the host's own libraries, which the library loads. A
-# real host brings its own, so only their DLLs are installed, with imported
-# targets that carry no headers: the library's target names them as what
-# it loads, not as anything a host compiles against.
-install(TARGETS host_runtime host_backend host_valueformat EXPORT LatticeObjectTargets
+# real host brings its own: their headers are not installed, their DLLs are,
+# and their imported targets (import libraries in lib/host) only because the
+# library's target names them as what it loads. A stand-in the library
+# links joins this list.
+install(TARGETS host_runtime host_backend host_valueformat host_settings host_commonobject
+  EXPORT LatticeObjectTargets
   RUNTIME DESTINATION bin
   ARCHIVE DESTINATION lib/host)
-install(TARGETS host_settings host_commonobject RUNTIME DESTINATION bin)
 
 install(EXPORT LatticeObjectTargets
   NAMESPACE LatticeObject::

@@ -113,7 +113,8 @@ bool WasPosted(const std::vector<Posted>& posted, HWND hWnd, const char* pszName
 // The host learns results by registering the same names as the library.
 // Each control is driven to send its messages; what arrives must carry the
 // host's identifiers, and the controls must answer the host's identifiers
-// for the messages they handle.
+// for the messages they handle. Every control that sends a registered
+// message has its exchange here.
 void CheckRegisteredMessages()
 {
     CWnd host;
