@@ -3,13 +3,13 @@
 #include <afxwin.h>
 #include <gtest/gtest.h>
 
-#include <initializer_list>
-#include <memory>
+#include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "BackendStub.h"
 #include "BasicForm.h"
-#include "MessageBoxWatcher.h"
 #include "MessagePump.h"
 #include "NoSpecialEdit.h"
 #include "SyntheticInput.h"
@@ -17,15 +17,66 @@
 
 namespace {
 
-const char kNotInput[] = "\xA4\xA3\xA5\x69\xBF\xE9\xA4\x4A";  // "may not be typed", in Big5
-const char kNotPaste[] = "\xA4\xA3\xA5\x69\xB6\x4B\xA4\x57";  // "may not be pasted", in Big5
+const char kNotInput[] = "\xA4\xA3\xA5\x69\xBF\xE9\xA4\x4A"; // "may not be typed", in Big5
+const char kNotPaste[] = "\xA4\xA3\xA5\x69\xB6\x4B\xA4\x57"; // "may not be pasted", in Big5
 
-// The host's form: counts the change notifications that reach its own map.
+// Each message box of the thread, as it is activated: "caption|text", then
+// an optional action while it is open, then OK.
+struct Boxes {
+    static inline std::vector<std::string> shown;
+    static inline std::function<void()> whileOpen;
+    static inline HWND hOwner = NULL;
+    static LRESULT CALLBACK Hook(int nCode, WPARAM wParam, LPARAM lParam)
+    {
+        const HWND hBox = reinterpret_cast<HWND>(wParam);
+        char sz[256] = {};
+        if (nCode == HCBT_ACTIVATE && ::GetClassNameA(hBox, sz, sizeof(sz)) && !strcmp(sz, "#32770") &&
+            ::GetWindow(hBox, GW_OWNER) != NULL) {
+            std::string box = WindowTextOf(hBox) + "|"; // the text stands in a static; the icon's has none
+            for (HWND h = ::FindWindowExA(hBox, NULL, "Static", NULL); h; h = ::FindWindowExA(hBox, h, "Static", NULL))
+                box += WindowTextOf(h);
+            shown.push_back(box);
+            hOwner = ::GetWindow(hBox, GW_OWNER);
+            if (auto action = std::exchange(whileOpen, nullptr))
+                action();
+            ::PostMessageA(hBox, WM_COMMAND, IDOK, 0);
+        }
+        return ::CallNextHookEx(NULL, nCode, wParam, lParam);
+    }
+};
+
+// A right click's release taken from the queue, and the context menu request it raises.
+int g_nReleases = 0, g_nMenuRequests = 0;
+LRESULT CALLBACK QueueHook(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    g_nReleases += nCode == HC_ACTION && wParam == PM_REMOVE && reinterpret_cast<MSG*>(lParam)->message == WM_RBUTTONUP;
+    return ::CallNextHookEx(NULL, nCode, wParam, lParam);
+}
+LRESULT CALLBACK SentHook(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    g_nMenuRequests += nCode == HC_ACTION && reinterpret_cast<CWPSTRUCT*>(lParam)->message == WM_CONTEXTMENU;
+    return ::CallNextHookEx(NULL, nCode, wParam, lParam);
+}
+
+// Real input: keys pressed in order and released in reverse, or a right click.
+void SendEvents(std::vector<INPUT> events)
+{
+    for (INPUT& in : events)
+        ::SendInput(1, &in, sizeof(in)), PumpFor(20);
+    PumpUntilIdle();
+}
+void PressChord(WORD vkHeld, WORD vk)
+{
+    INPUT keys[4] = {};
+    for (int i = 0; i < 4; ++i)
+        keys[i].type = INPUT_KEYBOARD, keys[i].ki.wVk = i == 1 || i == 2 ? vk : vkHeld,
+        keys[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
+    SendEvents({keys, keys + 4});
+}
+
 class FormDialog : public CDialog {
 public:
-    int m_nFilterChanges = 0;
-    int m_nPlainChanges = 0;
-
+    int m_nFilterChanges = 0, m_nPlainChanges = 0; // change notifications reaching the host's own map
 protected:
     void OnOK() override {}
     void OnCancel() override {}
@@ -33,78 +84,16 @@ protected:
     afx_msg void OnPlainChange() { ++m_nPlainChanges; }
     DECLARE_MESSAGE_MAP()
 };
-
 BEGIN_MESSAGE_MAP(FormDialog, CDialog)
     ON_EN_CHANGE(IDC_FILTER_EDIT, OnFilterChange)
     ON_EN_CHANGE(IDC_PLAIN_EDIT, OnPlainChange)
 END_MESSAGE_MAP()
 
-// Keys pressed in order and released in reverse, as real input.
-void PressChord(std::initializer_list<WORD> keys)
-{
-    for (WORD vk : keys) {
-        INPUT in = {};
-        in.type = INPUT_KEYBOARD;
-        in.ki.wVk = vk;
-        ::SendInput(1, &in, sizeof(in));
-        PumpFor(20);
-    }
-    for (auto it = keys.end(); it != keys.begin();) {
-        INPUT in = {};
-        in.type = INPUT_KEYBOARD;
-        in.ki.wVk = *--it;
-        in.ki.dwFlags = KEYEVENTF_KEYUP;
-        ::SendInput(1, &in, sizeof(in));
-        PumpFor(20);
-    }
-    PumpUntilIdle();
-}
-
-void RightClick(HWND hWnd)
-{
-    CRect rc;
-    ::GetWindowRect(hWnd, &rc);
-    MouseMoveTo(rc.CenterPoint());
-    for (DWORD dwFlags : {MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP}) {
-        INPUT in = {};
-        in.type = INPUT_MOUSE;
-        in.mi.dwFlags = dwFlags;
-        ::SendInput(1, &in, sizeof(in));
-        PumpFor(50);
-    }
-    PumpUntilIdle();
-}
-
-void SetClipboardText(const char* psz)
-{
-    ASSERT_TRUE(::OpenClipboard(NULL));
-    ::EmptyClipboard();
-    const size_t n = strlen(psz) + 1;
-    HGLOBAL hMem = ::GlobalAlloc(GMEM_MOVEABLE, n);
-    memcpy(::GlobalLock(hMem), psz, n);
-    ::GlobalUnlock(hMem);
-    ::SetClipboardData(CF_TEXT, hMem);
-    ::CloseClipboard();
-}
-
-// What a right click makes of the edit: the button's release taken from
-// the queue, and the context menu request the release would raise.
-HWND g_hClicked = NULL;
-int g_nReleases = 0, g_nMenuRequests = 0;
-LRESULT CALLBACK QueueHook(int nCode, WPARAM wParam, LPARAM lParam)
-{
-    const MSG* pMsg = reinterpret_cast<const MSG*>(lParam);
-    if (nCode == HC_ACTION && wParam == PM_REMOVE && pMsg->hwnd == g_hClicked && pMsg->message == WM_RBUTTONUP)
-        ++g_nReleases;
-    return ::CallNextHookEx(NULL, nCode, wParam, lParam);
-}
-LRESULT CALLBACK SentHook(int nCode, WPARAM wParam, LPARAM lParam)
-{
-    const CWPSTRUCT* pMsg = reinterpret_cast<const CWPSTRUCT*>(lParam);
-    if (nCode == HC_ACTION && pMsg->hwnd == g_hClicked && pMsg->message == WM_CONTEXTMENU)
-        ++g_nMenuRequests;
-    return ::CallNextHookEx(NULL, nCode, wParam, lParam);
-}
+// A host's edit for prices: the full stop joins the accepted set.
+class PriceEdit : public NoSpecialEdit {
+protected:
+    bool IsAllowInput(int nChar) const override { return nChar == '.' || NoSpecialEdit::IsAllowInput(nChar); }
+};
 
 class NoSpecialEditTest : public ::testing::Test {
 protected:
@@ -118,165 +107,123 @@ protected:
         ActivateForInput(m_dlg.m_hWnd);
         ASSERT_TRUE(m_edit.SubclassDlgItem(IDC_FILTER_EDIT, &m_dlg));
         m_edit.SetFocus();
-        PumpUntilIdle();
-        m_pBoxes = std::make_unique<MessageBoxWatcher>(m_dlg.m_hWnd);
+        Boxes::shown.clear();
+        m_hHook = ::SetWindowsHookExA(WH_CBT, Boxes::Hook, NULL, ::GetCurrentThreadId());
     }
     void TearDown() override
     {
-        m_pBoxes.reset();
+        ::UnhookWindowsHookEx(m_hHook);
         AfxGetApp()->m_pMainWnd = NULL;
         m_dlg.DestroyWindow();
         PumpUntilIdle();
         BackendStub::Reset();
     }
-
-    std::string Text() const { return WindowTextOf(m_edit.m_hWnd); }
-    size_t Boxes() const { return m_pBoxes->Shown().size(); }
-    const ShownMessageBox& LastBox() const { return m_pBoxes->Shown().back(); }
-    // "text|caret": what the user sees after a step.
+    // "text|caret" as the user sees it.
     std::string State() const
     {
         DWORD dwStart = 0, dwEnd = 0;
         m_edit.SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&dwStart), reinterpret_cast<LPARAM>(&dwEnd));
-        return Text() + "|" + std::to_string(dwStart) + (dwStart == dwEnd ? "" : "-" + std::to_string(dwEnd));
+        return WindowTextOf(m_edit.m_hWnd) + "|" + (dwStart == dwEnd ? std::to_string(dwEnd) : "selection");
     }
-    // Whether the caret stands alone at the end of the text. Windows counts
-    // an ANSI edit's positions in bytes, Wine in characters: either end counts.
-    bool CaretAtEnd() const
-    {
-        DWORD dwStart = 0, dwEnd = 0;
-        m_edit.SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&dwStart), reinterpret_cast<LPARAM>(&dwEnd));
-        const std::string text = Text();
-        const int nBytes = static_cast<int>(text.size());
-        const int nChars = ::MultiByteToWideChar(CP_ACP, 0, text.data(), nBytes, NULL, 0);
-        return dwStart == dwEnd && (static_cast<int>(dwEnd) == nBytes || static_cast<int>(dwEnd) == nChars);
-    }
-    void Type(const char* psz) { TypeText(psz), PumpUntilIdle(); }
+    static void Type(const char* psz) { TypeText(psz), PumpUntilIdle(); }
     // An input method's commit of double-byte text at the caret. Wine's ANSI
     // edit takes the two bytes of a typed double-byte character as two
     // characters of their own (each becomes "?"), so the commit is made as
     // the replacement of the selection that it is under Windows.
     void Commit(const char* psz) { m_edit.SendMessage(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(psz)), PumpUntilIdle(); }
+    void Set(CWnd& edit, const char* psz) { edit.SetWindowText(psz), PumpUntilIdle(); }
 
     FormDialog m_dlg;
     NoSpecialEdit m_edit;
-    std::unique_ptr<MessageBoxWatcher> m_pBoxes;
+    HHOOK m_hHook = NULL;
 };
 
 TEST_F(NoSpecialEditTest, LettersDigitsAndFourMarksAreKeptEverythingElseIsRefusedWithTheCaretAtTheEnd)
 {
     Type("aZ09_-()");
-    EXPECT_EQ(State(), "aZ09_-()|8");
-    EXPECT_EQ(Boxes(), 0u);
-
-    int nRefused = 0;
+    std::vector<std::string> expected;
     for (const char* psz : {" ", ".", "/", "@", "~"}) {
         m_edit.SendMessage(EM_SETSEL, 2, 2); // typed in the middle; the caret comes back at the end
         Type(psz);
-        ++nRefused;
         EXPECT_EQ(State(), "aZ09_-()|8") << "after typing \"" << psz << "\"";
-        ASSERT_EQ(Boxes(), static_cast<size_t>(nRefused));
-        EXPECT_EQ(LastBox().strText, kNotInput);
-        EXPECT_EQ(LastBox().strCaption, "");
-        EXPECT_EQ(LastBox().hOwner, m_dlg.m_hWnd) << "owned by the edit's top-level window";
+        expected.push_back(std::string("|") + kNotInput);
     }
-    EXPECT_EQ(m_dlg.m_nFilterChanges, 0) << "the edit keeps its change notifications";
-    // The parent would see them from an ordinary edit.
-    m_dlg.GetDlgItem(IDC_PLAIN_EDIT)->SetWindowText("x");
+    EXPECT_EQ(Boxes::shown, expected) << "one box each, no caption";
+    EXPECT_EQ(Boxes::hOwner, m_dlg.m_hWnd) << "owned through the edit by its top-level window";
+    Set(*m_dlg.GetDlgItem(IDC_PLAIN_EDIT), "x"); // the host hears an ordinary edit, never this one
     EXPECT_EQ(m_dlg.m_nPlainChanges, 1);
+    EXPECT_EQ(m_dlg.m_nFilterChanges, 0);
+
+    PriceEdit price; // a derived edit widens the set
+    ASSERT_TRUE(price.SubclassDlgItem(IDC_PLAIN_EDIT, &m_dlg));
+    Set(price, "");
+    price.SetFocus();
+    Type("12.5,");
+    EXPECT_EQ(WindowTextOf(price.m_hWnd), "12.5");
+    EXPECT_EQ(Boxes::shown.size(), 6u);
+    price.UnsubclassWindow();
 }
 
-TEST_F(NoSpecialEditTest, DoubleByteCharactersAreNeverCheckedInside)
+TEST_F(NoSpecialEditTest, DoubleByteCharactersPassKeyboardPastingAndTheRightButtonAreRefused)
 {
-    Commit("\xA4\x40"); // its second byte is "@"
-    Commit("\xB3\x5C"); // its second byte is "\\"
-    EXPECT_EQ(Text(), "\xA4\x40\xB3\x5C");
-    EXPECT_EQ(Boxes(), 0u);
-    Type("@");
-    EXPECT_EQ(Text(), "\xA4\x40\xB3\x5C");
-    EXPECT_TRUE(CaretAtEnd());
-    EXPECT_EQ(Boxes(), 1u);
-}
-
-TEST_F(NoSpecialEditTest, KeyboardPastingAndTheRightButtonAreRefusedAProgramPasteIsChecked)
-{
-    Type("ab");
-    SetClipboardText("cd");
-    PressChord({VK_SHIFT, VK_INSERT});
-    ASSERT_EQ(Boxes(), 1u);
-    EXPECT_EQ(LastBox().strText, kNotPaste);
-    EXPECT_EQ(LastBox().strCaption, "");
-    PressChord({VK_CONTROL, 'V'});
-    ASSERT_EQ(Boxes(), 2u);
-    EXPECT_EQ(LastBox().strText, kNotPaste);
+    Commit("\xA4\x40\xB3\x5C"); // second bytes "@" and "\\"
+    EXPECT_EQ(WindowTextOf(m_edit.m_hWnd), "\xA4\x40\xB3\x5C");
+    Set(m_edit, "ab"), m_edit.SendMessage(EM_SETSEL, 2, 2);
+    ASSERT_TRUE(::OpenClipboard(NULL) && ::EmptyClipboard());
+    HGLOBAL hText = ::GlobalAlloc(GMEM_MOVEABLE, 3);
+    memcpy(::GlobalLock(hText), "cd", 3), ::GlobalUnlock(hText);
+    ::SetClipboardData(CF_TEXT, hText), ::CloseClipboard();
+    PressChord(VK_SHIFT, VK_INSERT);
+    PressChord(VK_CONTROL, 'V');
+    EXPECT_EQ(Boxes::shown, (std::vector<std::string>{std::string("|") + kNotPaste, std::string("|") + kNotPaste}));
     EXPECT_EQ(State(), "ab|2") << "neither chord pasted";
-
     m_edit.SendMessage(WM_PASTE); // a program's paste goes through the change check
     EXPECT_EQ(State(), "abcd|4");
-    SetClipboardText("x.y");
-    m_edit.SendMessage(WM_PASTE);
+    Set(m_edit, "a.b"), ::SendMessageA(m_edit.m_hWnd, EM_SETSEL, 0, -1);
+    m_edit.SendMessage(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("x y"));
     EXPECT_EQ(State(), "abcd|4");
-    ASSERT_EQ(Boxes(), 3u);
-    EXPECT_EQ(LastBox().strText, kNotInput);
+    EXPECT_EQ(Boxes::shown.size(), 4u);
 
-    // An ordinary edit opens its menu (modal) on the request; this one must
-    // never be asked.
-    g_hClicked = m_edit.m_hWnd;
-    const DWORD dwThread = ::GetCurrentThreadId();
-    const HHOOK hQueueHook = ::SetWindowsHookExA(WH_GETMESSAGE, QueueHook, NULL, dwThread);
-    const HHOOK hSentHook = ::SetWindowsHookExA(WH_CALLWNDPROC, SentHook, NULL, dwThread);
-    RightClick(m_edit.m_hWnd);
-    ::UnhookWindowsHookEx(hSentHook);
-    ::UnhookWindowsHookEx(hQueueHook);
+    // An ordinary edit opens its (modal) menu on the request; this one is never asked.
+    const HHOOK hQueue = ::SetWindowsHookExA(WH_GETMESSAGE, QueueHook, NULL, ::GetCurrentThreadId());
+    const HHOOK hSent = ::SetWindowsHookExA(WH_CALLWNDPROC, SentHook, NULL, ::GetCurrentThreadId());
+    CRect rc;
+    m_edit.GetWindowRect(rc);
+    MouseMoveTo(rc.CenterPoint());
+    INPUT click[2] = {};
+    click[0].type = click[1].type = INPUT_MOUSE;
+    click[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN, click[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+    SendEvents({click, click + 2});
+    ::UnhookWindowsHookEx(hSent), ::UnhookWindowsHookEx(hQueue);
     EXPECT_EQ(g_nReleases, 1) << "the click reached the edit";
     EXPECT_EQ(g_nMenuRequests, 0);
-    EXPECT_EQ(Boxes(), 3u);
 }
 
-TEST_F(NoSpecialEditTest, ClearingIsAcceptedAndTextSetWhileTheBoxIsOpenIsWhatComesBack)
+TEST_F(NoSpecialEditTest, ClearingTextSetWhileTheBoxIsOpenAnEmptyLanguageTextAndAMultiLineEdit)
 {
     Type("abc");
-    m_edit.SetWindowText(""); // the program clears the edit
-    PumpUntilIdle();
+    Set(m_edit, "");
     Type(" ");
-    EXPECT_EQ(State(), "|0");
-    EXPECT_EQ(Boxes(), 1u);
-
+    EXPECT_EQ(State(), "|0") << "the cleared text is what comes back";
     Type("q");
-    m_pBoxes->WhileNextIsOpen([this] { m_edit.SetWindowText("kept"); });
+    Boxes::whileOpen = [this] { m_edit.SetWindowText("kept"); };
     Type("!");
     EXPECT_EQ(State(), "kept|4") << "the text accepted while the box was open";
-    m_edit.SetWindowText("set by the program"); // spaces: refused like typed text
-    PumpUntilIdle();
-    EXPECT_EQ(State(), "kept|4");
-    EXPECT_EQ(Boxes(), 3u);
-    EXPECT_EQ(m_dlg.m_nFilterChanges, 0);
-}
-
-TEST_F(NoSpecialEditTest, AnEmptyLanguageTextGivesAnEmptyBox)
-{
     BackendStub::SetAnswer(BackendCallKind::LangGetLangString, BackendAnswer::FalseEmpty);
-    Type("a#");
-    ASSERT_EQ(Boxes(), 1u);
-    EXPECT_EQ(LastBox().strText, "");
-    EXPECT_EQ(State(), "a|1");
-}
+    Set(m_edit, "set by the program");
+    EXPECT_EQ(State(), "kept|4");
+    EXPECT_EQ(Boxes::shown, (std::vector<std::string>{std::string("|") + kNotInput, std::string("|") + kNotInput, "|"}));
 
-TEST_F(NoSpecialEditTest, AMultiLineEditChecksOnlyWhatTheUserChanges)
-{
-    // A multi-line edit raises no change for text set by the program, so
-    // such text is neither checked nor taken as the last accepted text.
+    // A multi-line edit raises no change for text set by the program: such
+    // text is neither checked nor taken as the last accepted text.
     NoSpecialEdit multi;
     ASSERT_TRUE(multi.SubclassDlgItem(IDC_MULTILINE_EDIT, &m_dlg));
-    multi.SetWindowText("a b");
-    PumpUntilIdle();
-    EXPECT_EQ(WindowTextOf(multi.m_hWnd), "a b");
-    EXPECT_EQ(Boxes(), 0u);
-    multi.SetFocus();
-    multi.SendMessage(EM_SETSEL, 3, 3);
+    Set(multi, "a b");
+    EXPECT_EQ(Boxes::shown.size(), 3u);
+    multi.SetFocus(), multi.SendMessage(EM_SETSEL, 3, 3);
     Type("c");
-    EXPECT_EQ(Boxes(), 1u);
-    EXPECT_EQ(WindowTextOf(multi.m_hWnd), "") << "back to the last text a check accepted";
+    EXPECT_EQ(WindowTextOf(multi.m_hWnd), "");
+    EXPECT_EQ(Boxes::shown.size(), 4u);
     multi.UnsubclassWindow();
 }
 

@@ -8,33 +8,27 @@
 #include "CXTPTabControl.h"
 #include "MessagePump.h"
 #include "SMXTabColorSet.h"
-#include "SyntheticInput.h"
 #include "WindowReadback.h"
 
 namespace {
 
-const COLORREF kBlack = RGB(0, 0, 0);
-const COLORREF kWhite = RGB(255, 255, 255);
-
 struct Scheme {
-    COLORREF clrFirst, clrSecond, clrContrast;
+    COLORREF clrFirst, clrSecond, clrContrast; // header gradient ends; selected tab, separators, arrows
 };
-const Scheme kLight = {RGB(175, 186, 212), RGB(219, 230, 253), kBlack};
-const Scheme kDark = {RGB(85, 85, 85), RGB(41, 41, 41), kWhite};
+const Scheme kLight = {RGB(175, 186, 212), RGB(219, 230, 253), RGB(0, 0, 0)};
+const Scheme kDark = {RGB(85, 85, 85), RGB(41, 41, 41), RGB(255, 255, 255)};
 
-// The set's gradient and its eleven colours, in the set's order.
-std::vector<COLORREF> SetColours(const CXTPTabPaintManager::CColorSet& set)
+// The set's gradient and eleven colours, in the set's order.
+std::vector<COLORREF> Colours(const CXTPTabPaintManager::CColorSet& s)
 {
-    return {set.m_clrHeaderFace.clrLight, set.m_clrHeaderFace.clrDark, set.m_clrFrameBorder,
-            set.m_clrButtonHighlighted,   set.m_clrSelectedText,       set.m_clrHighlightText,
-            set.m_clrNormalText,          set.m_clrButtonShadow,       set.m_clrNavigateArrow,
-            set.m_clrDisabledText,        set.m_clrButtonBorder,       set.m_clrClientBorder,
-            set.m_clrClientFace};
+    return {s.m_clrHeaderFace.clrLight, s.m_clrHeaderFace.clrDark, s.m_clrFrameBorder, s.m_clrButtonHighlighted,
+            s.m_clrSelectedText, s.m_clrHighlightText, s.m_clrNormalText, s.m_clrButtonShadow, s.m_clrNavigateArrow,
+            s.m_clrDisabledText, s.m_clrButtonBorder, s.m_clrClientBorder, s.m_clrClientFace};
 }
-const std::vector<COLORREF> kLightColours = {0xD4BAAF, 0xFDE6DB, 0xD4BAAF, 0xEFC5A4, 0xFDE6DB, 0xFDE6DB, 0x000000,
-                                             0x000000, 0x000000, 0xAAAAAA, 0xAAAAAA, 0xAAAAAA, 0xAAAAAA};
+const std::vector<COLORREF> kLightColours = {0xD4BAAF, 0xFDE6DB, 0xD4BAAF, 0xEFC5A4, 0xFDE6DB, 0xFDE6DB, 0,
+                                             0, 0, 0xAAAAAA, 0xAAAAAA, 0xAAAAAA, 0xAAAAAA};
 const std::vector<COLORREF> kDarkColours = {0x323232, 0x292929, 0x2D2D2D, 0xFFFFFF, 0x555555, 0x555555, 0xFFFFFF,
-                                            0x000000, 0xFFFFFF, 0x000000, 0x000000, 0x000000, 0x000000};
+                                            0, 0xFFFFFF, 0, 0, 0, 0};
 
 class TabColorSetTest : public ::testing::Test {
 protected:
@@ -46,44 +40,29 @@ protected:
         for (const char* psz : {"One", "Two", "Three"})
             m_tabs.InsertItem(m_tabs.GetItemCount(), psz);
         m_tabs.SetSelectedItem(m_tabs.GetItem(1));
-        m_tabs.SetColorSet(&m_set);
-        Repaint();
     }
-    void TearDown() override
+    void TearDown() override { SMXTabColorSet::ColorType = 0, m_host.DestroyWindow(), PumpUntilIdle(); }
+    void Show(SMXTabColorSet* pSet = NULL)
     {
-        SMXTabColorSet::ColorType = 0;
-        m_host.DestroyWindow();
-        PumpUntilIdle();
-    }
-    void Repaint()
-    {
-        m_tabs.Invalidate(FALSE);
-        m_tabs.UpdateWindow();
-        PumpUntilIdle();
+        if (pSet != NULL)
+            m_tabs.SetColorSet(pSet); // refreshes the set
+        m_tabs.Invalidate(FALSE), m_tabs.UpdateWindow(), PumpUntilIdle();
     }
     COLORREF At(int x, int y) { return ScreenColour(m_tabs.m_hWnd, {x, y}); }
-
-    // The strip shows the scheme s: its header, tabs and navigate arrows.
-    void ExpectScheme(const Scheme& s, const char* pszWhat)
+    // The strip shows scheme s in its header, tabs and navigate arrows.
+    void ExpectScheme(const Scheme& s)
     {
-        SCOPED_TRACE(pszWhat);
-        const CRect rcTab = m_tabs.GetItem(0)->GetRect();
-        const CRect rcSelected = m_tabs.GetItem(1)->GetRect();
-        // The header's gradient runs from its top row to its bottom row; a
-        // tab that is not selected shows the same, with its separator.
-        EXPECT_EQ(At(350, 0), s.clrFirst);
+        const CRect rcTab = m_tabs.GetItem(0)->GetRect(), rcSelected = m_tabs.GetItem(1)->GetRect();
+        const CPoint ptArrow = m_tabs.GetNavigateButton(0)->GetRect().CenterPoint() + CSize(2, 0);
+        EXPECT_EQ(At(350, 0), s.clrFirst) << "header";
         EXPECT_EQ(At(350, CXTPTabManager::kHeaderHeight - 1), s.clrSecond);
-        EXPECT_EQ(At(rcTab.left + 1, rcTab.top), s.clrFirst);
-        EXPECT_EQ(At(rcTab.left + 1, rcTab.bottom - 1), s.clrSecond);
-        for (int y = rcTab.top; y < rcTab.bottom; y += 3)
+        EXPECT_EQ(At(rcTab.left, rcTab.top), s.clrFirst) << "tab";
+        EXPECT_EQ(At(rcTab.left, rcTab.bottom - 1), s.clrSecond);
+        for (int y = rcTab.top; y < rcTab.bottom; y += 4)
             EXPECT_EQ(At(rcTab.right - 1, y), s.clrContrast) << "separator row " << y;
         EXPECT_NE(At(rcTab.right - 2, rcTab.top), s.clrContrast);
-        EXPECT_EQ(At(rcSelected.left + 1, rcSelected.top + 1), s.clrContrast) << "selected tab";
-        EXPECT_EQ(At(rcSelected.right - 2, rcSelected.bottom - 1), s.clrContrast);
-        // Each navigate arrow in the text colour the set chose, on the header.
-        const CRect rcLeft = m_tabs.GetNavigateButton(0)->GetRect();
-        EXPECT_EQ(At(rcLeft.CenterPoint().x + 2, rcLeft.CenterPoint().y), s.clrContrast);
-        EXPECT_EQ(At(rcLeft.left, rcLeft.top), At(rcLeft.left - 1, rcLeft.top)) << "nothing drawn behind the arrow";
+        EXPECT_EQ(At(rcSelected.left, rcSelected.bottom - 1), s.clrContrast) << "selected tab";
+        EXPECT_EQ(At(ptArrow.x, ptArrow.y), s.clrContrast) << "arrow";
     }
 
     CWnd m_host;
@@ -91,71 +70,44 @@ protected:
     SMXTabColorSet m_set;
 };
 
-TEST_F(TabColorSetTest, BothSchemesPaintTheHeaderTabsAndNavigateButtons)
+TEST_F(TabColorSetTest, TheFillsFollowTheSwitchAtOnceTheColoursAtTheNextRefresh)
 {
-    EXPECT_EQ(SetColours(m_set), kLightColours);
-    ExpectScheme(kLight, "light");
-    SMXTabColorSet::ColorType = 7; // any value but 0 is dark
-    m_tabs.RefreshMetrics();
-    Repaint();
-    EXPECT_EQ(SetColours(m_set), kDarkColours);
-    ExpectScheme(kDark, "dark");
-}
-
-TEST_F(TabColorSetTest, ASwitchShowsInTheFillsAtOnceAndInTheColoursAtTheNextRefresh)
-{
-    const int nFrameRow = CXTPTabManager::kHeaderHeight; // drawn in the set's first colour
-    EXPECT_EQ(At(5, nFrameRow), RGB(175, 186, 212));
-    SMXTabColorSet::ColorType = 1;
-    Repaint();
-    ExpectScheme(kDark, "dark fills, light colours");
-    EXPECT_EQ(SetColours(m_set), kLightColours);
+    Show(&m_set);
+    EXPECT_EQ(Colours(m_set), kLightColours);
+    ExpectScheme(kLight);
+    const int nFrameRow = CXTPTabManager::kHeaderHeight; // drawn in the set's first single colour
+    SMXTabColorSet::ColorType = 7;                        // any value but 0 is dark
+    Show();
+    ExpectScheme(kDark);
+    EXPECT_EQ(Colours(m_set), kLightColours);
     EXPECT_EQ(At(5, nFrameRow), RGB(175, 186, 212));
     m_tabs.RefreshMetrics();
-    Repaint();
+    Show();
+    EXPECT_EQ(Colours(m_set), kDarkColours);
     EXPECT_EQ(At(5, nFrameRow), RGB(45, 45, 45));
 }
 
-TEST_F(TabColorSetTest, ACopyPaintsTheSameAndFollowsTheSwitchAlike)
+TEST_F(TabColorSetTest, ACopyBehavesTheSameAndATabOfNoManagerIsAnOrdinaryTab)
 {
-    SMXTabColorSet copy(m_set);
-    SMXTabColorSet assigned;
-    assigned = m_set;
-    EXPECT_EQ(SetColours(copy), kLightColours);
-    EXPECT_EQ(SetColours(assigned), kLightColours);
-    m_tabs.SetColorSet(&copy);
-    Repaint();
-    ExpectScheme(kLight, "copy");
     SMXTabColorSet::ColorType = 1;
-    m_tabs.SetColorSet(&assigned);
-    Repaint();
-    ExpectScheme(kDark, "assigned");
-    EXPECT_EQ(SetColours(assigned), kDarkColours);
-}
-
-TEST(TabColorSet, ATabOfNoManagerIsAnOrdinaryTab)
-{
+    m_set.RefreshMetrics();
+    SMXTabColorSet copy(m_set), assigned;
+    assigned = m_set;
+    EXPECT_EQ(Colours(copy), kDarkColours);
+    EXPECT_EQ(Colours(assigned), kDarkColours);
+    Show(&copy);
+    ExpectScheme(kDark);
     SMXTabColorSet::ColorType = 0;
-    SMXTabColorSet set;
-    CDC dc;
-    ASSERT_TRUE(dc.CreateCompatibleDC(NULL));
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader = {sizeof(BITMAPINFOHEADER), 40, -20, 1, 32, BI_RGB};
-    void* pBits = NULL;
-    const HBITMAP hBitmap = ::CreateDIBSection(NULL, &bmi, DIB_RGB_COLORS, &pBits, NULL, 0);
-    const HGDIOBJ hOld = ::SelectObject(dc.m_hDC, hBitmap);
+    Show(&assigned);
+    ExpectScheme(kLight);
+
+    CClientDC dc(&m_tabs);
     CXTPTabManagerItem loose;
     for (CXTPTabManagerItem* pItem : {&loose, static_cast<CXTPTabManagerItem*>(NULL)}) {
-        dc.FillSolidRect(CRect(0, 0, 40, 20), RGB(1, 2, 3));
-        set.FillStateButton(&dc, CRect(0, 0, 30, 20), pItem);
-        EXPECT_EQ(dc.GetPixel(0, 0), kLight.clrFirst);
-        EXPECT_EQ(dc.GetPixel(0, 19), kLight.clrSecond);
-        EXPECT_EQ(dc.GetPixel(29, 10), kBlack);
-        EXPECT_EQ(dc.GetPixel(30, 10), RGB(1, 2, 3)) << "nothing past the tab";
+        assigned.FillStateButton(&dc, CRect(0, 40, 30, 60), pItem);
+        EXPECT_EQ(dc.GetPixel(0, 40), kLight.clrFirst);
+        EXPECT_EQ(dc.GetPixel(29, 50), kLight.clrContrast);
     }
-    EXPECT_EQ(::GetCurrentObject(dc.m_hDC, OBJ_PEN), ::GetStockObject(BLACK_PEN)) << "the pen put back";
-    ::SelectObject(dc.m_hDC, hOld);
-    ::DeleteObject(hBitmap);
 }
 
 } // namespace
