@@ -58,20 +58,12 @@ LRESULT CALLBACK SentHook(int nCode, WPARAM wParam, LPARAM lParam)
     return ::CallNextHookEx(NULL, nCode, wParam, lParam);
 }
 
-// Real input: keys pressed in order and released in reverse, or a right click.
-void SendEvents(std::vector<INPUT> events)
+// Real input: a key pressed while another is held, each event handled in turn.
+void PressChord(BYTE vkHeld, BYTE vk)
 {
-    for (INPUT& in : events)
-        ::SendInput(1, &in, sizeof(in)), PumpFor(20);
+    for (DWORD dwEvent : {0, 1, 3, 2}) // held down, key down, key up, held up
+        ::keybd_event(dwEvent & 1 ? vk : vkHeld, 0, dwEvent & 2 ? KEYEVENTF_KEYUP : 0, 0), PumpFor(20);
     PumpUntilIdle();
-}
-void PressChord(WORD vkHeld, WORD vk)
-{
-    INPUT keys[4] = {};
-    for (int i = 0; i < 4; ++i)
-        keys[i].type = INPUT_KEYBOARD, keys[i].ki.wVk = i == 1 || i == 2 ? vk : vkHeld,
-        keys[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
-    SendEvents({keys, keys + 4});
 }
 
 class FormDialog : public CDialog {
@@ -190,10 +182,9 @@ TEST_F(NoSpecialEditTest, DoubleByteCharactersPassKeyboardPastingAndTheRightButt
     CRect rc;
     m_edit.GetWindowRect(rc);
     MouseMoveTo(rc.CenterPoint());
-    INPUT click[2] = {};
-    click[0].type = click[1].type = INPUT_MOUSE;
-    click[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN, click[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
-    SendEvents({click, click + 2});
+    for (DWORD dwButton : {MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP})
+        ::mouse_event(dwButton, 0, 0, 0, 0), PumpFor(20);
+    PumpUntilIdle();
     ::UnhookWindowsHookEx(hSent), ::UnhookWindowsHookEx(hQueue);
     EXPECT_EQ(g_nReleases, 1) << "the click reached the edit";
     EXPECT_EQ(g_nMenuRequests, 0);
