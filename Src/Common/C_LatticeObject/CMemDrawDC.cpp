@@ -7,21 +7,21 @@ CMemDrawDC::CMemDrawDC(CDC* pDC, const CRect& rect)
     : m_pBitmap(NULL), m_pOldBitmap(NULL), m_pDC(NULL), m_rect(0, 0, 0, 0)
 {
     // The host compiles against this layout: the members follow the CDC
-    // part without gaps.
+    // part (24 bytes on x86-64, 12 on i686) without gaps.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Winvalid-offsetof" // offsets within one compiler's layout, as the host sees it
 #if defined(_WIN64)
-    static_assert(offsetof(CMemDrawDC, m_pBitmap) == sizeof(CDC), "CMemDrawDC layout (x86-64)");
-    static_assert(offsetof(CMemDrawDC, m_pOldBitmap) == sizeof(CDC) + 8, "CMemDrawDC layout (x86-64)");
-    static_assert(offsetof(CMemDrawDC, m_pDC) == sizeof(CDC) + 16, "CMemDrawDC layout (x86-64)");
-    static_assert(offsetof(CMemDrawDC, m_rect) == sizeof(CDC) + 24, "CMemDrawDC layout (x86-64)");
-    static_assert(sizeof(CMemDrawDC) == sizeof(CDC) + 40, "CMemDrawDC layout (x86-64)");
+    static_assert(offsetof(CMemDrawDC, m_pBitmap) == 24, "CMemDrawDC layout (x86-64)");
+    static_assert(offsetof(CMemDrawDC, m_pOldBitmap) == 32, "CMemDrawDC layout (x86-64)");
+    static_assert(offsetof(CMemDrawDC, m_pDC) == 40, "CMemDrawDC layout (x86-64)");
+    static_assert(offsetof(CMemDrawDC, m_rect) == 48, "CMemDrawDC layout (x86-64)");
+    static_assert(sizeof(CMemDrawDC) == 64, "CMemDrawDC layout (x86-64)");
 #else
-    static_assert(offsetof(CMemDrawDC, m_pBitmap) == sizeof(CDC), "CMemDrawDC layout (i686)");
-    static_assert(offsetof(CMemDrawDC, m_pOldBitmap) == sizeof(CDC) + 4, "CMemDrawDC layout (i686)");
-    static_assert(offsetof(CMemDrawDC, m_pDC) == sizeof(CDC) + 8, "CMemDrawDC layout (i686)");
-    static_assert(offsetof(CMemDrawDC, m_rect) == sizeof(CDC) + 12, "CMemDrawDC layout (i686)");
-    static_assert(sizeof(CMemDrawDC) == sizeof(CDC) + 28, "CMemDrawDC layout (i686)");
+    static_assert(offsetof(CMemDrawDC, m_pBitmap) == 12, "CMemDrawDC layout (i686)");
+    static_assert(offsetof(CMemDrawDC, m_pOldBitmap) == 16, "CMemDrawDC layout (i686)");
+    static_assert(offsetof(CMemDrawDC, m_pDC) == 20, "CMemDrawDC layout (i686)");
+    static_assert(offsetof(CMemDrawDC, m_rect) == 24, "CMemDrawDC layout (i686)");
+    static_assert(sizeof(CMemDrawDC) == 40, "CMemDrawDC layout (i686)");
 #endif
 #pragma GCC diagnostic pop
 

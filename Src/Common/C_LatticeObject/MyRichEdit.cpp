@@ -19,11 +19,11 @@ MyRichEdit::MyRichEdit() : m_hRichEditLib(NULL)
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Winvalid-offsetof" // offsets within one compiler's layout, as the host sees it
 #if defined(_WIN64)
-    static_assert(offsetof(MyRichEdit, m_hRichEditLib) == sizeof(CRichEditCtrl), "MyRichEdit layout (x86-64)");
-    static_assert(sizeof(MyRichEdit) == sizeof(CRichEditCtrl) + 8, "MyRichEdit layout (x86-64)");
+    static_assert(offsetof(MyRichEdit, m_hRichEditLib) == 24, "MyRichEdit layout (x86-64)");
+    static_assert(sizeof(MyRichEdit) == 32, "MyRichEdit layout (x86-64)");
 #else
-    static_assert(offsetof(MyRichEdit, m_hRichEditLib) == sizeof(CRichEditCtrl), "MyRichEdit layout (i686)");
-    static_assert(sizeof(MyRichEdit) == sizeof(CRichEditCtrl) + 4, "MyRichEdit layout (i686)");
+    static_assert(offsetof(MyRichEdit, m_hRichEditLib) == 12, "MyRichEdit layout (i686)");
+    static_assert(sizeof(MyRichEdit) == 16, "MyRichEdit layout (i686)");
 #endif
 #pragma GCC diagnostic pop
 }

@@ -23,18 +23,18 @@ bool KeyDown(int nVirtualKey) { return (::GetKeyState(nVirtualKey) & 0x8000) != 
 NoSpecialEdit::NoSpecialEdit() : m_pNotifyWnd(NULL)
 {
     // The host compiles against this layout: the members follow the SEdit
-    // part without gaps.
+    // part (40 bytes on x86-64, 20 on i686) without gaps.
     static_assert(sizeof(CString) == sizeof(void*), "CString is one pointer wide");
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Winvalid-offsetof" // offsets within one compiler's layout, as the host sees it
 #if defined(_WIN64)
-    static_assert(offsetof(NoSpecialEdit, m_strLastValid) == sizeof(SEdit), "NoSpecialEdit layout (x86-64)");
-    static_assert(offsetof(NoSpecialEdit, m_pNotifyWnd) == sizeof(SEdit) + 8, "NoSpecialEdit layout (x86-64)");
-    static_assert(sizeof(NoSpecialEdit) == sizeof(SEdit) + 16, "NoSpecialEdit layout (x86-64)");
+    static_assert(offsetof(NoSpecialEdit, m_strLastValid) == 40, "NoSpecialEdit layout (x86-64)");
+    static_assert(offsetof(NoSpecialEdit, m_pNotifyWnd) == 48, "NoSpecialEdit layout (x86-64)");
+    static_assert(sizeof(NoSpecialEdit) == 56, "NoSpecialEdit layout (x86-64)");
 #else
-    static_assert(offsetof(NoSpecialEdit, m_strLastValid) == sizeof(SEdit), "NoSpecialEdit layout (i686)");
-    static_assert(offsetof(NoSpecialEdit, m_pNotifyWnd) == sizeof(SEdit) + 4, "NoSpecialEdit layout (i686)");
-    static_assert(sizeof(NoSpecialEdit) == sizeof(SEdit) + 8, "NoSpecialEdit layout (i686)");
+    static_assert(offsetof(NoSpecialEdit, m_strLastValid) == 20, "NoSpecialEdit layout (i686)");
+    static_assert(offsetof(NoSpecialEdit, m_pNotifyWnd) == 24, "NoSpecialEdit layout (i686)");
+    static_assert(sizeof(NoSpecialEdit) == 28, "NoSpecialEdit layout (i686)");
 #endif
 #pragma GCC diagnostic pop
 }
