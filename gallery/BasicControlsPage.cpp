@@ -69,6 +69,7 @@ BOOL BasicControlsPage::Create(CWnd* pParent, const CRect& rect, UINT nID, CFont
     for (const char* pszTab : {u8"自選股", u8"報價", u8"走勢圖", u8"技術分析", u8"新聞"})
         m_tabs.InsertItem(m_tabs.GetItemCount(), TextFromUtf8(pszTab));
     m_tabs.SetSelectedItem(m_tabs.GetItem(1));
+    m_tabs.SetFont(pFont);
     m_tabs.SetColorSet(&m_tabColours);
 
     m_chart.CreateEx(0, NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(48, 264, 616, 404), this, kChartId);

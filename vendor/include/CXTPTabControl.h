@@ -20,5 +20,10 @@ protected:
     afx_msg void OnPaint();
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg LRESULT OnSetFont(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnGetFont(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
+
+private:
+    HFONT m_hFont = NULL; // the captions' font given with WM_SETFONT; not owned
 };

@@ -4,6 +4,8 @@ BEGIN_MESSAGE_MAP(CXTPTabControl, CWnd)
     ON_WM_PAINT()
     ON_WM_ERASEBKGND()
     ON_WM_LBUTTONDOWN()
+    ON_MESSAGE(WM_SETFONT, OnSetFont)
+    ON_MESSAGE(WM_GETFONT, OnGetFont)
 END_MESSAGE_MAP()
 
 CXTPTabControl::CXTPTabControl() = default;
@@ -27,13 +29,24 @@ void CXTPTabControl::OnPaint()
     CPaintDC dc(this);
     CRect rcClient;
     GetClientRect(rcClient);
-    CFont* pOldFont = dc.SelectObject(CFont::FromHandle(static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT))));
+    const HFONT hFont = m_hFont != NULL ? m_hFont : static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+    CFont* pOldFont = dc.SelectObject(CFont::FromHandle(hFont));
     DrawTabControl(&dc, rcClient);
     dc.SelectObject(pOldFont);
 }
 
 // Every pixel is painted by OnPaint.
 BOOL CXTPTabControl::OnEraseBkgnd(CDC*) { return TRUE; }
+
+LRESULT CXTPTabControl::OnSetFont(WPARAM wParam, LPARAM lParam)
+{
+    m_hFont = reinterpret_cast<HFONT>(wParam);
+    if (LOWORD(lParam))
+        Invalidate(FALSE);
+    return 0;
+}
+
+LRESULT CXTPTabControl::OnGetFont(WPARAM, LPARAM) { return reinterpret_cast<LRESULT>(m_hFont); }
 
 void CXTPTabControl::OnLButtonDown(UINT, CPoint point)
 {
