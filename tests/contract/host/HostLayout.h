@@ -36,3 +36,7 @@ HOST_SIZE(SCComboBox, 56, 28);
 HOST_SIZE(SDateTimeCtrl, 40, 20);
 HOST_SIZE(SListBox, 40, 20);
 HOST_SIZE(SStatic, 40, 20);
+HOST_SIZE(NoSpecialEdit, 56, 28);
+HOST_SIZE(CMemDrawDC, 64, 40);
+HOST_SIZE(MyRichEdit, 32, 16);
+HOST_SIZE(SMXTabColorSet, 60, 56);
