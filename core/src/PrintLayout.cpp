@@ -1,6 +1,6 @@
 #include "lattice/core/PrintLayout.h"
 
-#include <cmath>
+#include <cstdio>
 #include <utility>
 
 namespace lattice::core {
@@ -64,6 +64,18 @@ PaperPlacement PlacePaper(const IntRect& background, int nPaperWidth, int nPaper
     const int top = (background.Height() - h) / 2 + background.top;
     const IntRect paper = {left, top, left + w, top + h};
     return {paper, {paper.left + 3, paper.top + 3, paper.right + 3, paper.bottom + 3}};
+}
+
+std::string InformationStripText(int nYear, int nMonth, int nDay, int nHour, int nMinute)
+{
+    char sz[64];
+    std::snprintf(sz, sizeof(sz), "%04d/%02d/%02d %02d:%02d", nYear, nMonth, nDay, nHour, nMinute);
+    return sz;
+}
+
+IntRect InformationTextRect(const IntRect& rc, int cx, int cy)
+{
+    return {rc.right - 6 - cx, rc.bottom - 10 - cy, rc.right - 3, rc.bottom - 5};
 }
 
 } // namespace lattice::core

@@ -70,6 +70,14 @@ TEST(PrintLayout, PaperTurnsOnlyWhenItMustAndIsCentred)
     EXPECT_EQ(PlacePaper({0, 0, 10, 10}, 13, 13, kOrientPortrait).paper, (IntRect{-1, -1, 12, 12}));
 }
 
+TEST(PrintLayout, InformationStripIsZeroPaddedAtTheLowerRight)
+{
+    EXPECT_EQ(InformationStripText(2026, 1, 5, 9, 7), "2026/01/05 09:07");
+    EXPECT_EQ(InformationStripText(987, 12, 31, 23, 59), "0987/12/31 23:59");
+    // The strip of an 800 x 600 picture and a 150 x 24 text.
+    EXPECT_EQ(InformationTextRect({0, 564, 800, 600}, 150, 24), (IntRect{644, 566, 797, 595}));
+}
+
 TEST(PrintLayout, FittedPictureNeverLeavesItsFrame)
 {
     std::mt19937 rng(12);

@@ -3,6 +3,8 @@
 // where the paper and its shadow sit in the gray preview area.
 #pragma once
 
+#include <string>
+
 namespace lattice::core {
 
 // A rectangle as Windows keeps it: right and bottom are exclusive.
@@ -45,5 +47,11 @@ struct PaperPlacement {
 // least as wide as tall, any other value leaves it) and centred in the
 // background, halving with truncation toward zero.
 PaperPlacement PlacePaper(const IntRect& background, int nPaperWidth, int nPaperHeight, short nOrientation);
+
+// The information strip below a picture: the local date and time as
+// "2026/01/05 09:07", and where that text goes in the strip rc for a text
+// of cx x cy pixels (the lower right corner, a few pixels in).
+std::string InformationStripText(int nYear, int nMonth, int nDay, int nHour, int nMinute);
+IntRect InformationTextRect(const IntRect& rc, int cx, int cy);
 
 } // namespace lattice::core
