@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 #include <cstdint>
 #include <vector>
 
@@ -162,4 +163,74 @@ TEST(PrintColours, ExchangeTableFirstRowWinsAndOnlyExactColoursMatch)
     EXPECT_EQ(pic.bits, before);
     table.Apply(buf, 100000, 100000);
     EXPECT_EQ(pic.Get(1, 0).r, 0);
+}
+
+TEST(PrintColours, WholePixelPathsAgreeWithThePerPixelRules)
+{
+    // Every byte value in each channel and random colours, with and without
+    // inversion, against the products in double precision.
+    std::vector<Rgb> colours;
+    for (int c = 0; c < 256; ++c)
+        colours.insert(colours.end(), {{c, 0, 0}, {0, c, 0}, {0, 0, c}, {c, c, c}});
+    std::mt19937 rng(7);
+    for (int i = 0; i < 4000; ++i)
+        colours.push_back({static_cast<int>(rng() & 255), static_cast<int>(rng() & 255), static_cast<int>(rng() & 255)});
+    // Then the first few hundred again in runs of nine, so that groups of
+    // pixels repeat, straddle a change, or end a row.
+    for (size_t i = 0; i < 300 * 9; ++i)
+        colours.push_back(colours[i / 9]);
+    for (bool bInvert : {false, true}) {
+        Picture pic(static_cast<int>(colours.size()), 1, 32, {0, 0, 0});
+        for (size_t i = 0; i < colours.size(); ++i)
+            pic.Set(static_cast<int>(i), 0, colours[i]);
+        PixelBuffer buf = pic.Buffer();
+        ConvertToGray(buf, pic.nWidth, 1, 1, bInvert);
+        for (size_t i = 0; i < colours.size(); ++i) {
+            const Rgb c = colours[i];
+            const bool bKeep = (c.r & c.g & c.b) == 255 || (c.r | c.g | c.b) == 0;
+            const int r = bInvert ? 255 - c.r : c.r, g = bInvert ? 255 - c.g : c.g, b = bInvert ? 255 - c.b : c.b;
+            const int gray = (static_cast<int>(b * 0.11) + static_cast<int>(g * 0.59) + static_cast<int>(r * 0.3)) % 256;
+            ASSERT_EQ(pic.Get(static_cast<int>(i), 0).g, bKeep ? c.g : gray)
+                << c.r << "," << c.g << "," << c.b << (bInvert ? " inverted" : "");
+            ASSERT_EQ(pic.At(static_cast<int>(i), 0)[3], 0xEE) << "fourth byte";
+        }
+    }
+
+    // The exchange over whole pixels against Lookup, for a table short
+    // enough for it and one too long (which takes the pixel-by-pixel way).
+    std::vector<ColourRef> find, replace;
+    for (int i = 0; i < 12; ++i) {
+        find.push_back(rng() & 0x0F0F0F);
+        replace.push_back(rng() & 0xFFFFFF);
+    }
+    find[3] = find[1]; // a repeated colour: the earlier row wins
+    for (size_t nRows : {size_t(5), size_t(12)}) {
+        const ColourExchangeTable table(std::vector<ColourRef>(find.begin(), find.begin() + nRows),
+                                        std::vector<ColourRef>(replace.begin(), replace.begin() + nRows));
+        Picture pic(97, 13, 32, {0, 0, 0});
+        for (int y = 0; y < 13; ++y)
+            for (int x = 0; x < 97; ++x) {
+                // Runs of a few pixels, some from the table, some not.
+                const ColourRef cr = x % 6 != 0 && x > 0 ? 0xFFFFFFFF
+                                     : rng() % 2 ? find[rng() % nRows] : (rng() & 0x0F0F0F);
+                if (cr == 0xFFFFFFFF) {
+                    pic.Set(x, y, pic.Get(x - 1, y));
+                    continue;
+                }
+                pic.Set(x, y, {static_cast<int>(cr & 255), static_cast<int>((cr >> 8) & 255), static_cast<int>(cr >> 16)});
+            }
+        Picture expected = pic;
+        for (int y = 0; y < 13; ++y)
+            for (int x = 0; x < 97; ++x) {
+                const Rgb c = expected.Get(x, y);
+                ColourRef out;
+                if (table.Lookup(static_cast<ColourRef>(c.r | (c.g << 8) | (c.b << 16)), out)) {
+                    expected.Set(x, y, {static_cast<int>(out & 255), static_cast<int>((out >> 8) & 255), static_cast<int>(out >> 16)});
+                    expected.At(x, y)[3] = 0;
+                }
+            }
+        PixelBuffer buf = pic.Buffer();
+        table.Apply(buf, 97, 13);
+        EXPECT_EQ(pic.bits, expected.bits) << nRows << " rows";
+    }
 }

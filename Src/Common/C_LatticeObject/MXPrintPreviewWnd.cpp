@@ -176,7 +176,8 @@ MXPrintPreviewWnd::MXPrintPreviewWnd(CWnd* pParent)
     LATTICE_PIN(m_stcShadow, 255);
     LATTICE_PIN(m_stcPaper, 279);
     LATTICE_PIN(m_stcBackground, 303);
-    static_assert(sizeof(MXPrintPreviewWnd) - sizeof(CDialog) == 327, "MXPrintPreviewWnd size (x86-64)");
+    LATTICE_PIN(m_vecScanLines, 327);
+    static_assert(sizeof(MXPrintPreviewWnd) - sizeof(CDialog) == 351, "MXPrintPreviewWnd size (x86-64)");
 #else
     LATTICE_PIN(m_nMemWidth, 0);
     LATTICE_PIN(m_nMemHeight, 4);
@@ -201,7 +202,8 @@ MXPrintPreviewWnd::MXPrintPreviewWnd(CWnd* pParent)
     LATTICE_PIN(m_stcShadow, 135);
     LATTICE_PIN(m_stcPaper, 147);
     LATTICE_PIN(m_stcBackground, 159);
-    static_assert(sizeof(MXPrintPreviewWnd) - sizeof(CDialog) == 171, "MXPrintPreviewWnd size (i686)");
+    LATTICE_PIN(m_vecScanLines, 171);
+    static_assert(sizeof(MXPrintPreviewWnd) - sizeof(CDialog) == 183, "MXPrintPreviewWnd size (i686)");
 #endif
 #undef LATTICE_PIN
 #pragma GCC diagnostic pop
@@ -550,11 +552,10 @@ void MXPrintPreviewWnd::vConvertSpecialColor(CDC* pDC, const CRect& rc)
     HBITMAP hBitmap = SelectedBitmap(pDC->m_hDC, bm);
     if (hBitmap != NULL && (bm.bmBitsPixel == 24 || bm.bmBitsPixel == 32) && DeviceMatchesBitmap(pDC->m_hDC)) {
         DibHeader dib;
-        std::vector<BYTE> bits;
-        if (ReadScanLines(pDC->m_hDC, hBitmap, dib, bits)) {
-            core::PixelBuffer buffer = BufferOf(dib, bits);
+        if (ReadScanLines(pDC->m_hDC, hBitmap, dib, m_vecScanLines)) {
+            core::PixelBuffer buffer = BufferOf(dib, m_vecScanLines);
             table.Apply(buffer, rc.right, rc.bottom);
-            WriteScanLines(pDC->m_hDC, hBitmap, dib, bits);
+            WriteScanLines(pDC->m_hDC, hBitmap, dib, m_vecScanLines);
             return;
         }
     }
@@ -574,12 +575,11 @@ void MXPrintPreviewWnd::vConvertToBW(CDC* pDC, const CRect& rc, const double&, b
     BITMAP bm;
     HBITMAP hBitmap = SelectedBitmap(pDC->m_hDC, bm);
     DibHeader dib;
-    std::vector<BYTE> bits;
-    if (hBitmap == NULL || !ReadScanLines(pDC->m_hDC, hBitmap, dib, bits))
+    if (hBitmap == NULL || !ReadScanLines(pDC->m_hDC, hBitmap, dib, m_vecScanLines))
         return;
-    core::PixelBuffer buffer = BufferOf(dib, bits);
+    core::PixelBuffer buffer = BufferOf(dib, m_vecScanLines);
     core::ConvertToGray(buffer, rc.Width(), rc.Height(), m_nMemHeight, bInvert);
-    WriteScanLines(pDC->m_hDC, hBitmap, dib, bits);
+    WriteScanLines(pDC->m_hDC, hBitmap, dib, m_vecScanLines);
 }
 
 /////////////////////////////////////////////////////////////////////////////

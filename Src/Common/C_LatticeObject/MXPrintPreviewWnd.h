@@ -104,6 +104,10 @@ protected:
     CStatic m_stcShadow;                     // place of the paper's shadow
     CStatic m_stcPaper;                      // place of the paper
     CStatic m_stcBackground;                 // place of the gray preview area
+    // Not among the host's members, so last: the scan lines of the last
+    // block pixel operation, kept for the next one, since a fresh buffer of a
+    // screen-sized picture costs several times the conversion itself.
+    std::vector<BYTE> m_vecScanLines;
 
 private:
     // The printing step of OK; the dialog closes with OK after it whatever
