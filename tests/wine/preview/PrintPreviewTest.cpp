@@ -169,6 +169,11 @@ TEST_F(PrintPreview, CopiedViewSetsTheSizeAndLeavesTheOtherPicture)
     EXPECT_EQ(copied.At(50, 50), kGreen);
     EXPECT_EQ(copied.At(639, 479), kRed);
     EXPECT_EQ(m_dlg.m_pOldBitmap, nullptr);
+
+    // Erasing makes a fresh picture of the current size in one colour.
+    m_dlg.vEraseMemoryDC(false, RGB(1, 2, 3));
+    EXPECT_EQ(ReadPixels(static_cast<HBITMAP>(m_dlg.m_bmpBW.m_hObject)).At(639, 479), RGB(1, 2, 3));
+    EXPECT_EQ(m_dlg.m_pOldBitmap, nullptr);
 }
 
 TEST_F(PrintPreview, InformationStripShowsTheLocalTimeInItsFrame)
