@@ -41,6 +41,7 @@ void CheckResources(HMODULE hLibrary)
         const char* pszWhat;
     } resources[] = {
         {5000, RT_GROUP_CURSOR, "cursor of the drag list"},
+        {19126, RT_DIALOG, "print preview dialog"},
     };
     for (const auto& resource : resources)
         CHECK(::FindResourceA(hLibrary, MAKEINTRESOURCEA(resource.nID), resource.pszType) != NULL,
