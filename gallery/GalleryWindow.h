@@ -5,6 +5,7 @@
 #include <afxwin.h>
 
 #include "CDragListBoxEx.h"
+#include "LinkPage.h"
 #include "SearchEditPage.h"
 #include "SymbolSearchPage.h"
 
@@ -44,4 +45,7 @@ private:
     static const int kFirstSymbolPage = 3;
     static const int kSymbolPageCount = 4;
     SymbolSearchPage m_symbolPages[kSymbolPageCount];
+
+    LinkPage m_linkPage;
+    int m_nLinkPage = -1; // its line in the list of pages
 };
