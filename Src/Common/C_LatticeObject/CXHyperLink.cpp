@@ -24,6 +24,20 @@ bool Succeeded(HINSTANCE hResult) { return reinterpret_cast<INT_PTR>(hResult) > 
 // The shared system hand cursor belongs to the system: it is never destroyed.
 bool IsSharedHand(HCURSOR hCursor) { return hCursor == ::LoadCursor(NULL, IDC_HAND); }
 
+// Replaces both fonts by plain and underlined copies of hFont; nothing
+// changes when hFont cannot be read (NULL, or already deleted).
+void MakeLinkFonts(HGDIOBJ hFont, CFont& normal, CFont& underline)
+{
+    LOGFONT lf;
+    if (hFont == NULL || ::GetObjectA(hFont, sizeof(lf), &lf) == 0)
+        return;
+    normal.DeleteObject();
+    normal.CreateFontIndirect(&lf);
+    lf.lfUnderline = TRUE;
+    underline.DeleteObject();
+    underline.CreateFontIndirect(&lf);
+}
+
 } // namespace
 
 CXHyperLink::CXHyperLink()
@@ -208,14 +222,7 @@ void CXHyperLink::SetWindowTextA(const char* lpszString)
 
 void CXHyperLink::ChangeFont(CFont& rFont)
 {
-    LOGFONT lf;
-    if (::GetObjectA(rFont.GetSafeHandle(), sizeof(lf), &lf) == 0)
-        return;
-    m_fontNormal.DeleteObject();
-    m_fontNormal.CreateFontIndirect(&lf);
-    lf.lfUnderline = TRUE;
-    m_fontUnderline.DeleteObject();
-    m_fontUnderline.CreateFontIndirect(&lf);
+    MakeLinkFonts(rFont.GetSafeHandle(), m_fontNormal, m_fontUnderline);
 }
 
 HINSTANCE CXHyperLink::GotoURL(const char* pszURL, int nShowCmd, BOOL bAlwaysOpenNew)
@@ -285,14 +292,7 @@ void CXHyperLink::PreSubclassWindow()
         hFont = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
     if (hFont == NULL)
         hFont = static_cast<HFONT>(::GetStockObject(ANSI_VAR_FONT));
-    LOGFONT lf;
-    if (hFont != NULL && ::GetObjectA(hFont, sizeof(lf), &lf) != 0) {
-        m_fontNormal.DeleteObject();
-        m_fontNormal.CreateFontIndirect(&lf);
-        lf.lfUnderline = TRUE;
-        m_fontUnderline.DeleteObject();
-        m_fontUnderline.CreateFontIndirect(&lf);
-    }
+    MakeLinkFonts(hFont, m_fontNormal, m_fontUnderline);
 
     PositionWindow();
     SetDefaultCursor();

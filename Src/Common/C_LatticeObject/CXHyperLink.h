@@ -43,7 +43,8 @@ public:
     BOOL GetAutoSize() const;
 
     // NULL loads the default hand cursor. The control destroys the cursor it
-    // holds when it goes (see m_hLinkCursor), but not one it is moved off.
+    // holds when it goes, unless that is the shared system hand; a cursor
+    // replaced by a later call is not destroyed.
     void SetLinkCursor(HCURSOR hCursor);
     HCURSOR GetLinkCursor() const;
 

@@ -69,7 +69,8 @@ std::pair<int, bool> InkOf(HWND hWnd, COLORREF cr)
     CRect rc;
     ::GetClientRect(hWnd, &rc);
     ::MapWindowPoints(hWnd, NULL, reinterpret_cast<POINT*>(&rc), 2);
-    BITMAPINFO bi = {{sizeof(BITMAPINFOHEADER), rc.Width(), -rc.Height(), 1, 32, BI_RGB}};
+    BITMAPINFO bi = {};
+    bi.bmiHeader = {sizeof(BITMAPINFOHEADER), rc.Width(), -rc.Height(), 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     std::vector<DWORD> pixels(static_cast<size_t>(rc.Width() * rc.Height()));
     HDC hScreen = ::GetDC(NULL), hMem = ::CreateCompatibleDC(hScreen);
     HBITMAP hBitmap = ::CreateCompatibleBitmap(hScreen, rc.Width(), rc.Height());
