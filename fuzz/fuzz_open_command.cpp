@@ -17,7 +17,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0)
         return 0;
     const std::size_t split = data[0] % size;
-    const std::string command(reinterpret_cast<const char*>(data + 1), split);
+    std::string command(reinterpret_cast<const char*>(data + 1), split);
+    // Half the inputs take the shape of a registered command, so that the
+    // placeholder cases are reached without the fuzzer finding "%1" first.
+    if (data[0] & 0x80)
+        command = "\"C:\\b.exe\" " + command + (data[0] & 0x40 ? " \"%1\"" : " %1");
     const std::string target(reinterpret_cast<const char*>(data + 1 + split), size - 1 - split);
     // Vary the buffer size too, down to nothing, so that the bounds are
     // exercised without needing inputs of hundreds of bytes.
@@ -26,11 +30,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Exact-size heap buffer: AddressSanitizer reports any write past it.
     std::unique_ptr<char[]> out(new char[outSize == 0 ? 1 : outSize]);
     const bool built = core::BuildOpenCommand(command, target, out.get(), outSize);
-    if (!built)
-        return outSize > 0 && out[0] != '\0' ? (std::abort(), 0) : 0;
-
     const std::size_t kept = core::KeptCommandLength(command);
     const std::size_t len = kept + 1 + target.size();
+    if (!built) {
+        // Refused only when it does not fit or names no whole program.
+        if ((outSize > 0 && out[0] != '\0') ||
+            (len < outSize && core::NamesWholeProgram(std::string(command, 0, kept))))
+            std::abort();
+        return 0;
+    }
     if (kept > command.size() || len >= outSize || out[len] != '\0')
         std::abort();
     if (std::memcmp(out.get(), command.data(), kept) != 0 || out[kept] != ' ' ||

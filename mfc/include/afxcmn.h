@@ -16,11 +16,6 @@ public:
     // A pop-up tooltip owned by pParentWnd; registers the class on first use.
     virtual BOOL Create(CWnd* pParentWnd, DWORD dwStyle = 0);
 
-// Attributes
-    // The text of a tool, empty when there is no such tool.
-    void GetText(CString& str, CWnd* pWnd, UINT_PTR nIDTool = 0) const;
-    int GetToolCount() const { return static_cast<int>(SendMessage(TTM_GETTOOLCOUNT)); }
-
 // Operations
     // Tool nIDTool of pWnd over lpRectTool (client coordinates of pWnd).
     BOOL AddTool(CWnd* pWnd, LPCTSTR lpszText = LPSTR_TEXTCALLBACK, LPCRECT lpRectTool = NULL, UINT_PTR nIDTool = 0);

@@ -49,13 +49,3 @@ void CToolTipCtrl::UpdateTipText(LPCTSTR lpszText, CWnd* pWnd, UINT_PTR nIDTool)
     ti.lpszText = const_cast<LPSTR>(lpszText);
     SendMessage(TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&ti));
 }
-
-void CToolTipCtrl::GetText(CString& str, CWnd* pWnd, UINT_PTR nIDTool) const
-{
-    // The control may copy up to INFOTIPSIZE bytes into the buffer.
-    char szText[INFOTIPSIZE] = "";
-    TOOLINFOA ti = ToolInfo(pWnd, nIDTool);
-    ti.lpszText = szText;
-    SendMessage(TTM_GETTEXTA, 0, reinterpret_cast<LPARAM>(&ti));
-    str = szText;
-}
