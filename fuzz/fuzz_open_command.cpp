@@ -1,7 +1,8 @@
 // Feeds arbitrary registered commands and targets to the hyperlink's command
 // rewriting: the first byte splits the input. Checks that the command line
-// stays inside its buffer, and that a built one is the command's kept part,
-// a blank and the whole target, with the program name untouched.
+// stays inside its buffer, that what fits is not refused, and that a built
+// one is the command's kept part, a blank and the whole target, with the
+// program name untouched.
 #include "lattice/core/OpenCommand.h"
 
 #include <cstdint>
