@@ -4,6 +4,7 @@
 
 #include <afxwin.h>
 
+#include "BasicControlsPage.h"
 #include "CDragListBoxEx.h"
 #include "LinkPage.h"
 #include "SearchEditPage.h"
@@ -46,6 +47,8 @@ private:
     static const int kSymbolPageCount = 4;
     SymbolSearchPage m_symbolPages[kSymbolPageCount];
 
+    BasicControlsPage m_basicPage;
+    int m_nBasicPage = -1; // its line in the list of pages
     LinkPage m_linkPage;
     int m_nLinkPage = -1; // its line in the list of pages
 };

@@ -22,7 +22,8 @@ tour=(
   "warrant-no-match|/page 4 /type ZZZ"
   "industry-search|/page 5 /type 2"
   "records-search|/page 6 /type 0"
-  "links|/page 7"
+  "basic-controls|/page 7"
+  "links|/page 8"
 )
 out="$build/demo"
 rm -rf "$out"
