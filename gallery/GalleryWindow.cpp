@@ -14,6 +14,7 @@ const UINT kSearchPageId = 120;
 const UINT kFirstSymbolPageId = 130;
 const UINT kPreviewPageId = 140;
 const UINT kBasicPageId = 160;
+const UINT kLinkPageId = 170;
 
 struct SymbolPageSetup {
     const char* pszName;    // the page's line in the list of pages
@@ -121,6 +122,8 @@ int GalleryWindow::OnCreate(LPCREATESTRUCT lpCreateStruct)
     m_previewPage.Create(this, CRect(216, 8, 880, 590), kPreviewPageId, &m_font);
     m_nBasicPage = m_pages.AddString(TextFromUtf8(u8"基本控制項"));
     m_basicPage.Create(this, CRect(216, 8, 880, 590), kBasicPageId, &m_font);
+    m_nLinkPage = m_pages.AddString(TextFromUtf8(u8"超連結"));
+    m_linkPage.Create(this, CRect(216, 8, 880, 590), kLinkPageId, &m_font);
     return 0;
 }
 
@@ -143,6 +146,7 @@ void GalleryWindow::OnPageChange()
         m_symbolPages[i].ShowWindow(nPage == kFirstSymbolPage + i ? SW_SHOW : SW_HIDE);
     m_previewPage.ShowWindow(nPage == m_nPreviewPage ? SW_SHOW : SW_HIDE);
     m_basicPage.ShowWindow(nPage == m_nBasicPage ? SW_SHOW : SW_HIDE);
+    m_linkPage.ShowWindow(nPage == m_nLinkPage ? SW_SHOW : SW_HIDE);
 }
 
 void GalleryWindow::TypeIntoPage(const CString& strText)

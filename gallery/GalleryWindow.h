@@ -6,6 +6,7 @@
 
 #include "BasicControlsPage.h"
 #include "CDragListBoxEx.h"
+#include "LinkPage.h"
 #include "PrintPreviewPage.h"
 #include "SearchEditPage.h"
 #include "SymbolSearchPage.h"
@@ -52,4 +53,6 @@ private:
     int m_nPreviewPage = -1; // its line in the list of pages
     BasicControlsPage m_basicPage;
     int m_nBasicPage = -1; // its line in the list of pages
+    LinkPage m_linkPage;
+    int m_nLinkPage = -1; // its line in the list of pages
 };

@@ -24,6 +24,7 @@ tour=(
   "records-search|/page 6 /type 0"
   "print-preview|/page 7 /type open"
   "basic-controls|/page 8"
+  "links|/page 9"
 )
 out="$build/demo"
 rm -rf "$out"

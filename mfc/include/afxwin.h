@@ -463,6 +463,9 @@ protected:
 public:
     // Default processing of the message being handled.
     LRESULT Default();
+    // The message being handled, with the time and cursor position of the
+    // last message taken from the queue.
+    static const MSG* PASCAL GetCurrentMessage();
     // Offers a message to PreTranslateMessage of its window and then of each
     // parent in turn, up to hWndStop; TRUE when one of them took it.
     static BOOL PASCAL WalkPreTranslateTree(HWND hWndStop, MSG* pMsg);

@@ -73,6 +73,15 @@ LRESULT CWnd::Default()
     return DefWindowProc(t_currentMsg.message, t_currentMsg.wParam, t_currentMsg.lParam);
 }
 
+const MSG* PASCAL CWnd::GetCurrentMessage()
+{
+    const DWORD dwPos = ::GetMessagePos();
+    t_currentMsg.pt.x = GET_X_LPARAM(dwPos);
+    t_currentMsg.pt.y = GET_Y_LPARAM(dwPos);
+    t_currentMsg.time = static_cast<DWORD>(::GetMessageTime());
+    return &t_currentMsg;
+}
+
 BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
     if (message == WM_COMMAND) {

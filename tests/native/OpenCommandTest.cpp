@@ -1,0 +1,60 @@
+#include "lattice/core/OpenCommand.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace core = lattice::core;
+
+namespace {
+
+// The command line built in a buffer of exactly the product's size, on the
+// heap so that AddressSanitizer sees a write past it; "<refused>" when refused.
+std::string Build(const std::string& command, const std::string& target,
+                  std::size_t size = core::kOpenCommandBufferSize)
+{
+    std::vector<char> out(size, 'x');
+    if (!core::BuildOpenCommand(command, target, out.data(), out.size()))
+        return size > 0 && out[0] == '\0' ? "<refused>" : "<refused, buffer not cleared>";
+    return std::string(out.data());
+}
+
+} // namespace
+
+TEST(OpenCommand, PlaceholderRowsKeepTheProgramAndAppendTheTarget)
+{
+    const std::string url = "http://example.test/a b?x=\"1\"&y=2";
+    EXPECT_EQ(Build("\"C:\\Web\\browse.exe\" \"%1\"", url), "\"C:\\Web\\browse.exe\"  " + url)
+        << "quoted %1: cut at the opening quote";
+    EXPECT_EQ(Build("C:\\Web\\browse.exe -nohome %1", url), "C:\\Web\\browse.exe -nohome  " + url)
+        << "bare %1: cut where it starts";
+    EXPECT_EQ(Build("C:\\Web\\browse.exe -nohome", url), "C:\\Web\\browse.exe -nohome " + url)
+        << "no %1: kept whole";
+    EXPECT_EQ(Build("browse.exe \"%1\" -x \"%1\" %1%1", "t"), "browse.exe  t") << "only the first quoted one counts";
+    EXPECT_EQ(Build("browse.exe %1 \"%1\"", "t"), "browse.exe %1  t") << "a quoted %1 is looked for first";
+    EXPECT_EQ(Build("browse.exe \"%1", "t"), "browse.exe \" t") << "an unclosed quote is a bare %1";
+    // Double-byte program paths pass unchanged (Big5 trail bytes start at 0x40).
+    EXPECT_EQ(Build("\"C:\\\xA4\xA4\\b.exe\" \"%1\"", "t"), "\"C:\\\xA4\xA4\\b.exe\"  t");
+}
+
+TEST(OpenCommand, RefusesWhenTheTargetCouldBecomeTheProgram)
+{
+    for (const char* command : {"", "   ", "%1", "\"%1\"", " \"%1\" -x", "\"\" %1", "\"C:\\b.exe %1\""})
+        EXPECT_EQ(Build(command, "calc.exe"), "<refused>") << "[" << command << "]";
+    EXPECT_EQ(Build("\"C:\\b.exe\" %1", "t"), "\"C:\\b.exe\"  t") << "a closed quoted name is whole";
+}
+
+TEST(OpenCommand, OverlongResultsAreRefusedAtTheExactLimit)
+{
+    const std::string program(core::kRegistryValueBufferSize - 1, 'p'); // the longest value read
+    // kept + blank + target + terminator == 520 fits; one byte more does not.
+    const std::string fits(core::kOpenCommandBufferSize - program.size() - 2, 't');
+    EXPECT_EQ(Build(program, fits), program + " " + fits);
+    EXPECT_EQ(Build(program, fits + "t"), "<refused>");
+    EXPECT_EQ(Build(program, std::string(5000, 't')), "<refused>");
+    EXPECT_EQ(Build(std::string(5000, 'p') + " %1", "t"), "<refused>") << "a command longer than the buffer";
+    EXPECT_EQ(Build("p", "t", 4), "p t");
+    EXPECT_EQ(Build("p", "tt", 4), "<refused>");
+    EXPECT_EQ(Build("p", "", 0), "<refused, buffer not cleared>") << "no byte may be written";
+}

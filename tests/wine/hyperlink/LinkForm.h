@@ -1,0 +1,8 @@
+#pragma once
+
+#define IDD_LINK_FORM 300
+#define IDC_LINK_LEFT 3001
+#define IDC_LINK_RIGHT 3002
+#define IDC_LINK_CENTER 3003
+#define IDC_LINK_EMPTY 3004
+#define IDC_LINK_MIDDLE 3005
