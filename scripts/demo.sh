@@ -22,6 +22,7 @@ tour=(
   "warrant-no-match|/page 4 /type ZZZ"
   "industry-search|/page 5 /type 2"
   "records-search|/page 6 /type 0"
+  "basic-controls|/page 7"
 )
 out="$build/demo"
 rm -rf "$out"

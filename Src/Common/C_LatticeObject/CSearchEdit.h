@@ -12,6 +12,10 @@
 #include "CSearchList.h"
 #include "SEdit.h"
 
+struct PopupListEdit;
+
+#pragma pack(push, 1)
+
 class AFX_EXT_CLASS CSearchEdit : public SEdit {
 public:
     CSearchEdit();
@@ -53,6 +57,8 @@ private:
     void UpdateDataToEdit();
     void UpdateListScrollBar();
     void SortData(std::vector<CString>& data);
+    // This edit's share of what both popup-list edits do alike.
+    PopupListEdit Popup();
     // Fills the list with the strings that contain strText and preselects one.
     void Match(const CString& strText);
     bool ListExists() const { return ::IsWindow(m_wndList.m_hWnd) != FALSE; }
@@ -68,7 +74,9 @@ private:
     CSearchList m_wndList;
 
     // Upper-cased copies of the search data and cached text widths, made
-    // when the data is set so that a keystroke only scans.
+    // when the data is set so that a keystroke only scans. The library's
+    // own, not part of the layout the host compiles against: it goes after
+    // every field the host knows of.
     struct Cache;
     std::unique_ptr<Cache> m_pCache;
 
@@ -78,3 +86,5 @@ private:
     static bool s_bSuppressChange;
     static CString s_strLastText;
 };
+
+#pragma pack(pop)

@@ -1,6 +1,9 @@
 #include "CSearchList.h"
 
+#include <cstddef>
+
 #include "CSearchEdit.h"
+#include "PopupListEdit.h"
 #include "RegisteredMessages.h"
 
 BEGIN_MESSAGE_MAP(CSearchList, CListBox)
@@ -11,6 +14,17 @@ CSearchList::CSearchList()
     : m_pNotifyWnd(NULL)
     , m_pSearchEdit(NULL)
 {
+    // The host compiles against this layout: every field right after the
+    // previous one, in this order, on both architectures.
+#if defined(_WIN64)
+    static_assert(offsetof(CSearchList, m_pNotifyWnd) == 24, "CSearchList::m_pNotifyWnd offset (x86-64)");
+    static_assert(offsetof(CSearchList, m_pSearchEdit) == 32, "CSearchList::m_pSearchEdit offset (x86-64)");
+    static_assert(sizeof(CSearchList) == 40, "sizeof(CSearchList) (x86-64)");
+#else
+    static_assert(offsetof(CSearchList, m_pNotifyWnd) == 12, "CSearchList::m_pNotifyWnd offset (i686)");
+    static_assert(offsetof(CSearchList, m_pSearchEdit) == 16, "CSearchList::m_pSearchEdit offset (i686)");
+    static_assert(sizeof(CSearchList) == 20, "sizeof(CSearchList) (i686)");
+#endif
 }
 
 CSearchList::~CSearchList() = default;
@@ -39,14 +53,8 @@ BOOL CSearchList::PreTranslateMessage(MSG* pMsg)
             }
             break;
         case WM_LBUTTONUP:
-            // The button went down on an item, which is now selected. The
-            // edit's text change on completion must not refill the list.
-            if (m_pNotifyWnd != NULL) {
-                CSearchEdit::s_bSuppressChange = true;
-                ::SendMessageA(hEdit, EDITMSG_INPUT_ENTER, 0, 0);
-                CSearchEdit::s_bSuppressChange = false;
-            }
-            ::SetFocus(hEdit);
+            PopupListEdit::ClickInList(hEdit, m_pNotifyWnd != NULL, CSearchEdit::s_bSuppressChange,
+                                       EDITMSG_INPUT_ENTER);
             break;
         case WM_MOUSEWHEEL:
             ::PostMessageA(hEdit, WM_MOUSEWHEEL, pMsg->wParam, pMsg->lParam);
@@ -60,9 +68,7 @@ BOOL CSearchList::PreTranslateMessage(MSG* pMsg)
 
 LRESULT CSearchList::CallListBoxProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (m_pfnSuper == NULL)
-        return SendMessage(message, wParam, lParam);
-    return ::CallWindowProcA(m_pfnSuper, m_hWnd, message, wParam, lParam);
+    return DefWindowProc(message, wParam, lParam);
 }
 
 void CSearchList::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
