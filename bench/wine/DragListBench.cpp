@@ -3,6 +3,9 @@
 // on a plain list box, and one drag step beside a plain repaint of the
 // marker's row. Figure and floor are timed in alternate runs, so that both
 // see the same machine load, and printed as lowest / median / highest.
+// The times are wall-clock: on a busy machine the process gets a share of
+// the processors and every figure grows with its floor, so compare a figure
+// with its floor rather than with another run's figure.
 #include <afxwin.h>
 
 #include <cstdio>

@@ -42,12 +42,11 @@ protected:
     }
 };
 
-// Exposes the drag state (0 idle, 1 pressed, 3 dragging) and the arrow shape,
-// and records what the list sees and does: the last mouse move, the scroll
-// timer's ticks, and each scroll step and marker drawn as a line of a log.
+// Exposes the drag state (0 idle, 1 pressed, 3 dragging) and records what the
+// list sees and does: the last mouse move and press, the scroll timer's ticks,
+// and each scroll step and marker drawn as a line of a log.
 class ProbeList : public CDragListBoxEx {
 public:
-    using CDragListBoxEx::MakeArrow;
     int State() const { return m_nDragState; }
     CPoint m_ptLastMove{-1, -1}, m_ptLastDown{-1, -1}; // screen coordinates
     int m_nTicks = 0;
@@ -299,32 +298,6 @@ TEST_P(DragListBoxTest, EscapeALostCaptureOrDestroyingTheListEndsADragMovingNoth
     DragTo(InItem(1), InItem(5));
     m_list.DestroyWindow();
     EXPECT_TRUE(DragEnds(3)) << "destroyed mid-drag";
-}
-
-// The arrows lie just outside the client area, pointing at its edges: the
-// head's tip touches the edge, the shaft reaches 9 pixels out.
-TEST_P(DragListBoxTest, MarkerArrowsPointAtTheListEdgesFromOutside)
-{
-    CRect rcClient;
-    m_list.GetClientRect(&rcClient);
-    const int y = 40, l = rcClient.left, r = rcClient.right;
-    const struct { bool bLeft; int x; int s; } arrows[] = {{true, l, -1}, {false, r, 1}};
-    for (const auto& a : arrows) {
-        CRgn rgn;
-        ProbeList::MakeArrow(CPoint(a.x, y), a.bLeft, rgn);
-        ASSERT_TRUE(rgn.m_hObject != NULL);
-        const struct { int dx, dy; bool bIn; } points[] = {
-            {1, 0, true},  {3, 2, true},  {3, -2, true}, // head
-            {7, 0, true},  {7, 1, true},  {7, -1, true}, // shaft
-            {-1, 0, false}, {7, 3, false}, {7, -3, false}, {10, 0, false},
-        };
-        for (const auto& p : points)
-            EXPECT_EQ(::PtInRegion(static_cast<HRGN>(rgn.m_hObject), a.x + a.s * p.dx, y + p.dy) != FALSE, p.bIn)
-                << (a.bLeft ? "left" : "right") << " arrow at " << p.dx << "," << p.dy;
-        CRect rcBox;
-        rgn.GetRgnBox(&rcBox);
-        EXPECT_TRUE(a.bLeft ? rcBox.right <= l : rcBox.left >= r) << "arrow box overlaps the client area";
-    }
 }
 
 // Resource 5000 of the library: a monochrome cursor (no colour bitmap; the mask
