@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <vector>
 
 inline double NowMilliseconds()
 {
@@ -44,4 +45,21 @@ template <class Work>
 double BestOf(int nRuns, Work work)
 {
     return Best(nRuns, [&] { return MillisecondsOf(work); });
+}
+
+// The lowest, middle and highest of several figures. On a busy machine the
+// lowest is the least disturbed run and the distance to the highest shows
+// how much the load added.
+struct Spread {
+    double dLow;
+    double dMedian;
+    double dHigh;
+};
+
+inline Spread SpreadOf(std::vector<double> figures)
+{
+    if (figures.empty())
+        return {0, 0, 0};
+    std::sort(figures.begin(), figures.end());
+    return {figures.front(), figures[figures.size() / 2], figures.back()};
 }

@@ -67,30 +67,13 @@ int InsertPosAfterRemoval(const std::vector<int>& vecSelected, int nInsertPos)
     return nInsertPos - static_cast<int>(itEnd - vecSelected.begin());
 }
 
-std::vector<int> ReorderForDrop(std::size_t nCount, const std::vector<int>& vecSelected, int nInsertPos)
+std::vector<int> ItemsToMove(int nCount, std::vector<int> vecSelected)
 {
-    const int n = static_cast<int>(nCount);
-    std::vector<char> vecTaken(nCount, 0);
-    std::vector<int> vecMoved;
-    vecMoved.reserve(vecSelected.size());
-    for (int i : vecSelected) {
-        if (i < 0 || i >= n || vecTaken[static_cast<std::size_t>(i)])
-            continue;
-        vecTaken[static_cast<std::size_t>(i)] = 1;
-        vecMoved.push_back(i);
-    }
-    std::sort(vecMoved.begin(), vecMoved.end());
-
-    std::vector<int> vecOrder;
-    vecOrder.reserve(nCount);
-    for (int i = 0; i < n; ++i)
-        if (!vecTaken[static_cast<std::size_t>(i)])
-            vecOrder.push_back(i);
-
-    const int nClamped = std::clamp(nInsertPos, 0, n);
-    const int nAt = InsertPosAfterRemoval(vecMoved, nClamped);
-    vecOrder.insert(vecOrder.begin() + nAt, vecMoved.begin(), vecMoved.end());
-    return vecOrder;
+    vecSelected.erase(std::remove_if(vecSelected.begin(), vecSelected.end(), [nCount](int i) { return i < 0 || i >= nCount; }),
+                      vecSelected.end());
+    std::sort(vecSelected.begin(), vecSelected.end());
+    vecSelected.erase(std::unique(vecSelected.begin(), vecSelected.end()), vecSelected.end());
+    return vecSelected;
 }
 
 } // namespace lattice::core

@@ -9,7 +9,8 @@ enum AfxSig : UINT_PTR {
     AfxSig_end = 0,
     AfxSig_vv,       // void ()
     AfxSig_vwww,     // void (UINT, UINT, UINT)
-    AfxSig_vW,       // void (CWnd*)
+    AfxSig_vW,       // void (CWnd*), the window in wParam
+    AfxSig_vW2,      // void (CWnd*), the window in lParam
     AfxSig_wv,       // UINT ()
     AfxSig_is,       // int (LPCREATESTRUCT)
     AfxSig_bwsp,     // BOOL (UINT, short, CPoint)
@@ -74,7 +75,7 @@ enum AfxSig : UINT_PTR {
 #define ON_WM_CHAR() AFX_MSG_ENTRY_(WM_CHAR, 0, 0, 0, AfxSig_vwww, void (AFX_MSG_CALL CWnd::*)(UINT, UINT, UINT), OnChar)
 #define ON_WM_SETFOCUS() AFX_MSG_ENTRY_(WM_SETFOCUS, 0, 0, 0, AfxSig_vW, void (AFX_MSG_CALL CWnd::*)(CWnd*), OnSetFocus)
 #define ON_WM_KILLFOCUS() AFX_MSG_ENTRY_(WM_KILLFOCUS, 0, 0, 0, AfxSig_vW, void (AFX_MSG_CALL CWnd::*)(CWnd*), OnKillFocus)
-#define ON_WM_CAPTURECHANGED() AFX_MSG_ENTRY_(WM_CAPTURECHANGED, 0, 0, 0, AfxSig_vW, void (AFX_MSG_CALL CWnd::*)(CWnd*), OnCaptureChanged)
+#define ON_WM_CAPTURECHANGED() AFX_MSG_ENTRY_(WM_CAPTURECHANGED, 0, 0, 0, AfxSig_vW2, void (AFX_MSG_CALL CWnd::*)(CWnd*), OnCaptureChanged)
 #define ON_WM_GETDLGCODE() AFX_MSG_ENTRY_(WM_GETDLGCODE, 0, 0, 0, AfxSig_wv, UINT (AFX_MSG_CALL CWnd::*)(void), OnGetDlgCode)
 #define ON_WM_MOUSEWHEEL() AFX_MSG_ENTRY_(WM_MOUSEWHEEL, 0, 0, 0, AfxSig_bwsp, BOOL (AFX_MSG_CALL CWnd::*)(UINT, short, CPoint), OnMouseWheel)
 #define ON_WM_MOUSEMOVE() AFX_MSG_ENTRY_(WM_MOUSEMOVE, 0, 0, 0, AfxSig_vwp, void (AFX_MSG_CALL CWnd::*)(UINT, CPoint), OnMouseMove)

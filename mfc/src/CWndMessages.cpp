@@ -142,6 +142,9 @@ LRESULT CWnd::DispatchEntry(const AFX_MSGMAP_ENTRY* pEntry, UINT message, WPARAM
     case AfxSig_vW:
         (this->*HandlerAs<void (CWnd::*)(CWnd*)>(pEntry))(FromHandle(reinterpret_cast<HWND>(wParam)));
         return 0;
+    case AfxSig_vW2:
+        (this->*HandlerAs<void (CWnd::*)(CWnd*)>(pEntry))(FromHandle(reinterpret_cast<HWND>(lParam)));
+        return 0;
     case AfxSig_wv:
         return (this->*HandlerAs<UINT (CWnd::*)()>(pEntry))();
     case AfxSig_is:

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdint>
+#include <stdexcept>
 #include <iterator>
 #include <numeric>
 #include <random>
@@ -38,14 +40,74 @@ TEST(DragListLayout, GeometryOfInsertPositionMarkerArrowsScrollZonesAndDragDista
     EXPECT_TRUE(PastDragDistance({50, 50}, {50, 52}, 4, 1));
 }
 
-TEST(DragListLayout, DegenerateDropsLoseNothing)
+// The arrows beside the marker row: a head of 5 pixels and a shaft of 4 more, pointing at the list's edge.
+TEST(DragListLayout, ArrowsPointAtTheListEdgeFromOutside)
 {
-    EXPECT_TRUE(ReorderForDrop(0, {0, -1}, 3).empty());
-    EXPECT_EQ(ReorderForDrop(3, {-1, 2, 2, 7}, 0), (std::vector<int>{2, 0, 1})); // bad and repeated indices ignored
-    EXPECT_EQ(ReorderForDrop(3, {0}, INT_MAX), (std::vector<int>{1, 2, 0}));        // the position is clamped
+    using Poly = std::array<DragPoint, 7>;
+    auto same = [](const Poly& a, const Poly& b) {
+        return std::equal(a.begin(), a.end(), b.begin(), [](DragPoint p, DragPoint q) { return p.x == q.x && p.y == q.y; });
+    };
+    EXPECT_TRUE(same(ArrowPolygon({0, 40}, true), Poly{{{0, 40}, {-5, 45}, {-5, 42}, {-9, 42}, {-9, 39}, {-5, 39}, {-5, 35}}}));
+    EXPECT_TRUE(same(ArrowPolygon({200, 7}, false), Poly{{{200, 7}, {205, 12}, {205, 9}, {209, 9}, {209, 6}, {205, 6}, {205, 2}}}));
 }
 
-// Random drops: no item is lost or duplicated, the moved items form one block in their old order
+// A list as the drop sees it, over a vector; items are 64-bit so that a drop that cut them would show.
+struct VectorList {
+    using Item = std::uint64_t;
+    std::vector<Item> items;
+    int Count() const { return static_cast<int>(items.size()); }
+    Item Take(int i)
+    {
+        const Item item = items.at(static_cast<std::size_t>(i));
+        items.erase(items.begin() + i);
+        return item;
+    }
+    void Put(int i, Item item)
+    {
+        if (i < 0 || i > Count())
+            throw std::out_of_range("Put");
+        items.insert(items.begin() + i, item);
+    }
+};
+
+const std::uint64_t kHighData = 0x7FFFFFDA0000ull; // a pointer's worth of item data above 32 bits
+
+VectorList ListOf(int n)
+{
+    VectorList list;
+    for (int i = 0; i < n; ++i)
+        list.items.push_back(kHighData + static_cast<std::uint64_t>(i) * 0x100000000ull);
+    return list;
+}
+
+std::vector<int> Order(const VectorList& list)
+{
+    std::vector<int> order;
+    for (std::uint64_t item : list.items)
+        order.push_back(static_cast<int>((item - kHighData) / 0x100000000ull));
+    return order;
+}
+
+TEST(DragListLayout, DegenerateDropsLoseNothing)
+{
+    VectorList empty;
+    EXPECT_EQ(ReorderForDrop(empty, {0, -1}, 3), 0);
+    EXPECT_TRUE(empty.items.empty());
+    const struct { std::vector<int> selected; int pos; std::vector<int> order; int at; } rows[] = {
+        {{-1, 2, 2, 7}, 0, {2, 0, 1}, 0}, // bad and repeated indices ignored
+        {{0}, INT_MAX, {1, 2, 0}, 2},     // the position is clamped
+        {{1}, 1, {0, 1, 2}, 1},           // a single item dropped at its own index
+        {{1}, 2, {0, 1, 2}, 1},           // or just below it
+        {{}, 1, {0, 1, 2}, 1},            // nothing selected
+    };
+    for (const auto& r : rows) {
+        VectorList list = ListOf(3);
+        EXPECT_EQ(ReorderForDrop(list, r.selected, r.pos), r.at) << "pos " << r.pos;
+        EXPECT_EQ(Order(list), r.order) << "pos " << r.pos;
+    }
+}
+
+// Random drops: no item is lost, duplicated or cut, the moved items form one block in their old order
 // at the insert position less the selected items above it, and the others keep their order.
 TEST(DragListLayout, RandomDropsKeepEveryItemAndEveryRelativeOrder)
 {
@@ -57,13 +119,15 @@ TEST(DragListLayout, RandomDropsKeepEveryItemAndEveryRelativeOrder)
         std::iota(all.begin(), all.end(), 0);
         std::copy_if(all.begin(), all.end(), std::back_inserter(selected),
                      [&](int) { return uniform(0, 99) < density; });
-        const std::vector<int> order = ReorderForDrop(all.size(), selected, pos);
+        VectorList list = ListOf(n);
+        const int at = ReorderForDrop(list, selected, pos);
+        const std::vector<int> order = Order(list);
         ASSERT_TRUE(std::is_permutation(order.begin(), order.end(), all.begin(), all.end())) << "round " << round;
         const long above = std::count_if(selected.begin(), selected.end(), [pos](int i) { return i < pos; });
-        EXPECT_EQ(InsertPosAfterRemoval(selected, pos), pos - above) << "round " << round;
-        const auto at = order.begin() + (pos - above), end = at + static_cast<long>(selected.size());
-        EXPECT_EQ(std::vector<int>(at, end), selected) << "round " << round;
-        std::vector<int> rest(order.begin(), at);
+        EXPECT_EQ(at, pos - above) << "round " << round;
+        const auto first = order.begin() + at, end = first + static_cast<long>(selected.size());
+        EXPECT_EQ(std::vector<int>(first, end), selected) << "round " << round;
+        std::vector<int> rest(order.begin(), first);
         rest.insert(rest.end(), end, order.end());
         EXPECT_TRUE(std::is_sorted(rest.begin(), rest.end())) << "round " << round;
     }

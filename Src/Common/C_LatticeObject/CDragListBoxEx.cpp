@@ -32,6 +32,62 @@ HCURSOR LoadDragCursor()
     return ::LoadCursor(AfxFindResourceHandle(pszName, RT_GROUP_CURSOR), pszName);
 }
 
+// Indices of the items a drop carries: every selected item of a
+// multi-selection list, ascending; the current item of a single-selection
+// list, if there is one.
+std::vector<int> SelectedIndices(const CListBox& list, bool bMulti)
+{
+    std::vector<int> vecIndices;
+    if (bMulti) {
+        const int nSel = list.GetSelCount();
+        if (nSel > 0) {
+            vecIndices.resize(static_cast<size_t>(nSel));
+            vecIndices.resize(static_cast<size_t>((std::max)(0, list.GetSelItems(nSel, vecIndices.data()))));
+        }
+    } else {
+        const int nCur = list.GetCurSel();
+        if (nCur >= 0)
+            vecIndices.push_back(nCur);
+    }
+    return vecIndices;
+}
+
+// The list box as the drop's reorder takes and puts its items. An item
+// travels with its whole pointer-sized data, and lands selected (or
+// current, in a single-selection list).
+class DropList {
+public:
+    struct Item {
+        CString strText;
+        DWORD_PTR dwData;
+    };
+    DropList(CListBox& list, bool bMulti) : m_list(list), m_bMulti(bMulti) {}
+    int Count() const { return m_list.GetCount(); }
+    Item Take(int i)
+    {
+        Item item;
+        m_list.GetText(i, item.strText);
+        item.dwData = m_list.GetItemData(i);
+        m_list.DeleteString(static_cast<UINT>(i));
+        return item;
+    }
+    void Put(int i, Item item)
+    {
+        const int nIndex = m_list.InsertString(i, item.strText);
+        if (nIndex < 0)
+            return;
+        m_list.SetItemData(nIndex, item.dwData);
+        if (m_bMulti)
+            m_list.SetSel(nIndex, TRUE);
+        else
+            m_list.SetCurSel(nIndex);
+    }
+
+private:
+    CListBox& m_list;
+    const bool m_bMulti;
+};
+
 } // namespace
 
 IMPLEMENT_DYNAMIC(CDragListBoxEx, CListBox)
@@ -42,6 +98,7 @@ BEGIN_MESSAGE_MAP(CDragListBoxEx, CListBox)
     ON_WM_LBUTTONUP()
     ON_WM_TIMER()
     ON_WM_DESTROY()
+    ON_WM_CAPTURECHANGED()
 END_MESSAGE_MAP()
 
 CDragListBoxEx::CDragListBoxEx()
@@ -179,6 +236,19 @@ void CDragListBoxEx::OnDestroy()
     CListBox::OnDestroy();
 }
 
+void CDragListBoxEx::OnCaptureChanged(CWnd* pWnd)
+{
+    // The list box keeps its own click tracking in step.
+    Default();
+    // Another window took the mouse, or someone let it go: no button-up
+    // will reach us, so the press or drag ends here, moving nothing, and
+    // the capture stays with whoever has it now. While starting, the
+    // list's own button-up lets go of it and BeginDrag takes it back.
+    const HWND hWndNew = pWnd != NULL ? pWnd->m_hWnd : NULL;
+    if (hWndNew != m_hWnd && (m_nDragState == kPressed || m_nDragState == kDragging))
+        FinishDrag();
+}
+
 BOOL CDragListBoxEx::PreTranslateMessage(MSG* pMsg)
 {
     if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_ESCAPE && m_nDragState != kIdle) {
@@ -226,16 +296,20 @@ void CDragListBoxEx::Dropped(CPoint ptScreen)
 {
     if (IsSorted())
         return;
-    int nInsertPos = GetInsertPos(ptScreen);
+    const int nInsertPos = GetInsertPos(ptScreen);
     const int nTop = GetTopIndex();
-    CStringArray texts;
-    CDWordArray data;
+    const bool bMulti = IsMultiSelect();
     // One repaint for the whole move instead of one per deleted, inserted
     // and selected item: with a thousand items that is seconds against
     // milliseconds.
     SendMessage(WM_SETREDRAW, FALSE);
-    GetSelectedItems(texts, data, nInsertPos, true);
-    PasteItems(texts, data, nInsertPos);
+    const std::vector<int> vecSelected = SelectedIndices(*this, bMulti);
+    if (bMulti)
+        SetSel(-1, FALSE);
+    // The items move here rather than through GetSelectedItems and
+    // PasteItems, whose DWORD arrays would cut pointer-sized item data.
+    DropList list(*this, bMulti);
+    layout::ReorderForDrop(list, vecSelected, nInsertPos);
     SetTopIndex(nTop);
     SendMessage(WM_SETREDRAW, TRUE);
     Invalidate();
@@ -243,9 +317,15 @@ void CDragListBoxEx::Dropped(CPoint ptScreen)
 
 void CDragListBoxEx::EndDrag()
 {
-    // Only our own capture: another window may have taken it meanwhile.
-    if (::GetCapture() == m_hWnd)
-        ::ReleaseCapture();
+    // Whoever holds the capture: a drag ends with the mouse free. Our own
+    // release comes back through OnCaptureChanged, which finishes the drag
+    // there; the FinishDrag below then finds nothing left to do.
+    ::ReleaseCapture();
+    FinishDrag();
+}
+
+void CDragListBoxEx::FinishDrag()
+{
     EndScroll();
     EraseInsert();
     if (m_nDragState == kDragging) {
@@ -310,10 +390,19 @@ void CDragListBoxEx::DrawInsert(int nPos, bool bDraw)
         RedrawWindow(&rcStrip, NULL, nFlags);
         CWnd* pParent = GetParent();
         if (pParent != NULL && pParent->m_hWnd != NULL) {
+            // An arrow shows only where the drawing context reaches beyond
+            // the client area (the system list box draws through its
+            // parent's clipping; Wine's clips to the list). Where it cannot
+            // have shown, the parent's repaint, which takes the list's frame
+            // and scroll bar with it, is skipped.
+            CRect rcReach;
+            ::GetClipBox(pDC->m_hDC, &rcReach);
             CRgn* arrows[2] = {&rgnLeft, &rgnRight};
             for (CRgn* pRgn : arrows) {
-                CRect rcBox;
+                CRect rcBox, rcShown;
                 pRgn->GetRgnBox(&rcBox);
+                if (!::IntersectRect(&rcShown, &rcBox, &rcReach))
+                    continue;
                 ClientToScreen(&rcBox);
                 pParent->ScreenToClient(&rcBox);
                 pParent->RedrawWindow(&rcBox, NULL, nFlags);
@@ -388,19 +477,7 @@ void CDragListBoxEx::EndScroll()
 
 int CDragListBoxEx::GetSelectedItems(CStringArray& texts, CDWordArray& data, int& nInsertPos, bool bRemove)
 {
-    std::vector<int> vecIndices;
-    if (IsMultiSelect()) {
-        const int nSel = GetSelCount();
-        if (nSel > 0) {
-            vecIndices.resize(static_cast<size_t>(nSel));
-            vecIndices.resize(static_cast<size_t>((std::max)(0, GetSelItems(nSel, vecIndices.data()))));
-        }
-    } else {
-        // A single-selection list without a current item carries nothing.
-        const int nCur = GetCurSel();
-        if (nCur >= 0)
-            vecIndices.push_back(nCur);
-    }
+    const std::vector<int> vecIndices = SelectedIndices(*this, IsMultiSelect());
     const int nItems = static_cast<int>(vecIndices.size());
     texts.SetSize(nItems);
     data.SetSize(nItems);

@@ -38,6 +38,9 @@ protected:
     void EndScroll();
     void UpdateInsert(CPoint ptScreen);
     void EraseInsert();
+    // Item data is pointer-sized, but these arrays hold a DWORD per item:
+    // whole on i686, its low 32 bits on x86-64. Dropped does not go through
+    // them; it moves each item with its whole data.
     int GetSelectedItems(CStringArray& texts, CDWordArray& data, int& nInsertPos, bool bRemove);
     void PasteItems(const CStringArray& texts, const CDWordArray& data, int nInsertPos);
 
@@ -46,6 +49,7 @@ protected:
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnTimer(UINT_PTR nIDEvent);
     afx_msg void OnDestroy();
+    afx_msg void OnCaptureChanged(CWnd* pWnd);
     DECLARE_MESSAGE_MAP()
 
     int m_nDragState;         // 0 idle, 1 pressed, 2 starting (inside BeginDrag), 3 dragging
@@ -58,6 +62,7 @@ protected:
     bool m_bDragEnable;
 
 private:
+    void FinishDrag();
     bool IsMultiSelect() const { return (GetStyle() & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL)) != 0; }
     bool IsSorted() const { return (GetStyle() & LBS_SORT) != 0; }
 };

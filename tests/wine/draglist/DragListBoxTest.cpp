@@ -1,7 +1,11 @@
 // CDragListBoxEx driven by real mouse and keyboard input: what the list holds
 // afterwards, what its parent receives, and the marker's pixels on the screen.
+// Every step waits for what the list has seen rather than for a time, so
+// that a busy machine slows the tests down without failing them.
 #include <afxwin.h>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -14,9 +18,14 @@ namespace {
 using Strings = std::vector<std::string>;
 using Ints = std::vector<int>;
 const Strings kSeven{"A0", "A1", "A2", "A3", "A4", "A5", "A6"};
+const UINT_PTR kScrollTimer = 150;
 
-// Item data for item n, extremes included so that truncation would show.
-DWORD DataOf(int n) { return n % 2 ? 0xFFFFFFFFu - n : 1000u + n; }
+// Item data for item n as a host keeping pointers there would set it:
+// above 32 bits, so that a move that cut it would show.
+DWORD_PTR DataOf(int n)
+{
+    return static_cast<DWORD_PTR>(n % 2 ? 0x7FFFFFDA0000ull + n : 0x100000000ull * (n + 1));
+}
 
 // The parent counts what the list tells it.
 class RecordingParent : public CWnd {
@@ -33,10 +42,35 @@ protected:
     }
 };
 
-// Exposes the drag state: 0 idle, 1 pressed, 3 dragging.
+// Exposes the drag state (0 idle, 1 pressed, 3 dragging) and records what the
+// list sees and does: the last mouse move and press, the scroll timer's ticks,
+// and each scroll step and marker drawn as a line of a log.
 class ProbeList : public CDragListBoxEx {
 public:
     int State() const { return m_nDragState; }
+    CPoint m_ptLastMove{-1, -1}, m_ptLastDown{-1, -1}; // screen coordinates
+    int m_nTicks = 0;
+    Strings m_log;
+protected:
+    void DrawInsert(int nPos, bool bDraw) override
+    {
+        if (bDraw)
+            m_log.push_back("marker " + std::to_string(nPos));
+        CDragListBoxEx::DrawInsert(nPos, bDraw);
+    }
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_MOUSEMOVE || message == WM_LBUTTONDOWN) {
+            CPoint& pt = message == WM_MOUSEMOVE ? m_ptLastMove : m_ptLastDown;
+            pt = CPoint(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+            ClientToScreen(&pt);
+        } else if (message == WM_TIMER && wParam == kScrollTimer) {
+            ++m_nTicks;
+        } else if (message == LB_SETTOPINDEX) {
+            m_log.push_back("top " + std::to_string(static_cast<int>(wParam)));
+        }
+        return CDragListBoxEx::WindowProc(message, wParam, lParam);
+    }
 };
 
 class DragListBoxTest : public ::testing::TestWithParam<DWORD> {
@@ -85,23 +119,55 @@ protected:
         m_list.ClientToScreen(&pt);
         return pt;
     }
-    // Under Wine a pointer event from an earlier warp can arrive after a later
-    // one; a second move to the same pixel, once settled, ends in the right place.
-    static void MoveTo(CPoint pt) { MouseMoveTo(pt); PumpFor(30); MouseMoveTo(pt); }
-    static void Release() { MouseUp(); PumpUntilIdle(); }
-    static void PressAt(CPoint pt) { MoveTo(pt); MouseDown(); }
+    // Moves the cursor until the list has seen it arrive and stay. Under Wine
+    // a pointer event from an earlier warp can arrive after a later one, and
+    // on a busy machine any of them late: wait for the list, not for a time.
+    void MoveTo(CPoint pt)
+    {
+        for (int nTry = 0; nTry < 20; ++nTry) {
+            MouseMoveTo(pt);
+            if (PumpUntil([&] { return m_list.m_ptLastMove == pt; }, 2000)) {
+                PumpFor(30);
+                if (m_list.m_ptLastMove == pt)
+                    return;
+            }
+        }
+        ADD_FAILURE() << "the list never saw the cursor at " << pt.x << "," << pt.y;
+    }
+    // Presses at the point once the list has seen the press there. A late
+    // event from an earlier warp can move the cursor away just before the
+    // press: then let go and press again.
+    void PressAt(CPoint pt)
+    {
+        for (int nTry = 0; nTry < 5; ++nTry) {
+            MoveTo(pt);
+            m_list.m_ptLastDown = CPoint(-1, -1);
+            MouseDown();
+            if (PumpUntil([&] { return m_list.m_ptLastDown == pt && m_list.State() == 1; }, 1000))
+                return;
+            Release();
+        }
+        ADD_FAILURE() << "the list never saw a press at " << pt.x << "," << pt.y;
+    }
+    void Release()
+    {
+        MouseUp();
+        PumpUntil([&] { return m_list.State() == 0; });
+        PumpUntilIdle();
+    }
     // Presses and moves in several steps, as a hand would, without releasing.
     void DragTo(CPoint from, CPoint to)
     {
         PressAt(from);
         MoveTo(CPoint(from.x, from.y + (to.y > from.y ? 8 : -8)));
         MoveTo(to);
-        PumpUntilIdle();
+        EXPECT_EQ(m_list.State(), 3) << "drag";
     }
     // Visible items whose top row shows red dots across the list. Only the line
     // is looked for: under Wine the arrows beside the list are clipped away.
     Ints MarkedItems() const
     {
+        PumpUntilIdle();
         CRect rc;
         m_list.GetClientRect(&rc);
         HDC hDC = ::GetDC(NULL);
@@ -118,6 +184,8 @@ protected:
         ::ReleaseDC(NULL, hDC);
         return marked;
     }
+    // Waits for the parent to have received n end messages (they are posted).
+    bool DragEnds(int n) { return PumpUntil([&] { return m_parent.m_nDragEnds >= n; }) && m_parent.m_nDragEnds == n; }
 
     UINT m_uDoubleClickTime = 0;
     RecordingParent m_parent;
@@ -145,11 +213,11 @@ TEST_P(DragListBoxTest, ADragStartsOnlyOnePixelPastTheSystemDragDistanceAndOnlyW
         MoveTo(row.to);
         EXPECT_EQ(m_list.State(), row.nState);
         Release();
-        EXPECT_EQ(m_parent.m_nDragEnds, row.nState == 3 ? 1 : 0);
+        EXPECT_TRUE(DragEnds(row.nState == 3 ? 1 : 0));
     }
 }
 
-TEST_P(DragListDropTest, SelectedItemsLandAtTheMarkedInsertPositionWithTheirDataAndStaySelected)
+TEST_P(DragListDropTest, SelectedItemsLandAtTheMarkedInsertPositionWithTheirWholeDataAndStaySelected)
 {
     Fill(7);
     // Extended: a plain press on a multi-selection keeps it. Single: the press makes A1 current.
@@ -164,8 +232,8 @@ TEST_P(DragListDropTest, SelectedItemsLandAtTheMarkedInsertPositionWithTheirData
     Release();
     EXPECT_EQ(Texts(true), expected) << "order and selection";
     for (int i = 0; i < m_list.GetCount(); ++i)
-        EXPECT_EQ(static_cast<DWORD>(m_list.GetItemData(i)), DataOf(std::stoi(expected[i].substr(1)))) << expected[i];
-    EXPECT_EQ(m_parent.m_nDragEnds, 1);
+        EXPECT_EQ(m_list.GetItemData(i), DataOf(std::stoi(expected[i].substr(1)))) << expected[i];
+    EXPECT_TRUE(DragEnds(1));
     EXPECT_EQ(m_parent.m_nSelChanges, 2) << "one from the start of the drag, one from the release";
 }
 
@@ -176,15 +244,28 @@ TEST_P(DragListBoxTest, HoldingTheCursorAboveTheListScrollsOneItemAtATimeToTheTo
     ASSERT_EQ(m_list.GetTopIndex(), 6);
     DragTo(InItem(8), InItem(8));
     const CPoint ptTop = InItem(6); // through the top zone to above the list
+    m_list.m_log.clear();
     MoveTo(ptTop);
     MoveTo(CPoint(ptTop.x, ptTop.y - 16));
-    Ints tops{m_list.GetTopIndex()}, expected;
-    for (const DWORD dwStart = ::GetTickCount(); ::GetTickCount() - dwStart < 1500; PumpFor(5))
-        if (m_list.GetTopIndex() != tops.back())
-            tops.push_back(m_list.GetTopIndex());
-    for (int t = tops.front(); t >= 0; --t)
-        expected.push_back(t);
-    EXPECT_EQ(tops, expected) << "one item per step, stopping at the top";
+    // Each tick scrolls one item and draws the marker at the new top item,
+    // whose upper boundary the cursor is nearest; at the top the attempt
+    // repeats once and then ticks do nothing.
+    Strings expected;
+    for (int t = 5; t >= 0; --t)
+        expected.insert(expected.end(), {"top " + std::to_string(t), "marker " + std::to_string(t)});
+    expected.insert(expected.end(), {"top -1", "marker 0"});
+    auto has = [this](const std::string& entry) {
+        return std::find(m_list.m_log.begin(), m_list.m_log.end(), entry) != m_list.m_log.end();
+    };
+    ASSERT_TRUE(PumpUntil([&] { return has("top -1") && m_list.m_log.back() != "top -1"; }, 10000));
+    const int nTicks = m_list.m_nTicks;
+    ASSERT_TRUE(PumpUntil([&] { return m_list.m_nTicks >= nTicks + 3; }, 10000));
+    // Before the first tick the entering moves draw the marker where they are.
+    const Strings log(std::find_if(m_list.m_log.begin(), m_list.m_log.end(),
+                                   [](const std::string& entry) { return entry.rfind("top ", 0) == 0; }),
+                      m_list.m_log.end());
+    EXPECT_EQ(log, expected);
+    EXPECT_EQ(m_list.GetTopIndex(), 0);
     EXPECT_EQ(MarkedItems(), Ints{0}) << "above the list the insert position is 0";
     Release();
 }
@@ -194,23 +275,29 @@ TEST_P(DragListBoxTest, EscapeALostCaptureOrDestroyingTheListEndsADragMovingNoth
     Fill(7);
     DragTo(InItem(2), InItem(5));
     PressKey(VK_ESCAPE);
+    EXPECT_TRUE(PumpUntil([&] { return m_list.State() == 0; }));
     EXPECT_TRUE(MarkedItems().empty()) << "the marker outlived the drag";
     Release();
-    EXPECT_EQ(m_parent.m_nDragEnds, 1);
+    EXPECT_TRUE(DragEnds(1));
     EXPECT_EQ(Texts(), kSeven) << "Escape";
 
+    // Another window takes the capture, and with it the release.
     DragTo(InItem(2), InItem(5));
-    m_parent.SetCapture(); // another window takes the capture, and with it the release
-    MoveTo(InItem(6));
+    m_parent.SetCapture();
+    EXPECT_EQ(m_list.State(), 0);
+    EXPECT_EQ(::GetCapture(), m_parent.m_hWnd) << "the capture stays with the window that took it";
+    EXPECT_TRUE(MarkedItems().empty()) << "the marker outlived the lost capture";
+    EXPECT_TRUE(DragEnds(2));
+    MouseMoveTo(InItem(6));
     Release();
-    ::ReleaseCapture();
-    m_list.EndDrag(); // the host ends the drag the list lost
     EXPECT_EQ(Texts(), kSeven) << "capture lost";
+    // A host that ends a drag itself frees the mouse, whoever holds it.
+    m_list.EndDrag();
+    EXPECT_EQ(::GetCapture(), (HWND)NULL);
 
     DragTo(InItem(1), InItem(5));
     m_list.DestroyWindow();
-    PumpUntilIdle();
-    EXPECT_EQ(m_parent.m_nDragEnds, 3) << "destroyed mid-drag";
+    EXPECT_TRUE(DragEnds(3)) << "destroyed mid-drag";
 }
 
 // Resource 5000 of the library: a monochrome cursor (no colour bitmap; the mask

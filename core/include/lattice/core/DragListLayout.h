@@ -6,7 +6,7 @@
 #pragma once
 
 #include <array>
-#include <cstddef>
+#include <utility>
 #include <vector>
 
 namespace lattice::core {
@@ -63,10 +63,36 @@ bool PastDragDistance(DragPoint ptDown, DragPoint ptNow, int cxDrag, int cyDrag)
 // vecSelected is ascending.
 int InsertPosAfterRemoval(const std::vector<int>& vecSelected, int nInsertPos);
 
-// The reorder of a drop: the selected items (ascending indices) leave
-// their places and go, in their order, to the insert position. Returns the
-// new order as indices into the old list. Invalid indices are ignored; an
-// insert position outside 0..count is clamped.
-std::vector<int> ReorderForDrop(std::size_t nCount, const std::vector<int>& vecSelected, int nInsertPos);
+// The items a drop moves: the valid indices (0..nCount-1) of vecSelected,
+// each once, ascending.
+std::vector<int> ItemsToMove(int nCount, std::vector<int> vecSelected);
+
+// The reorder of a drop, applied to a list through the list's own steps,
+// so that the window and the tests run the same code. List provides
+//   using Item = ...;          what one item carries (text, data)
+//   int Count() const;
+//   Item Take(int i);          removes item i and returns it
+//   void Put(int i, Item item); inserts the item at index i
+// The selected items leave their places, the highest index first so that
+// the indices still to take stay valid, and go in their old order to the
+// insert position less the selected items above it. Invalid and repeated
+// indices are ignored; an insert position outside 0..count is clamped.
+// Returns the index of the first moved item after the drop.
+template <class List>
+int ReorderForDrop(List& list, const std::vector<int>& vecSelected, int nInsertPos)
+{
+    const int nCount = list.Count();
+    const std::vector<int> vecMoved = ItemsToMove(nCount, vecSelected);
+    const int nAt = InsertPosAfterRemoval(vecMoved, nInsertPos < 0 ? 0 : nInsertPos > nCount ? nCount : nInsertPos);
+    std::vector<typename List::Item> vecItems;
+    vecItems.reserve(vecMoved.size());
+    for (auto it = vecMoved.rbegin(); it != vecMoved.rend(); ++it)
+        vecItems.push_back(list.Take(*it));
+    // Taken from the last up: put back from the end of vecItems.
+    int nTo = nAt;
+    for (auto it = vecItems.rbegin(); it != vecItems.rend(); ++it)
+        list.Put(nTo++, std::move(*it));
+    return nAt;
+}
 
 } // namespace lattice::core
