@@ -10,7 +10,8 @@ gallery="$build/bin/gallery.exe"
 
 if [ -n "${DISPLAY:-}" ]; then
   source "$here/wine-env.sh" "$build"
-  exec wine "$gallery"
+  # With the run's own print queue, so that the preview prints somewhere.
+  exec "$here/print-server.sh" run "$build" wine "$gallery"
 fi
 
 # Each stop of the tour: the picture's name and the gallery's switches.
