@@ -36,9 +36,8 @@
 # script says, and "FileDevice Yes" allows it.
 #
 # Cost: starting and stopping take about 1 s together (the scheduler answers
-# within a few polls
-# of its socket, then lpadmin adds the queue). Each
-# job then takes about half a second in the filters (Ghostscript).
+# within a few polls of its socket, then lpadmin adds the queue). Each job
+# then takes about half a second in the filters (Ghostscript).
 # The scheduler needs root to run its filters as lp; started by another user
 # it runs everything as that user.
 
