@@ -5,6 +5,7 @@
 #include <afxwin.h>
 
 #include "CDragListBoxEx.h"
+#include "PrintPreviewPage.h"
 #include "SearchEditPage.h"
 #include "SymbolSearchPage.h"
 
@@ -44,4 +45,8 @@ private:
     static const int kFirstSymbolPage = 3;
     static const int kSymbolPageCount = 4;
     SymbolSearchPage m_symbolPages[kSymbolPageCount];
+
+    // After the symbol pages; typing into it opens the preview.
+    static const int kPreviewPage = kFirstSymbolPage + kSymbolPageCount;
+    PrintPreviewPage m_previewPage;
 };

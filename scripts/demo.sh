@@ -23,6 +23,7 @@ tour=(
   "warrant-no-match|/page 4 /type ZZZ"
   "industry-search|/page 5 /type 2"
   "records-search|/page 6 /type 0"
+  "print-preview|/page 7 /type open"
 )
 out="$build/demo"
 rm -rf "$out"
