@@ -2,6 +2,8 @@
 // mode, orientation and stretching, and each choice shows on the screen.
 #include "PreviewHost.h"
 
+#include "ModalClicks.h"
+
 #include <string>
 
 #include "lattice/core/PrintLayout.h"
@@ -325,6 +327,11 @@ struct ModalScript {
         pDlg->dcGetMemoryDC(false);
         pDlg->vMemoryDCDrawDone(false);
         bBothReady = pDlg->m_bColorReady && pDlg->m_bBWReady;
+        // OK asks for a printer; the user declines, and OK still closes.
+        if (nCommand == IDOK) {
+            HWND hPreview = pDlg->m_hWnd;
+            modal_clicks::Start({{[hPreview] { return modal_clicks::SystemPrintDialogOf(hPreview); }, IDCANCEL}});
+        }
         ::PostMessageA(pDlg->m_hWnd, WM_COMMAND, MAKEWPARAM(nCommand, BN_CLICKED),
                        reinterpret_cast<LPARAM>(::GetDlgItem(pDlg->m_hWnd, nCommand)));
     }

@@ -64,7 +64,9 @@ int RunShell(const std::string& strScript, std::string* pOut)
                                 Quoted(strBase + ".part") + " " + Quoted(strBase + ".rc") + "\n";
     if (!WriteWholeFile(strBase + ".sh", strBody))
         return -1;
-    std::string strCommand = "/bin/sh \"" + strBase + ".sh\"";
+    // LC_ALL=C: the session's Traditional Chinese locale is not generated on
+    // the Linux side, and the shell would warn about it on every run.
+    std::string strCommand = "/usr/bin/env LC_ALL=C /bin/sh \"" + strBase + ".sh\"";
     STARTUPINFOA si = {};
     si.cb = sizeof(si);
     PROCESS_INFORMATION pi = {};
