@@ -5,6 +5,8 @@
 
 #include <commdlg.h>
 
+#include <cstdlib>
+
 #include "ModalClicks.h"
 #include "PrintedPaper.h"
 #include "lattice/core/PrintLayout.h"
@@ -230,5 +232,21 @@ TEST(PreviewPrintModal, CancellingThePrinterChoiceClosesWithOkAndPrintsNothing)
     EXPECT_EQ(pp::JobsReceived(), nJobsBefore);
     pp::DocumentInfo info;
     EXPECT_FALSE(pp::ReadInfo(info));
+    PumpUntilIdle();
+}
+
+// Run on its own with the scheduler out of reach (CUPS_SERVER naming no
+// socket): whatever the system then offers, answering it closes the preview
+// with OK, and nothing hangs.
+TEST(PreviewPrintWithoutScheduler, OkStillClosesWithOk)
+{
+    if (std::getenv("LATTICE_NO_SCHEDULER") == nullptr)
+        GTEST_SKIP() << "runs as PrintingWithoutScheduler, with the scheduler out of reach";
+    PreviewUnderTest dlg;
+    modal_clicks::Start({{[&dlg] { return modal_clicks::WhenShown(dlg.m_hWnd); }, IDOK},
+                         {[&dlg] { return modal_clicks::SystemPrintDialogOf(dlg.m_hWnd); }, IDOK}});
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    modal_clicks::Stop();
+    EXPECT_EQ(dlg.m_hWnd, nullptr);
     PumpUntilIdle();
 }

@@ -95,8 +95,10 @@ BOOL CALLBACK MatchOwnedDialog(HWND hWnd, LPARAM lParam)
     FindOwned* pFind = reinterpret_cast<FindOwned*>(lParam);
     char szClass[16] = "";
     ::GetClassNameA(hWnd, szClass, sizeof(szClass));
-    if (::lstrcmpA(szClass, "#32770") == 0 && ::GetWindow(hWnd, GW_OWNER) == pFind->hOwner &&
-        ::IsWindowVisible(hWnd)) {
+    bool bOwned = false;
+    for (HWND h = ::GetWindow(hWnd, GW_OWNER); h != NULL && !bOwned; h = ::GetWindow(h, GW_OWNER))
+        bOwned = h == pFind->hOwner;
+    if (::lstrcmpA(szClass, "#32770") == 0 && bOwned && ::IsWindowVisible(hWnd)) {
         pFind->hFound = hWnd;
         return FALSE;
     }

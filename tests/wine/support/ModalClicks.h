@@ -25,7 +25,8 @@ int StepsClicked();
 // MFC's resource handle at the moment step n found its dialog.
 HINSTANCE ResourceHandleSeen(int nStep);
 
-// The system's print dialog owned by hOwner, when it is shown.
+// The system's print dialog owned by hOwner, when it is shown, or a message
+// box that it shows before it (Wine's "no printers installed", say).
 HWND SystemPrintDialogOf(HWND hOwner);
 // hDlg itself once it is visible.
 HWND WhenShown(HWND hDlg);
