@@ -146,7 +146,9 @@ void GalleryWindow::TypeIntoPage(const CString& strText)
     const int nSymbolPage = m_pages.GetCurSel() - kFirstSymbolPage;
     if (nSymbolPage >= 0 && nSymbolPage < kSymbolPageCount)
         m_symbolPages[nSymbolPage].SetEditText(strText);
-    if (m_pages.GetCurSel() == kPreviewPage)
+    if (m_pages.GetCurSel() == kPreviewPage && strText == "print")
+        m_previewPage.PrintChart();
+    else if (m_pages.GetCurSel() == kPreviewPage)
         m_previewPage.OpenPreview();
 }
 
