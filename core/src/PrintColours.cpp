@@ -54,6 +54,42 @@ int PixelsInside(std::size_t nBase, std::size_t nSize, int nBytesPerPixel, int n
 // c x 0.11, 0.59 or 0.3 (the tests check all 256 values of each).
 inline std::uint32_t Share(std::uint32_t c, std::uint32_t weight) { return (c * weight * 5243u) >> 19; }
 
+#if defined(__SSE2__)
+// Runs `transform` over a row four 32-bit pixels at a time. Charts are mostly
+// runs of one colour: four pixels like the last four take the last answer.
+// Returns how many pixels it covered; the caller does the rest one by one.
+template <class Transform>
+int TransformGroups(std::uint8_t* pRow, int n, Transform transform)
+{
+    __m128i lastIn = _mm_set1_epi32(-1), lastOut = lastIn;
+    bool bHaveLast = false;
+    int x = 0;
+    for (; x + 4 <= n; x += 4) {
+        __m128i* p = reinterpret_cast<__m128i*>(pRow + 4 * x);
+        const __m128i px = _mm_loadu_si128(p);
+        if (!bHaveLast || _mm_movemask_epi8(_mm_cmpeq_epi8(px, lastIn)) != 0xFFFF) {
+            lastIn = px;
+            lastOut = transform(px);
+            bHaveLast = true;
+        }
+        _mm_storeu_si128(p, lastOut);
+    }
+    return x;
+}
+#endif
+
+// Runs `transform` over the 32-bit pixels x .. n - 1 of a row.
+template <class Transform>
+void TransformPixels(std::uint8_t* pRow, int x, int n, Transform transform)
+{
+    for (; x < n; ++x) {
+        std::uint32_t px;
+        std::memcpy(&px, pRow + 4 * x, 4);
+        px = transform(px);
+        std::memcpy(pRow + 4 * x, &px, 4);
+    }
+}
+
 // One 32-bit pixel: its gray (after inverting when flip is 0xFFFFFF) in the
 // three colour bytes, the fourth byte kept; white and black pixels kept.
 inline std::uint32_t GrayPixel32(std::uint32_t px, std::uint32_t flip)
@@ -66,8 +102,8 @@ inline std::uint32_t GrayPixel32(std::uint32_t px, std::uint32_t flip)
     return (px & 0xFF000000u) | (gray * 0x010101u);
 }
 
-// Four pixels at a time with SSE2 (every x86-64 processor has it): the
-// gray conversion of a screen-sized picture then costs about as much as
+// Four pixels at a time with SSE2 (every x86-64 processor has it), so that
+// the gray conversion of a screen-sized picture costs little more than
 // reading and writing it. floor(x / 100) for x below 15046 is
 // (x * 41944) >> 22, a 16-bit multiply-high and a shift.
 void GrayRow32(std::uint8_t* pRow, int n, bool bInvert)
@@ -79,17 +115,7 @@ void GrayRow32(std::uint8_t* pRow, int n, bool bInvert)
     const __m128i flipMask = _mm_set1_epi32(static_cast<int>(flip)), zero = _mm_setzero_si128();
     const __m128i w11 = _mm_set1_epi32(11), w59 = _mm_set1_epi32(59), w30 = _mm_set1_epi32(30);
     const __m128i reciprocal = _mm_set1_epi16(static_cast<short>(41944));
-    // Charts are mostly runs of one colour: four pixels like the last four
-    // take the last answer.
-    __m128i lastIn = _mm_set1_epi32(-1), lastOut = lastIn;
-    bool bHaveLast = false;
-    for (; x + 4 <= n; x += 4) {
-        __m128i* p = reinterpret_cast<__m128i*>(pRow + 4 * x);
-        const __m128i px = _mm_loadu_si128(p);
-        if (bHaveLast && _mm_movemask_epi8(_mm_cmpeq_epi8(px, lastIn)) == 0xFFFF) {
-            _mm_storeu_si128(p, lastOut);
-            continue;
-        }
+    x = TransformGroups(pRow, n, [&](__m128i px) {
         const __m128i rgb = _mm_and_si128(px, rgbMask);
         const __m128i keep = _mm_or_si128(_mm_cmpeq_epi32(rgb, rgbMask), _mm_cmpeq_epi32(rgb, zero));
         const __m128i c = _mm_xor_si128(rgb, flipMask);
@@ -105,18 +131,10 @@ void GrayRow32(std::uint8_t* pRow, int n, bool bInvert)
         const __m128i grayWord =
             _mm_or_si128(_mm_or_si128(gray, _mm_slli_epi32(gray, 8)), _mm_slli_epi32(gray, 16));
         const __m128i out = _mm_or_si128(_mm_andnot_si128(rgbMask, px), grayWord);
-        lastIn = px;
-        lastOut = _mm_or_si128(_mm_and_si128(keep, px), _mm_andnot_si128(keep, out));
-        bHaveLast = true;
-        _mm_storeu_si128(p, lastOut);
-    }
+        return _mm_or_si128(_mm_and_si128(keep, px), _mm_andnot_si128(keep, out));
+    });
 #endif
-    for (; x < n; ++x) {
-        std::uint32_t px;
-        std::memcpy(&px, pRow + 4 * x, 4);
-        px = GrayPixel32(px, flip);
-        std::memcpy(pRow + 4 * x, &px, 4);
-    }
+    TransformPixels(pRow, x, n, [flip](std::uint32_t px) { return GrayPixel32(px, flip); });
 }
 
 void GrayRows(PixelBuffer& buffer, int nFirstRow, int nEndRow, int nColumns, bool bInvert)
@@ -158,12 +176,6 @@ std::size_t PixelBuffer::Stride() const
     if (nWidth <= 0 || !HasKnownLayout())
         return 0;
     return (static_cast<std::size_t>(nWidth) * static_cast<std::size_t>(BytesPerPixel()) + 3) & ~static_cast<std::size_t>(3);
-}
-
-std::uint8_t GrayOf(std::uint8_t r, std::uint8_t g, std::uint8_t b)
-{
-    const GrayTables& t = Tables();
-    return static_cast<std::uint8_t>(t.blue[b] + t.green[g] + t.red[r]);
 }
 
 void ConvertToGray(PixelBuffer& buffer, int nColumns, int nRows, int nLastRow, bool bInvert)
@@ -211,7 +223,7 @@ const int kFastRows = 8;
 // A row of 32-bit pixels against a table of at most kFastRows distinct
 // colours. Because the colours are distinct, at most one entry matches a
 // pixel, so every entry can be tested without branching, four pixels at a
-// time with SSE2; four pixels like the last four take the last answer.
+// time with SSE2.
 void ExchangeRow32(std::uint8_t* pRow, int n, const std::uint32_t* find, const std::uint32_t* replace, int nRows)
 {
     int x = 0;
@@ -222,35 +234,22 @@ void ExchangeRow32(std::uint8_t* pRow, int n, const std::uint32_t* find, const s
         vFind[i] = _mm_set1_epi32(static_cast<int>(find[i]));
         vReplace[i] = _mm_set1_epi32(static_cast<int>(replace[i]));
     }
-    __m128i lastIn = _mm_set1_epi32(-1), lastOut = lastIn;
-    bool bHaveLast = false;
-    for (; x + 4 <= n; x += 4) {
-        __m128i* p = reinterpret_cast<__m128i*>(pRow + 4 * x);
-        const __m128i px = _mm_loadu_si128(p);
-        if (bHaveLast && _mm_movemask_epi8(_mm_cmpeq_epi8(px, lastIn)) == 0xFFFF) {
-            _mm_storeu_si128(p, lastOut);
-            continue;
-        }
+    x = TransformGroups(pRow, n, [&](__m128i px) {
         const __m128i rgb = _mm_and_si128(px, rgbMask);
         __m128i out = px;
         for (int i = 0; i < nRows; ++i) {
             const __m128i hit = _mm_cmpeq_epi32(rgb, vFind[i]);
             out = _mm_or_si128(_mm_and_si128(hit, vReplace[i]), _mm_andnot_si128(hit, out));
         }
-        lastIn = px;
-        lastOut = out;
-        bHaveLast = true;
-        _mm_storeu_si128(p, out);
-    }
+        return out;
+    });
 #endif
-    for (; x < n; ++x) {
-        std::uint32_t px;
-        std::memcpy(&px, pRow + 4 * x, 4);
+    TransformPixels(pRow, x, n, [&](std::uint32_t px) {
         const std::uint32_t rgb = px & 0xFFFFFFu;
         for (int i = 0; i < nRows; ++i)
             px = rgb == find[i] ? replace[i] : px;
-        std::memcpy(pRow + 4 * x, &px, 4);
-    }
+        return px;
+    });
 }
 
 } // namespace

@@ -4,7 +4,6 @@
 #include "MXPrintPreviewWnd.h"
 
 #include <cstddef>
-#include <cstdio>
 #include <cstring>
 #include <map>
 #include <memory>
@@ -68,8 +67,9 @@ struct DibHeader {
     RGBQUAD colours[256];
 };
 
-// The bitmap selected into hDC, when one is and it is not the 1 x 1
-// placeholder every memory DC starts with.
+// The bitmap selected into hDC and its description, or NULL. A memory DC
+// without a picture holds a 1 x 1 monochrome placeholder, which no block
+// operation takes.
 HBITMAP SelectedBitmap(HDC hDC, BITMAP& bm)
 {
     HBITMAP hBitmap = static_cast<HBITMAP>(::GetCurrentObject(hDC, OBJ_BITMAP));
@@ -322,8 +322,8 @@ void MXPrintPreviewWnd::vLoadLanguageString()
     CAutoDllResource useLibraryResources(AfxGetModuleState()->m_hCurrentResourceHandle, LatticeObjectInstance());
     struct Text {
         int nID; // 0: the dialog's caption
-        const char* pszKey;
-        const char* pszKeyBWDefault; // when black and white is the default
+        const char* pszKeyColorDefault;
+        const char* pszKeyBWDefault;
     };
     const Text texts[] = {
         {0, "IDS_DIALOG-TAPREVIEW_TITLE", "IDS_DIALOG-TAPREVIEW_TITLE"},
@@ -337,7 +337,7 @@ void MXPrintPreviewWnd::vLoadLanguageString()
     };
     for (const Text& t : texts) {
         const CString strText =
-            C_BKInterface::GetBKInterface()->LangGetLangString(m_bColorDefault ? t.pszKey : t.pszKeyBWDefault);
+            C_BKInterface::GetBKInterface()->LangGetLangString(m_bColorDefault ? t.pszKeyColorDefault : t.pszKeyBWDefault);
         if (t.nID == 0)
             SetWindowText(strText);
         else

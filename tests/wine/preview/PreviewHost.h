@@ -31,9 +31,6 @@ public:
     using MXPrintPreviewWnd::m_pOldBitmap;
     using MXPrintPreviewWnd::m_pPrintDlg;
     using MXPrintPreviewWnd::m_pPrinterDC;
-    using MXPrintPreviewWnd::rcGetPerfectRect;
-    using MXPrintPreviewWnd::vCalcShowArea;
-    using MXPrintPreviewWnd::vDrawFrame;
 };
 
 // The pixels of a bitmap as 0x00BBGGRR, row 0 at the top.
@@ -66,6 +63,38 @@ inline Pixels ReadPixels(HBITMAP hBitmap)
         px.colours[i] = RGB((raw[i] >> 16) & 0xFF, (raw[i] >> 8) & 0xFF, raw[i] & 0xFF);
     return px;
 }
+
+// A memory DC with a bitmap of its own selected.
+struct Canvas {
+    CDC dc;
+    CBitmap bmp;
+    CBitmap* pOld = nullptr;
+
+    // A bitmap compatible with the screen (32 bits here), or a DIB section
+    // of the given bit count.
+    Canvas(int w, int h, int nBitCount = 0)
+    {
+        CClientDC screen(NULL);
+        dc.CreateCompatibleDC(&screen);
+        if (nBitCount == 0) {
+            bmp.CreateCompatibleBitmap(&screen, w, h);
+        } else {
+            BITMAPINFO bi = {};
+            bi.bmiHeader = {sizeof(BITMAPINFOHEADER), w, h, 1, static_cast<WORD>(nBitCount), BI_RGB, 0, 0, 0, 0, 0};
+            void* pBits = nullptr;
+            bmp.Attach(::CreateDIBSection(screen.m_hDC, &bi, DIB_RGB_COLORS, &pBits, NULL, 0));
+        }
+        pOld = dc.SelectObject(&bmp);
+    }
+    ~Canvas() { dc.SelectObject(pOld); }
+    Pixels Read()
+    {
+        dc.SelectObject(pOld);
+        Pixels px = ReadPixels(static_cast<HBITMAP>(bmp.m_hObject));
+        dc.SelectObject(&bmp);
+        return px;
+    }
+};
 
 // A control's rectangle in its dialog's client coordinates.
 inline CRect ChildRect(HWND hDlg, int nID)

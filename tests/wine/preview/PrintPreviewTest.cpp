@@ -141,18 +141,14 @@ TEST_F(PrintPreview, ColourDefaultChosenByTheHostBeforeCreation)
 TEST_F(PrintPreview, CopiedViewSetsTheSizeAndLeavesTheOtherPicture)
 {
     Open();
-    DrawPicture(true, {kBlue});
-    CClientDC screen(NULL);
-    CDC view;
-    view.CreateCompatibleDC(&screen);
-    CBitmap bmp;
-    bmp.CreateCompatibleBitmap(&screen, 640, 480);
-    CBitmap* pOld = view.SelectObject(&bmp);
-    view.FillSolidRect(CRect(0, 0, 640, 480), kRed);
-    view.FillSolidRect(CRect(0, 0, 100, 100), kGreen);
+    // Blue, with a red fifth on the right beyond x = 640.
+    DrawPicture(true, {kBlue, kBlue, kBlue, kBlue, kRed});
+    Canvas view(640, 480);
+    view.dc.FillSolidRect(CRect(0, 0, 640, 480), kRed);
+    view.dc.FillSolidRect(CRect(0, 0, 100, 100), kGreen);
 
     // Only the view's size counts, not its position.
-    m_dlg.vCpyViewDCToDlgDC(&view, CRect(10, 20, 650, 500), true);
+    m_dlg.vCpyViewDCToDlgDC(&view.dc, CRect(10, 20, 650, 500), true);
     EXPECT_EQ(m_dlg.szGetMemoryDCSize(), CSize(640, 440));
     const Pixels bw = ReadPixels(static_cast<HBITMAP>(m_dlg.m_bmpBW.m_hObject));
     ASSERT_EQ(bw.nWidth, 640);
@@ -163,15 +159,23 @@ TEST_F(PrintPreview, CopiedViewSetsTheSizeAndLeavesTheOtherPicture)
     // The colour picture keeps its old size and content until prepared again.
     const Pixels colour = ReadPixels(static_cast<HBITMAP>(m_dlg.m_bmpColor.m_hObject));
     EXPECT_EQ(colour.nWidth, 800);
-    EXPECT_EQ(colour.At(700, 10), kBlue);
+    EXPECT_EQ(colour.At(700, 10), kRed);
+    // Painted, it shows only its top-left 640 x 480 pixels: no red.
+    Click(1672);
+    const CRect place = PicturePlace(false);
+    EXPECT_EQ(Seen(place.right - 1, place.top), kBlue);
 
-    m_dlg.vCpyViewDCToDlgDC(&view, CRect(0, 0, 640, 480), false);
+    m_dlg.vCpyViewDCToDlgDC(&view.dc, CRect(0, 0, 640, 480), false);
     const Pixels copied = ReadPixels(static_cast<HBITMAP>(m_dlg.m_bmpColor.m_hObject));
     EXPECT_EQ(copied.nWidth, 640);
     EXPECT_EQ(copied.At(50, 50), kGreen);
     EXPECT_EQ(copied.At(639, 479), kRed);
     EXPECT_EQ(m_dlg.m_pOldBitmap, nullptr);
-    view.SelectObject(pOld);
+
+    // Erasing makes a fresh picture of the current size in one colour.
+    m_dlg.vEraseMemoryDC(false, RGB(1, 2, 3));
+    EXPECT_EQ(ReadPixels(static_cast<HBITMAP>(m_dlg.m_bmpBW.m_hObject)).At(639, 479), RGB(1, 2, 3));
+    EXPECT_EQ(m_dlg.m_pOldBitmap, nullptr);
 }
 
 TEST_F(PrintPreview, InformationStripShowsTheLocalTimeInItsFrame)
@@ -191,15 +195,12 @@ TEST_F(PrintPreview, InformationStripShowsTheLocalTimeInItsFrame)
 
         // The frame: (0, 562)-(798, 596) in black, nothing beside it.
         const COLORREF kBlack = RGB(0, 0, 0);
-        for (int x : {0, 400, 798})
-            EXPECT_EQ(pic.At(x, 562), kBlack) << x;
-        for (int y : {562, 580, 596}) {
-            EXPECT_EQ(pic.At(0, y), kBlack) << y;
-            EXPECT_EQ(pic.At(798, y), kBlack) << y;
-        }
-        EXPECT_EQ(pic.At(799, 580), kWhite);
-        EXPECT_EQ(pic.At(400, 561), kWhite);
-        EXPECT_EQ(pic.At(400, 597), kWhite);
+        const POINT frame[] = {{0, 562}, {400, 562}, {798, 562}, {798, 580}, {400, 596}, {0, 596}, {0, 580}};
+        for (const POINT& pt : frame)
+            EXPECT_EQ(pic.At(pt.x, pt.y), kBlack) << pt.x << "," << pt.y;
+        const POINT outside[] = {{799, 580}, {400, 561}, {400, 597}, {10, 580}};
+        for (const POINT& pt : outside)
+            EXPECT_EQ(pic.At(pt.x, pt.y), kWhite) << pt.x << "," << pt.y;
 
         // The text as the same font draws it at the same place.
         LOGFONT lf;
@@ -208,23 +209,17 @@ TEST_F(PrintPreview, InformationStripShowsTheLocalTimeInItsFrame)
         lf.lfWidth = 0;
         CFont font;
         font.CreateFontIndirect(&lf);
-        CClientDC screen(NULL);
-        CDC dc;
-        dc.CreateCompatibleDC(&screen);
-        CBitmap ref;
-        ref.CreateCompatibleBitmap(&screen, 800, 600);
-        CBitmap* pOldBmp = dc.SelectObject(&ref);
-        dc.FillSolidRect(CRect(0, 0, 800, 600), kWhite);
-        CFont* pOldFont = dc.SelectObject(&font);
+        Canvas ref(800, 600);
+        ref.dc.FillSolidRect(CRect(0, 0, 800, 600), kWhite);
+        CFont* pOldFont = ref.dc.SelectObject(&font);
         const std::string text =
             core::InformationStripText(before.wYear, before.wMonth, before.wDay, before.wHour, before.wMinute);
-        const CSize sz = dc.GetTextExtent(text.c_str(), static_cast<int>(text.size()));
+        const CSize sz = ref.dc.GetTextExtent(text.c_str(), static_cast<int>(text.size()));
         const core::IntRect r = core::InformationTextRect({0, 564, 800, 600}, sz.cx, sz.cy);
         CRect rcText(r.left, r.top, r.right, r.bottom);
-        dc.DrawText(text.c_str(), &rcText, DT_VCENTER);
-        dc.SelectObject(pOldFont);
-        dc.SelectObject(pOldBmp);
-        const Pixels expected = ReadPixels(static_cast<HBITMAP>(ref.m_hObject));
+        ref.dc.DrawText(text.c_str(), &rcText, DT_VCENTER);
+        ref.dc.SelectObject(pOldFont);
+        const Pixels expected = ref.Read();
         int nInk = 0, nDiffer = 0;
         for (int y = r.top; y < r.bottom; ++y)
             for (int x = r.left; x < r.right; ++x) {
@@ -296,64 +291,50 @@ TEST(PrintPreviewLifetime, DestructorReleasesAnOpenWindowAndThePictures)
     pDlg->dcGetMemoryDC(false);
     pDlg->vMemoryDCDrawDone(false);
     pDlg->dcGetMemoryDC(true); // left selected: the host never finished it
-    const HGDIOBJ hMemDC = pDlg->m_pMemDC->m_hDC, hBW = pDlg->m_bmpBW.m_hObject,
-                  hColour = pDlg->m_bmpColor.m_hObject;
+    const HGDIOBJ handles[] = {pDlg->m_pMemDC->m_hDC, pDlg->m_bmpBW.m_hObject, pDlg->m_bmpColor.m_hObject};
     delete pDlg;
-    PumpUntilIdle();
-    EXPECT_EQ(::GetObjectType(hMemDC), 0u);
-    EXPECT_EQ(::GetObjectType(hBW), 0u);
-    EXPECT_EQ(::GetObjectType(hColour), 0u);
-
-    // Never created: destruction alone is safe.
-    delete new PreviewUnderTest;
+    for (HGDIOBJ h : handles)
+        EXPECT_EQ(::GetObjectType(h), 0u);
+    delete new PreviewUnderTest; // never created
 }
 
 namespace {
 
-// Acts for the host and the user inside DoModal's own loop.
-struct ModalScript {
-    static PreviewUnderTest* pDlg;
-    static UINT nCommand;
-    static bool bShown;
-    static bool bBothReady;
-    static void CALLBACK Step(HWND, UINT, UINT_PTR nTimer, DWORD)
-    {
-        if (pDlg->m_hWnd == NULL || !::IsWindowVisible(pDlg->m_hWnd))
-            return;
-        ::KillTimer(NULL, nTimer);
-        bShown = true;
-        pDlg->dcGetMemoryDC(true)->FillSolidRect(CRect(0, 0, 800, 560), RGB(255, 0, 0));
-        pDlg->vMemoryDCDrawDone(true);
-        pDlg->dcGetMemoryDC(false);
-        pDlg->vMemoryDCDrawDone(false);
-        bBothReady = pDlg->m_bColorReady && pDlg->m_bBWReady;
-        // OK asks for a printer; the user declines, and OK still closes.
-        if (nCommand == IDOK) {
-            HWND hPreview = pDlg->m_hWnd;
-            modal_clicks::Start({{[hPreview] { return modal_clicks::SystemPrintDialogOf(hPreview); }, IDCANCEL}});
-        }
-        ::PostMessageA(pDlg->m_hWnd, WM_COMMAND, MAKEWPARAM(nCommand, BN_CLICKED),
-                       reinterpret_cast<LPARAM>(::GetDlgItem(pDlg->m_hWnd, nCommand)));
+// Acts for the host and the user inside DoModal's own loop: provides both
+// pictures once the dialog shows, then presses the button.
+PreviewUnderTest* g_pModal = nullptr;
+UINT g_nModalButton = 0;
+bool g_bModalPictures = false;
+
+void CALLBACK ModalStep(HWND, UINT, UINT_PTR nTimer, DWORD)
+{
+    if (g_pModal->m_hWnd == NULL || !::IsWindowVisible(g_pModal->m_hWnd))
+        return;
+    ::KillTimer(NULL, nTimer);
+    for (bool bColor : {true, false}) {
+        g_pModal->dcGetMemoryDC(bColor);
+        g_pModal->vMemoryDCDrawDone(bColor);
     }
-};
-PreviewUnderTest* ModalScript::pDlg = nullptr;
-UINT ModalScript::nCommand = 0;
-bool ModalScript::bShown = false;
-bool ModalScript::bBothReady = false;
+    g_bModalPictures = g_pModal->m_bColorReady && g_pModal->m_bBWReady;
+    // OK asks for a printer; the user declines, and OK still closes.
+    if (g_nModalButton == IDOK) {
+        HWND hPreview = g_pModal->m_hWnd;
+        modal_clicks::Start({{[hPreview] { return modal_clicks::SystemPrintDialogOf(hPreview); }, IDCANCEL}});
+    }
+    ::PostMessageA(g_pModal->m_hWnd, WM_COMMAND, MAKEWPARAM(g_nModalButton, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(g_pModal->m_hWnd, g_nModalButton)));
+}
 
 } // namespace
 
 TEST(PrintPreviewModal, OkAndCancelCloseTheModalDialog)
 {
-    for (UINT nCommand : {IDOK, IDCANCEL}) {
+    for (UINT nButton : {IDOK, IDCANCEL}) {
         PreviewUnderTest dlg;
-        ModalScript::pDlg = &dlg;
-        ModalScript::nCommand = nCommand;
-        ModalScript::bShown = ModalScript::bBothReady = false;
-        ::SetTimer(NULL, 0, 20, ModalScript::Step);
-        EXPECT_EQ(dlg.DoModal(), static_cast<INT_PTR>(nCommand));
-        EXPECT_TRUE(ModalScript::bShown);
-        EXPECT_TRUE(ModalScript::bBothReady);
+        g_pModal = &dlg, g_nModalButton = nButton, g_bModalPictures = false;
+        ::SetTimer(NULL, 0, 20, ModalStep);
+        EXPECT_EQ(dlg.DoModal(), static_cast<INT_PTR>(nButton));
+        EXPECT_TRUE(g_bModalPictures);
         EXPECT_EQ(dlg.m_hWnd, nullptr);
         EXPECT_EQ(dlg.m_pMemDC, nullptr);
     }

@@ -28,14 +28,13 @@ struct PixelBuffer {
     std::size_t Stride() const;
 };
 
-// Gray of one colour: trunc(B x 0.11) + trunc(G x 0.59) + trunc(R x 0.3),
-// each product in double precision, the sum modulo 256.
-std::uint8_t GrayOf(std::uint8_t r, std::uint8_t g, std::uint8_t b);
-
-// Grays a picture in place. Buffer rows 0 .. nRows - 1 (the lowest scan lines)
-// in columns 0 .. nColumns - 1 are inverted first when bInvert; rows nRows ..
-// nLastRow - 1 are only grayed. White and black pixels stay as they are,
-// before any inversion. Nothing happens for a layout other than 24 or 32 bits.
+// Grays a picture in place: each pixel becomes trunc(B x 0.11) +
+// trunc(G x 0.59) + trunc(R x 0.3), products in double precision, the sum
+// modulo 256, in all three colour bytes. Buffer rows 0 .. nRows - 1 (the
+// lowest scan lines) in columns 0 .. nColumns - 1 are inverted first when
+// bInvert; rows nRows .. nLastRow - 1 are only grayed. White and black
+// pixels stay as they are, before any inversion. Nothing happens for a
+// layout other than 24 or 32 bits.
 void ConvertToGray(PixelBuffer& buffer, int nColumns, int nRows, int nLastRow, bool bInvert);
 
 // The colours to find and their replacements, matched by position; the first
@@ -44,7 +43,6 @@ void ConvertToGray(PixelBuffer& buffer, int nColumns, int nRows, int nLastRow, b
 class ColourExchangeTable {
 public:
     ColourExchangeTable(const std::vector<ColourRef>& find, const std::vector<ColourRef>& replace);
-    bool Empty() const { return m_rows.empty(); }
     // The replacement of a pixel colour, or false when no entry matches.
     bool Lookup(ColourRef cr, ColourRef& crReplacement) const;
 
