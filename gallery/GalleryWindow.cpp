@@ -154,7 +154,9 @@ void GalleryWindow::TypeIntoPage(const CString& strText)
     const int nSymbolPage = m_pages.GetCurSel() - kFirstSymbolPage;
     if (nSymbolPage >= 0 && nSymbolPage < kSymbolPageCount)
         m_symbolPages[nSymbolPage].SetEditText(strText);
-    if (m_pages.GetCurSel() == m_nPreviewPage)
+    if (m_pages.GetCurSel() == m_nPreviewPage && strText == "print")
+        m_previewPage.PrintChart();
+    else if (m_pages.GetCurSel() == m_nPreviewPage)
         m_previewPage.OpenPreview();
 }
 

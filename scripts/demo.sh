@@ -10,7 +10,8 @@ gallery="$build/bin/gallery.exe"
 
 if [ -n "${DISPLAY:-}" ]; then
   source "$here/wine-env.sh" "$build"
-  exec wine "$gallery"
+  # With the run's own print queue, so that the preview prints somewhere.
+  exec "$here/print-server.sh" run "$build" wine "$gallery"
 fi
 
 # Each stop of the tour: the picture's name and the gallery's switches.
@@ -23,6 +24,7 @@ tour=(
   "industry-search|/page 5 /type 2"
   "records-search|/page 6 /type 0"
   "print-preview|/page 7 /type open"
+  "print-chart|/page 7 /type print"
   "basic-controls|/page 8"
   "links|/page 9"
 )
@@ -37,10 +39,18 @@ mkdir -p "$out"
     shot="Z:$(echo "$out/$name.bmp" | tr / "\\\\")"
     # shellcheck disable=SC2086 # the switches are words
     wine "$gallery" $switches /screenshot "$shot" || exit 1
-  done' tour "$out" "$gallery" "${tour[@]}"
+  done
+  # The chart printed through the preview to the session'"'"'s own queue.
+  for _ in $(seq 300); do [ -z "$(lpstat -o 2>/dev/null)" ] && break; sleep 0.1; done
+  cp "$LATTICE_PRINT_DIR/out/job.pdf" "$out/print-chart.pdf" 2>/dev/null || true' tour "$out" "$gallery" "${tour[@]}"
 for bmp in "$out"/*.bmp; do
   convert "$bmp" "${bmp%.bmp}.png"
   rm -f "$bmp"
 done
 echo "Gallery screenshots in $out:"
 ls "$out"
+if [ -f "$out/print-chart.pdf" ]; then
+  echo "The chart as printed through the preview: $out/print-chart.pdf"
+else
+  echo "demo: the chart was not printed (no print queue?)" >&2
+fi

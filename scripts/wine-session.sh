@@ -14,6 +14,14 @@ fi
 
 build_dir=$1; shift
 source "$here/wine-env.sh" "$build_dir"
+# The build's own print scheduler and PDF queue (scripts/print-server.sh),
+# started before any Wine process so that every one of them inherits
+# CUPS_SERVER and finds the queue as its default printer; stopped however
+# the command ends. Without a scheduler the command still runs: printing
+# then finds no printer.
+source "$here/print-server.sh"
+trap print_server_stop EXIT
+print_server_start "$build_dir" || echo "wine-session: running without a printer" >&2
 wineserver -p
 # Start Wine's background services now, with their output going nowhere:
 # started later by a test program, they would inherit its output pipe and

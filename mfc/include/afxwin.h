@@ -163,6 +163,18 @@ public:
     static CRgn* PASCAL FromHandle(HRGN hRgn) { return static_cast<CRgn*>(CGdiObject::FromHandle(hRgn)); }
 };
 
+class AFX_MFC_CLASS CPalette : public CGdiObject {
+    DECLARE_DYNAMIC(CPalette)
+public:
+    CPalette();
+    BOOL CreatePalette(LPLOGPALETTE lpLogPalette);
+    operator HPALETTE() const { return static_cast<HPALETTE>(GetSafeHandle()); }
+    static CPalette* PASCAL FromHandle(HPALETTE hPalette)
+    {
+        return static_cast<CPalette*>(CGdiObject::FromHandle(hPalette));
+    }
+};
+
 /////////////////////////////////////////////////////////////////////////////
 // Device contexts
 
@@ -223,6 +235,20 @@ public:
     BOOL Polyline(const POINT* lpPoints, int nCount) { return ::Polyline(m_hDC, lpPoints, nCount); }
     void FrameRect(LPCRECT lpRect, CBrush* pBrush) { ::FrameRect(m_hDC, lpRect, *pBrush); }
     CBitmap* GetCurrentBitmap() const;
+
+// Palettes
+    CPalette* SelectPalette(CPalette* pPalette, BOOL bForceBackground);
+    UINT RealizePalette() { return ::RealizePalette(m_hDC); }
+
+// Printing
+    // Gives a printer DC new settings (orientation, colour) between pages.
+    BOOL ResetDC(const DEVMODE* lpDevMode) { return ::ResetDCA(m_hAttribDC, lpDevMode) != NULL; }
+    int StartDoc(LPDOCINFO lpDocInfo) { return ::StartDocA(m_hDC, lpDocInfo); }
+    int StartDoc(LPCTSTR lpszDocName);
+    int StartPage() { return ::StartPage(m_hDC); }
+    int EndPage() { return ::EndPage(m_hDC); }
+    int EndDoc() { return ::EndDoc(m_hDC); }
+    int AbortDoc() { return ::AbortDoc(m_hDC); }
 
 // Text
     BOOL TextOut(int x, int y, const CString& str) { return ::TextOutA(m_hDC, x, y, str, str.GetLength()); }

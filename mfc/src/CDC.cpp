@@ -122,3 +122,17 @@ CSize CDC::GetTextExtent(LPCTSTR lpszString, int nCount) const
     ::GetTextExtentPoint32A(m_hAttribDC, lpszString, nCount, &size);
     return size;
 }
+
+CPalette* CDC::SelectPalette(CPalette* pPalette, BOOL bForceBackground)
+{
+    return CPalette::FromHandle(::SelectPalette(m_hDC, static_cast<HPALETTE>(HandleOf(pPalette)), bForceBackground));
+}
+
+int CDC::StartDoc(LPCTSTR lpszDocName)
+{
+    DOCINFOA doc;
+    ::ZeroMemory(&doc, sizeof(doc));
+    doc.cbSize = sizeof(doc);
+    doc.lpszDocName = lpszDocName;
+    return StartDoc(&doc);
+}

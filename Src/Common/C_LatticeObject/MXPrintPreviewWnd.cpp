@@ -13,6 +13,7 @@
 #include "CSyncInfo.h"
 #include "C_BKInterface.h"
 #include "LatticeObjectModule.h"
+#include "PackedPicture.h"
 #include "lattice/core/PrintColours.h"
 #include "lattice/core/PrintLayout.h"
 #include "resource.h"
@@ -30,6 +31,8 @@ const COLORREF kPreviewGray = RGB(0x80, 0x80, 0x80);
 const COLORREF kShadowColour = RGB(0x0A, 0x0A, 0x0A);
 const COLORREF kWhite = RGB(0xFF, 0xFF, 0xFF);
 const COLORREF kBlack = RGB(0, 0, 0);
+const double kPrintMargin = 0.01;     // of the picture on the printer's page
+const char kPrintJobName[] = "ZevaZuve";
 const DWORD kPrintDialogFlags =
     PD_ALLPAGES | PD_USEDEVMODECOPIES | PD_NOPAGENUMS | PD_HIDEPRINTTOFILE | PD_NOSELECTION;
 
@@ -122,6 +125,20 @@ bool DeviceMatchesBitmap(HDC hDC)
         ::DeleteObject(hClip);
     return ::GetMapMode(hDC) == MM_TEXT && ::GetGraphicsMode(hDC) == GM_COMPATIBLE && ptWindow.x == 0 &&
            ptWindow.y == 0 && ptViewport.x == 0 && ptViewport.y == 0 && nClip == 0;
+}
+
+// For a printer that works with a palette, its own: version 0x300 with room
+// for 256 entries, holding as many of its system palette entries 0 to 254
+// as it reports. False, with no palette made, for any other printer.
+bool PrinterPalette(CDC& printer, CPalette& palette)
+{
+    if ((printer.GetDeviceCaps(RASTERCAPS) & RC_PALETTE) == 0)
+        return false;
+    std::vector<BYTE> block(sizeof(LOGPALETTE) + 255 * sizeof(PALETTEENTRY));
+    LOGPALETTE* pLog = reinterpret_cast<LOGPALETTE*>(block.data());
+    pLog->palVersion = 0x300;
+    pLog->palNumEntries = static_cast<WORD>(::GetSystemPaletteEntries(printer.m_hDC, 0, 255, pLog->palPalEntry));
+    return palette.CreatePalette(pLog) != FALSE;
 }
 
 } // namespace
@@ -620,9 +637,74 @@ void MXPrintPreviewWnd::OnSize(UINT nType, int cx, int cy)
     vResetPaper();
 }
 
+/////////////////////////////////////////////////////////////////////////////
+// Printing
+
+bool MXPrintPreviewWnd::bInitPrinter()
+{
+    CAutoDllResource useLibraryResources(AfxGetModuleState()->m_hCurrentResourceHandle, LatticeObjectInstance());
+    if (m_pPrintDlg == NULL || m_pPrinterDC == NULL || m_pPrintDlg->DoModal() != IDOK)
+        return false;
+    return m_pPrinterDC->Attach(m_pPrintDlg->GetPrinterDC()) != FALSE;
+}
+
+void MXPrintPreviewWnd::vGetPrinterAttrib(int& nWidth, int& nHeight)
+{
+    nWidth = m_pPrinterDC->GetDeviceCaps(HORZRES);
+    nHeight = m_pPrinterDC->GetDeviceCaps(VERTRES);
+}
+
 void MXPrintPreviewWnd::vPrintPreviewPage()
 {
-    // Printing the picture shown comes here; until then OK only closes.
+    if (!bInitPrinter())
+        return;
+    // The chosen printer prints with the colour setting of the default
+    // printer as the dialog found it and with the orientation chosen here,
+    // whatever its own settings say.
+    DEVMODE* pChosen = m_pPrintDlg->GetDevMode();
+    if (pChosen != NULL) {
+        if (m_pDevMode != NULL) {
+            pChosen->dmColor = m_pDevMode->dmColor;
+            pChosen->dmOrientation = m_pDevMode->dmOrientation;
+            m_pPrinterDC->ResetDC(pChosen);
+        }
+        ::GlobalUnlock(m_pPrintDlg->m_pd.hDevMode);
+    }
+    int nPageWidth = 0, nPageHeight = 0;
+    vGetPrinterAttrib(nPageWidth, nPageHeight);
+
+    DOCINFO doc;
+    std::memset(&doc, 0, sizeof(doc));
+    doc.cbSize = sizeof(doc);
+    doc.lpszDocName = kPrintJobName;
+    if (m_pPrinterDC->StartDoc(&doc) > 0) {
+        m_pPrinterDC->StartPage();
+        CPalette palette;
+        const bool bPalette = PrinterPalette(*m_pPrinterDC, palette);
+        CBitmap* pPicture = NULL;
+        if (m_bColorReady && m_btnColor.GetCheck() == BST_CHECKED)
+            pPicture = &m_bmpColor;
+        else if (m_btnBW.GetCheck() == BST_CHECKED && m_bBWReady)
+            pPicture = &m_bmpBW;
+        // No picture, or one that cannot be packed, leaves the page empty.
+        PackedPicture packed;
+        if (pPicture != NULL && packed.Pack(*pPicture, bPalette ? static_cast<HPALETTE>(palette) : NULL)) {
+            CRect rcPlace;
+            vCalcShowArea(rcPlace, CRect(0, 0, m_nMemWidth, m_nMemHeight), CRect(0, 0, nPageWidth, nPageHeight),
+                          kPrintMargin);
+            ::StretchDIBits(m_pPrinterDC->m_hDC, rcPlace.left, rcPlace.top, rcPlace.Width(), rcPlace.Height(), 0, 0,
+                            m_nMemWidth, m_nMemHeight, packed.Bits(), packed.Info(), DIB_RGB_COLORS, SRCCOPY);
+            packed.Free();
+        }
+        m_pPrinterDC->EndPage();
+        m_pPrinterDC->EndDoc();
+    }
+    // The print dialog made this DC for one job: it is deleted, not only
+    // detached, also when the job did not start, so that no printer DC
+    // outlives its job.
+    HDC hPrinter = m_pPrinterDC->Detach();
+    if (hPrinter != NULL)
+        ::DeleteDC(hPrinter);
 }
 
 void MXPrintPreviewWnd::OnOK()

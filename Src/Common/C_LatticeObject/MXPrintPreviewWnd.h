@@ -70,6 +70,13 @@ protected:
     // The date and time in the lower right corner of rc, and a frame around rc.
     void vDrawInformation(CDC* pDC, CRect rc);
 
+// Printing
+    // Asks for a printer with the system's print dialog; true, with its DC
+    // attached to m_pPrinterDC, when the user confirmed one.
+    bool bInitPrinter();
+    // The printer's printable area in device pixels.
+    void vGetPrinterAttrib(int& nWidth, int& nHeight);
+
 // Message handlers
     afx_msg void OnPaint();
     afx_msg void OnDestroy();

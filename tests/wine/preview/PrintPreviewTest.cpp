@@ -2,6 +2,8 @@
 // mode, orientation and stretching, and each choice shows on the screen.
 #include "PreviewHost.h"
 
+#include "ModalClicks.h"
+
 #include <string>
 
 #include "lattice/core/PrintLayout.h"
@@ -314,6 +316,11 @@ void CALLBACK ModalStep(HWND, UINT, UINT_PTR nTimer, DWORD)
         g_pModal->vMemoryDCDrawDone(bColor);
     }
     g_bModalPictures = g_pModal->m_bColorReady && g_pModal->m_bBWReady;
+    // OK asks for a printer; the user declines, and OK still closes.
+    if (g_nModalButton == IDOK) {
+        HWND hPreview = g_pModal->m_hWnd;
+        modal_clicks::Start({{[hPreview] { return modal_clicks::SystemPrintDialogOf(hPreview); }, IDCANCEL}});
+    }
     ::PostMessageA(g_pModal->m_hWnd, WM_COMMAND, MAKEWPARAM(g_nModalButton, BN_CLICKED),
                    reinterpret_cast<LPARAM>(::GetDlgItem(g_pModal->m_hWnd, g_nModalButton)));
 }

@@ -1,0 +1,48 @@
+#include "lattice/core/PackedDib.h"
+
+namespace lattice::core {
+
+DibHeader MakeDibHeader(std::int32_t nWidth, std::int32_t nHeight, std::uint16_t nPlanes,
+                        std::uint16_t nBitsPerPixel)
+{
+    DibHeader header = {};
+    header.nSize = kDibHeaderSize;
+    header.nWidth = nWidth;
+    header.nHeight = nHeight;
+    header.nPlanes = 1;
+    header.nBitCount = static_cast<std::uint16_t>(nPlanes * nBitsPerPixel);
+    return header;
+}
+
+std::uint32_t DibColorTableEntries(std::uint16_t nBitCount)
+{
+    return nBitCount <= 8 ? std::uint32_t(1) << nBitCount : 0;
+}
+
+std::uint32_t DibPixelOffset(const DibHeader& header)
+{
+    return header.nSize + kDibColorEntrySize * DibColorTableEntries(header.nBitCount);
+}
+
+bool DibPaddedImageSize(std::int32_t nWidth, std::int32_t nHeight, std::uint16_t nBitCount,
+                        std::uint32_t& nSizeImage)
+{
+    if (nWidth <= 0 || nHeight <= 0 || nBitCount == 0)
+        return false;
+    // In 64 bits: a width and bit count from a header cannot overflow them.
+    const std::uint64_t nRowBytes = ((std::uint64_t(nWidth) * nBitCount + 31) & ~std::uint64_t(31)) / 8;
+    const std::uint64_t nSize = nRowBytes * std::uint64_t(nHeight);
+    if (nSize > UINT32_MAX)
+        return false;
+    nSizeImage = static_cast<std::uint32_t>(nSize);
+    return true;
+}
+
+bool CompleteDibImageSize(DibHeader& header)
+{
+    if (header.nSizeImage != 0)
+        return true;
+    return DibPaddedImageSize(header.nWidth, header.nHeight, header.nBitCount, header.nSizeImage);
+}
+
+} // namespace lattice::core
