@@ -212,6 +212,15 @@ public:
         return ::BitBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC == NULL ? NULL : pSrcDC->m_hDC, xSrc, ySrc, dwRop);
     }
     COLORREF GetPixel(int x, int y) const { return ::GetPixel(m_hDC, x, y); }
+    BOOL StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, int nSrcWidth,
+                    int nSrcHeight, DWORD dwRop)
+    {
+        return ::StretchBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC == NULL ? NULL : pSrcDC->m_hDC, xSrc, ySrc,
+                            nSrcWidth, nSrcHeight, dwRop);
+    }
+    int SetStretchBltMode(int nStretchMode) { return ::SetStretchBltMode(m_hDC, nStretchMode); }
+    // After switching to HALFTONE the brush origin must be set again.
+    CPoint SetBrushOrg(int x, int y);
 
 // Text
     BOOL TextOut(int x, int y, const CString& str) { return ::TextOutA(m_hDC, x, y, str, str.GetLength()); }

@@ -117,3 +117,10 @@ CSize CDC::GetTextExtent(LPCTSTR lpszString, int nCount) const
     ::GetTextExtentPoint32A(m_hAttribDC, lpszString, nCount, &size);
     return size;
 }
+
+CPoint CDC::SetBrushOrg(int x, int y)
+{
+    POINT previous = {0, 0};
+    ::SetBrushOrgEx(m_hDC, x, y, &previous);
+    return previous;
+}
