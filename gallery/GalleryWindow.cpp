@@ -12,6 +12,7 @@ const UINT kDragListId = 111;
 const UINT kDragStatusId = 112;
 const UINT kSearchPageId = 120;
 const UINT kFirstSymbolPageId = 130;
+const UINT kButtonsPageId = 140;
 
 struct SymbolPageSetup {
     const char* pszName;    // the page's line in the list of pages
@@ -114,6 +115,9 @@ int GalleryWindow::OnCreate(LPCREATESTRUCT lpCreateStruct)
     }
     std::vector<CSymbolInfo> records = WatchListRecords();
     m_symbolPages[kSymbolPageCount - 1].SetSearchData(records);
+
+    m_nButtonsPage = m_pages.AddString(TextFromUtf8(u8"按鈕"));
+    m_buttonsPage.Create(this, CRect(216, 8, 880, 590), kButtonsPageId, &m_font);
     return 0;
 }
 
@@ -134,6 +138,7 @@ void GalleryWindow::OnPageChange()
     m_dragStatus.ShowWindow(bDragPage ? SW_SHOW : SW_HIDE);
     for (int i = 0; i < kSymbolPageCount; ++i)
         m_symbolPages[i].ShowWindow(nPage == kFirstSymbolPage + i ? SW_SHOW : SW_HIDE);
+    m_buttonsPage.ShowWindow(nPage == m_nButtonsPage ? SW_SHOW : SW_HIDE);
 }
 
 void GalleryWindow::TypeIntoPage(const CString& strText)

@@ -4,6 +4,7 @@
 
 #include <afxwin.h>
 
+#include "ButtonsPage.h"
 #include "CDragListBoxEx.h"
 #include "SearchEditPage.h"
 #include "SymbolSearchPage.h"
@@ -44,4 +45,7 @@ private:
     static const int kFirstSymbolPage = 3;
     static const int kSymbolPageCount = 4;
     SymbolSearchPage m_symbolPages[kSymbolPageCount];
+
+    ButtonsPage m_buttonsPage;
+    int m_nButtonsPage = -1; // its line in the list of pages
 };
