@@ -6,7 +6,9 @@
 
 /////////////////////////////////////////////////////////////////////////////
 // CBitmapButton: an owner-drawn button (BS_OWNERDRAW) that shows one of up to
-// four bitmaps: normal, selected (pushed), focused and disabled.
+// four bitmaps: normal, selected (pushed), focused and disabled. The subset
+// keeps the bitmaps and the drawing; loading and sizing are left to the
+// derived classes, which bring their own.
 
 class AFX_MFC_CLASS CBitmapButton : public CButton {
     DECLARE_DYNAMIC(CBitmapButton)
@@ -14,16 +16,6 @@ public:
 // Constructors
     CBitmapButton();
     virtual ~CBitmapButton();
-
-// Operations
-    // The normal bitmap must load; a NULL name (or 0) for another means
-    // none. FALSE at the first bitmap that fails to load.
-    BOOL LoadBitmaps(LPCTSTR lpszBitmapResource, LPCTSTR lpszBitmapResourceSel = NULL,
-                     LPCTSTR lpszBitmapResourceFocus = NULL, LPCTSTR lpszBitmapResourceDisabled = NULL);
-    BOOL LoadBitmaps(UINT nIDBitmapResource, UINT nIDBitmapResourceSel = 0, UINT nIDBitmapResourceFocus = 0,
-                     UINT nIDBitmapResourceDisabled = 0);
-    // Sizes the window to the normal bitmap.
-    void SizeToContent();
 
 // Overridables
     virtual void DrawItem(LPDRAWITEMSTRUCT lpDIS);
