@@ -1,8 +1,6 @@
-// The toolkit's button. It stays a real button window, so the window's
-// button style decides what it is (push button, check box, radio button)
-// and the system keeps its check state and its radio group; the toolkit
-// paints it in its own way, asking virtual operations for the state, the
-// image, the text and its colours, so that derived classes can change them.
+// The toolkit's button: a real button window, whose style makes it a push
+// button, check box or radio button with the system's check state and radio
+// group, painted by the toolkit through virtual operations a class can change.
 #pragma once
 
 #include <afxwin.h>

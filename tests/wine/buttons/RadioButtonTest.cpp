@@ -161,6 +161,8 @@ TEST_F(RadioButtonTest, TextIsDrawnInTheHostsColourOfTheMomentWithTheButtonsOwnF
     const HFONT hCopy = FontOf(m_first);
     m_first.SetFont(NULL, TRUE);
     EXPECT_EQ(FontOf(m_first), hCopy);
+    m_first.SetFont(CFont::FromHandle(static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT))), TRUE);
+    EXPECT_EQ(HeightOf(hCopy), 0) << "the replaced copy was deleted";
 }
 
 TEST_F(RadioButtonTest, AClickChoosesWithinTheGroupAndTheSystemsOwnLookNeverStays)
@@ -210,15 +212,21 @@ TEST_F(RadioButtonTest, ColourRequestsToTheButtonGetTheStockBrushes)
     EXPECT_EQ(m_first.SendMessage(WM_CTLCOLOREDIT, wDC, lSelf), reinterpret_cast<LRESULT>(::GetStockObject(WHITE_BRUSH)));
 }
 
-TEST(RadioButtonWithoutParent, HandlesKeysItselfAndPostsNothing)
+TEST(RadioButtonWithoutParent, HandlesKeysItselfPostsNothingAndDeletesItsFontCopyWithItself)
 {
-    CCJRadioButton alone;
-    ASSERT_TRUE(alone.CreateEx(0, "BUTTON", "Alone", WS_POPUP | BS_AUTORADIOBUTTON, 0, 0, 80, 20, NULL, NULL));
-    alone.SendMessage(WM_KEYDOWN, VK_DOWN, 1);
-    alone.SendMessage(WM_KEYDOWN, 'A', 1);
-    MSG msg;
-    EXPECT_FALSE(::PeekMessageA(&msg, NULL, WM_KEYDOWN, WM_KEYDOWN, PM_NOREMOVE));
-    alone.DestroyWindow();
+    HFONT hCopy;
+    {
+        CCJRadioButton alone;
+        ASSERT_TRUE(alone.CreateEx(0, "BUTTON", "Alone", WS_POPUP | BS_AUTORADIOBUTTON, 0, 0, 80, 20, NULL, NULL));
+        alone.SendMessage(WM_KEYDOWN, VK_DOWN, 1);
+        alone.SendMessage(WM_KEYDOWN, 'A', 1);
+        MSG msg;
+        EXPECT_FALSE(::PeekMessageA(&msg, NULL, WM_KEYDOWN, WM_KEYDOWN, PM_NOREMOVE));
+        alone.SetFont(CFont::FromHandle(static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT))), TRUE);
+        hCopy = FontOf(alone);
+        alone.DestroyWindow();
+    }
+    EXPECT_EQ(HeightOf(hCopy), 0);
 }
 
 } // namespace
