@@ -12,6 +12,7 @@ const UINT kDragListId = 111;
 const UINT kDragStatusId = 112;
 const UINT kSearchPageId = 120;
 const UINT kFirstSymbolPageId = 130;
+const UINT kBasicPageId = 160;
 const UINT kButtonsPageId = 140;
 
 struct SymbolPageSetup {
@@ -116,6 +117,8 @@ int GalleryWindow::OnCreate(LPCREATESTRUCT lpCreateStruct)
     std::vector<CSymbolInfo> records = WatchListRecords();
     m_symbolPages[kSymbolPageCount - 1].SetSearchData(records);
 
+    m_nBasicPage = m_pages.AddString(TextFromUtf8(u8"基本控制項"));
+    m_basicPage.Create(this, CRect(216, 8, 880, 590), kBasicPageId, &m_font);
     m_nButtonsPage = m_pages.AddString(TextFromUtf8(u8"按鈕"));
     m_buttonsPage.Create(this, CRect(216, 8, 880, 590), kButtonsPageId, &m_font);
     return 0;
@@ -138,6 +141,7 @@ void GalleryWindow::OnPageChange()
     m_dragStatus.ShowWindow(bDragPage ? SW_SHOW : SW_HIDE);
     for (int i = 0; i < kSymbolPageCount; ++i)
         m_symbolPages[i].ShowWindow(nPage == kFirstSymbolPage + i ? SW_SHOW : SW_HIDE);
+    m_basicPage.ShowWindow(nPage == m_nBasicPage ? SW_SHOW : SW_HIDE);
     m_buttonsPage.ShowWindow(nPage == m_nButtonsPage ? SW_SHOW : SW_HIDE);
 }
 

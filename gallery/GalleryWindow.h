@@ -4,6 +4,7 @@
 
 #include <afxwin.h>
 
+#include "BasicControlsPage.h"
 #include "ButtonsPage.h"
 #include "CDragListBoxEx.h"
 #include "SearchEditPage.h"
@@ -46,6 +47,8 @@ private:
     static const int kSymbolPageCount = 4;
     SymbolSearchPage m_symbolPages[kSymbolPageCount];
 
+    BasicControlsPage m_basicPage;
+    int m_nBasicPage = -1; // its line in the list of pages
     ButtonsPage m_buttonsPage;
     int m_nButtonsPage = -1; // its line in the list of pages
 };

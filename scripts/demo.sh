@@ -22,8 +22,9 @@ tour=(
   "warrant-no-match|/page 4 /type ZZZ"
   "industry-search|/page 5 /type 2"
   "records-search|/page 6 /type 0"
-  "buttons|/page 7"
-  "buttons-150|/page 7 /scale 150"
+  "basic-controls|/page 7"
+  "buttons|/page 8"
+  "buttons-150|/page 8 /scale 150"
 )
 out="$build/demo"
 rm -rf "$out"

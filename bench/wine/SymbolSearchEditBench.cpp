@@ -15,14 +15,12 @@
 #include "BenchClock.h"
 #include "CSymbolSearchEdit.h"
 #include "MessagePump.h"
-#include "SymbolSearchEditTestAccess.h"
+#include "SymbolCatalogue.h"
 #include "lattice/core/LeadByteTable.h"
 #include "lattice/core/SearchData.h"
 #include "lattice/core/SymbolLine.h"
 
 namespace {
-
-typedef CSymbolSearchEditTestAccess Access;
 
 const size_t kLines = 131072;
 const unsigned char kServices[] = {16, 1};
@@ -141,17 +139,18 @@ TEST(SymbolSearchEditBench, CatalogueOf131072Lines)
 
     std::vector<CString> lines;
     const double dLinesAlone = BestOf(3, [&] { lines = BuildLinesAlone(); });
-    const double dLoad = BestOf(3, [&] { Access::LoadCatalogue(edit); });
-    ASSERT_EQ(Access::Catalogue(edit).size(), kLines);
+    std::vector<CSymbolSearchEntry> entries;
+    entries.reserve(CSymbolSearchEdit::kCatalogueReserve); // as the edit holds them
+    SymbolCatalogue catalogue(entries);
+    const double dLoad = BestOf(3, [&] { catalogue.Load(CSymbolSearchEdit::TYPE_SYMBOL); });
+    ASSERT_EQ(entries.size(), kLines);
     std::printf("load of %zu lines: %.1f ms; the lines alone %.1f ms (%.2fx)\n", kLines, dLoad, dLinesAlone,
                 dLoad / dLinesAlone);
 
     // The matching alone, in this process's code page, as the edit runs it.
-    lattice::search::UpperCasedData upper;
+    const lattice::search::UpperCasedData& upper = catalogue.UpperCasedLines();
     const lattice::LeadByteTable lead =
         lattice::LeadByteTable::FromPredicate([](unsigned char b) { return ::IsDBCSLeadByte(b) != FALSE; });
-    for (const CSymbolSearchEntry& entry : Access::Catalogue(edit))
-        upper.Add(std::string_view(entry.m_strLine.GetString(), entry.m_strLine.GetLength()), lead);
     lattice::search::MatchResult match;
     const lattice::search::Preselection rule{4, '['};
     const double dMatchNarrow = BestOf(10, [&] { upper.Match(kNarrowKey, lead, match, rule); });

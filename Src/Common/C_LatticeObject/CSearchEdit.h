@@ -12,6 +12,8 @@
 #include "CSearchList.h"
 #include "SEdit.h"
 
+struct PopupListEdit;
+
 class AFX_EXT_CLASS CSearchEdit : public SEdit {
 public:
     CSearchEdit();
@@ -53,6 +55,8 @@ private:
     void UpdateDataToEdit();
     void UpdateListScrollBar();
     void SortData(std::vector<CString>& data);
+    // This edit's share of what both popup-list edits do alike.
+    PopupListEdit Popup();
     // Fills the list with the strings that contain strText and preselects one.
     void Match(const CString& strText);
     bool ListExists() const { return ::IsWindow(m_wndList.m_hWnd) != FALSE; }

@@ -1,6 +1,7 @@
 #include "CSearchList.h"
 
 #include "CSearchEdit.h"
+#include "PopupListEdit.h"
 #include "RegisteredMessages.h"
 
 BEGIN_MESSAGE_MAP(CSearchList, CListBox)
@@ -39,14 +40,8 @@ BOOL CSearchList::PreTranslateMessage(MSG* pMsg)
             }
             break;
         case WM_LBUTTONUP:
-            // The button went down on an item, which is now selected. The
-            // edit's text change on completion must not refill the list.
-            if (m_pNotifyWnd != NULL) {
-                CSearchEdit::s_bSuppressChange = true;
-                ::SendMessageA(hEdit, EDITMSG_INPUT_ENTER, 0, 0);
-                CSearchEdit::s_bSuppressChange = false;
-            }
-            ::SetFocus(hEdit);
+            PopupListEdit::ClickInList(hEdit, m_pNotifyWnd != NULL, CSearchEdit::s_bSuppressChange,
+                                       EDITMSG_INPUT_ENTER);
             break;
         case WM_MOUSEWHEEL:
             ::PostMessageA(hEdit, WM_MOUSEWHEEL, pMsg->wParam, pMsg->lParam);
@@ -60,9 +55,7 @@ BOOL CSearchList::PreTranslateMessage(MSG* pMsg)
 
 LRESULT CSearchList::CallListBoxProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (m_pfnSuper == NULL)
-        return SendMessage(message, wParam, lParam);
-    return ::CallWindowProcA(m_pfnSuper, m_hWnd, message, wParam, lParam);
+    return DefWindowProc(message, wParam, lParam);
 }
 
 void CSearchList::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)

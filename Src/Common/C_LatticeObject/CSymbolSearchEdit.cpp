@@ -4,36 +4,11 @@
 #include "FontCopy.h"
 #include "PopupListEdit.h"
 #include "RegisteredMessages.h"
-#include "lattice/core/SearchData.h"
-#include "lattice/core/SymbolLine.h"
+#include "SymbolCatalogue.h"
 
 #include <string_view>
 
 namespace {
-
-// Services and item numbers the catalogue is made of.
-const unsigned char kServiceStock = 16;
-const unsigned char kServiceSecond = 1;
-const unsigned char kServiceOption = 109;
-const unsigned char kServiceSkipped = 79;
-const unsigned char kServiceNSSI = 105;
-const unsigned short kItemDisplayCode = 1018;
-const unsigned short kItemName = 1019;
-
-// The tree levels that are listed lie between these, the root's children
-// being level 1.
-const int kNSSIFirstListedLevel = 2;
-const int kNSSILastListedLevel = 4;
-
-C_BKInterface* Backend()
-{
-    return C_BKInterface::GetBKInterface();
-}
-
-std::string_view View(const CString& str)
-{
-    return std::string_view(str.GetString()); // up to the first NUL, as "%s" reads it
-}
 
 // A service line's symbol ID begins after "[", a one-character service name
 // and "]": typing the beginning of an ID preselects the first such line.
@@ -43,29 +18,12 @@ const lattice::search::Preselection kSymbolIDAtStart{4, '['};
 const DWORD kTipStyle = TWS_XT_THICKBORDER | TWS_XT_DROPSHADOW;
 const UINT kTipMilliseconds = 2000;
 
-// The text of one item of a symbol; false when the backend does not answer
-// with a value.
-bool QueryItemText(unsigned char service, const CString& strSymbol, unsigned short usItemNo, CString& strText)
-{
-    const std::vector<unsigned short> itemNos(1, usItemNo);
-    std::vector<X1Format> values;
-    if (!Backend()->bGetItemDataByItemNo(service, strSymbol, itemNos, values, true, nullptr) || values.empty())
-        return false;
-    strText = static_cast<CString>(values.front());
-    return true;
-}
-
-const CString& NameAt(const std::vector<CString>& names, size_t i)
-{
-    static const CString s_strEmpty;
-    return i < names.size() ? names[i] : s_strEmpty;
-}
-
 } // namespace
 
 struct CSymbolSearchEdit::Cache {
-    lattice::search::UpperCasedData upper; // one upper-cased copy per catalogue line
-    lattice::search::MatchResult match;    // what the last search put in the list
+    explicit Cache(std::vector<CSymbolSearchEntry>& entries) : catalogue(entries) {}
+    SymbolCatalogue catalogue;          // fills the edit's entries and indexes their lines
+    lattice::search::MatchResult match; // what the last search put in the list
 };
 
 bool CSymbolSearchEdit::g_bSettingText = false;
@@ -90,9 +48,9 @@ CSymbolSearchEdit::CSymbolSearchEdit()
     , m_bSelectAllOnClick(false)
     , m_bListCreated(false)
     , m_bReload(false)
-    , m_pCache(new Cache)
 {
     m_vecSymbols.reserve(kCatalogueReserve);
+    m_pCache.reset(new Cache(m_vecSymbols));
 }
 
 CSymbolSearchEdit::~CSymbolSearchEdit()
@@ -101,6 +59,9 @@ CSymbolSearchEdit::~CSymbolSearchEdit()
     if (::IsWindow(m_tip.m_hWnd))
         m_tip.DestroyWindow();
 }
+
+/////////////////////////////////////////////////////////////////////////////
+// Catalogue
 
 void CSymbolSearchEdit::SetType(TYPE type)
 {
@@ -112,196 +73,17 @@ void CSymbolSearchEdit::ResetSymbolFile()
     m_bReload = true;
 }
 
-void CSymbolSearchEdit::LoadCatalogue()
-{
-    switch (m_eType) {
-    case TYPE_SYMBOL:
-        InitSymbolID();
-        break;
-    case TYPE_WARRANT:
-        InitWarrant();
-        break;
-    case TYPE_INDUSTRY:
-        InitIndustryID();
-        break;
-    default:
-        break;
-    }
-}
-
-void CSymbolSearchEdit::ClearCatalogue()
-{
-    m_vecSymbols.clear();
-    m_pCache->upper.Clear();
-}
-
-CSymbolSearchEntry& CSymbolSearchEdit::NewEntry(unsigned char service, const CString& strSymbol)
-{
-    m_vecSymbols.emplace_back();
-    CSymbolSearchEntry& entry = m_vecSymbols.back();
-    entry.m_info.SetService(service);
-    entry.m_info.SetSymbol(strSymbol);
-    return entry;
-}
-
-void CSymbolSearchEdit::IndexLastEntry()
-{
-    const CString& strLine = m_vecSymbols.back().m_strLine;
-    m_pCache->upper.Add(std::string_view(strLine.GetString(), strLine.GetLength()),
-                        popup_list_edit::ProcessLeadBytes());
-}
-
-void CSymbolSearchEdit::AppendServiceLine(const CString& strServiceName, const CString& strShownID,
-                                          const CString& strName, unsigned char service, const CString& strSymbol)
-{
-    const std::string_view svc = View(strServiceName), id = View(strShownID), name = View(strName);
-    const int nLength = static_cast<int>(lattice::symbols::ServiceLineLength(svc, id, name));
-    CString& strLine = NewEntry(service, strSymbol).m_strLine;
-    lattice::symbols::WriteServiceLine(strLine.GetBufferSetLength(nLength), svc, id, name);
-    strLine.ReleaseBuffer(nLength);
-    IndexLastEntry();
-}
-
-void CSymbolSearchEdit::AppendPlainLine(const CString& strName, unsigned char service, const CString& strSymbol)
-{
-    const std::string_view id = View(strSymbol), name = View(strName);
-    const int nLength = static_cast<int>(lattice::symbols::PlainLineLength(id, name));
-    CString& strLine = NewEntry(service, strSymbol).m_strLine;
-    lattice::symbols::WritePlainLine(strLine.GetBufferSetLength(nLength), id, name);
-    strLine.ReleaseBuffer(nLength);
-    IndexLastEntry();
-}
-
 void CSymbolSearchEdit::SetSearchData(std::vector<CSymbolInfo>& data)
 {
-    ClearCatalogue();
-    for (CSymbolInfo& record : data) {
-        const unsigned char service = record.GetService();
-        const CString strSymbol = record.GetSymbol();
-        CString strName;
-        if (QueryItemText(service, strSymbol, kItemName, strName))
-            AppendPlainLine(strName, service, strSymbol);
-    }
+    m_pCache->catalogue.LoadRecords(data);
 }
 
-void CSymbolSearchEdit::InitSymbolID()
-{
-    ClearCatalogue();
-    std::vector<unsigned char> services;
-    if (!Backend()->bGetAllServiceID(services))
-        return;
-
-    InitialServiceSymbol(kServiceStock);
-    InitialServiceSymbol(kServiceSecond);
-    InitialOptionSymbol(kServiceOption);
-    for (unsigned char service : services) {
-        if (service == kServiceStock || service == kServiceSecond || service == kServiceOption ||
-            service == kServiceSkipped)
-            continue;
-        InitialServiceSymbol(service);
-    }
-}
-
-void CSymbolSearchEdit::InitIndustryID()
-{
-    ClearCatalogue();
-    InitialServiceSymbol(kServiceStock);
-    InitialNSSISymbol();
-}
-
-void CSymbolSearchEdit::InitWarrant()
-{
-    ClearCatalogue();
-    std::vector<CString> warrants;
-    Backend()->bGetAllWarrantRelate(warrants);
-    for (const CString& strID : warrants) {
-        CString strName;
-        if (QueryItemText(kServiceStock, strID, kItemName, strName))
-            AppendPlainLine(strName, kServiceStock, strID);
-    }
-}
-
-void CSymbolSearchEdit::InitialServiceSymbol(unsigned char service)
-{
-    CString strServiceName;
-    Backend()->bGetServiceExName(strServiceName, service);
-
-    std::vector<CString> ids, names;
-    Backend()->bGetAllContractID(ids, names, service, CString(""));
-    // A service with a single contract lists that contract's symbols instead.
-    if (ids.size() == 1) {
-        ids.clear();
-        names.clear();
-        Backend()->bGetSymbolID(ids, names, service, CString(""), CString(""), nullptr);
-    }
-
-    if (!Backend()->GetSymbolIDIsRealMonth()) {
-        for (size_t i = 0; i < ids.size(); ++i)
-            AppendServiceLine(strServiceName, ids[i], NameAt(names, i), service, ids[i]);
-        return;
-    }
-    // Real-month contracts show their display code in place of the ID.
-    for (size_t i = 0; i < ids.size(); ++i) {
-        CString strCode;
-        if (QueryItemText(service, ids[i], kItemDisplayCode, strCode))
-            AppendServiceLine(strServiceName, strCode, NameAt(names, i), service, ids[i]);
-    }
-}
-
-void CSymbolSearchEdit::InitialOptionSymbol(unsigned char service)
-{
-    CString strServiceName;
-    Backend()->bGetServiceExName(strServiceName, service);
-    std::vector<CString> commodities, commodityNames;
-    const int nAll = 0;
-    Backend()->bGetAllCommodityID(commodities, commodityNames, service, nAll);
-
-    for (const CString& strCommodity : commodities) {
-        std::vector<CString> ids, names;
-        Backend()->bGetSymbolID(ids, names, service, strCommodity, CString(""), nullptr);
-        for (size_t j = 0; j < ids.size(); ++j)
-            AppendServiceLine(strServiceName, ids[j], NameAt(names, j), service, ids[j]);
-    }
-}
-
-void CSymbolSearchEdit::InitialNSSISymbol()
-{
-    CString strServiceName;
-    Backend()->bGetServiceExName(strServiceName, kServiceNSSI);
-    const CString strRoot = Backend()->GetNSSIRootID();
-
-    // One vector per level. Level 1 (the root's children) is walked but not
-    // listed; below it, a node without a name is neither listed nor opened.
-    std::vector<SSINodeInfo> levels[kNSSILastListedLevel + 1];
-    Backend()->GetNSSINode(levels[1], strRoot);
-
-    struct Walker {
-        CSymbolSearchEdit* pEdit;
-        const CString& strServiceName;
-        std::vector<SSINodeInfo>* levels;
-
-        void Walk(int nLevel)
-        {
-            for (const SSINodeInfo& node : levels[nLevel]) {
-                if (node.m_strNodeName.IsEmpty())
-                    continue;
-                pEdit->AppendServiceLine(strServiceName, node.m_strNodeID, node.m_strNodeName, kServiceNSSI,
-                                         node.m_strNodeID);
-                if (nLevel < kNSSILastListedLevel) {
-                    // Handed over as it is: the answer replaces what it holds.
-                    Backend()->GetNSSINode(levels[nLevel + 1], node.m_strNodeID);
-                    Walk(nLevel + 1);
-                }
-            }
-        }
-    } walker{this, strServiceName, levels};
-
-    for (const SSINodeInfo& node : levels[1]) {
-        levels[kNSSIFirstListedLevel].clear();
-        Backend()->GetNSSINode(levels[kNSSIFirstListedLevel], node.m_strNodeID);
-        walker.Walk(kNSSIFirstListedLevel);
-    }
-}
+void CSymbolSearchEdit::InitSymbolID() { m_pCache->catalogue.LoadSymbols(); }
+void CSymbolSearchEdit::InitWarrant() { m_pCache->catalogue.LoadWarrants(); }
+void CSymbolSearchEdit::InitIndustryID() { m_pCache->catalogue.LoadIndustries(); }
+void CSymbolSearchEdit::InitialServiceSymbol(unsigned char service) { m_pCache->catalogue.AppendService(service); }
+void CSymbolSearchEdit::InitialOptionSymbol(unsigned char service) { m_pCache->catalogue.AppendOptions(service); }
+void CSymbolSearchEdit::InitialNSSISymbol() { m_pCache->catalogue.AppendIndustryTree(); }
 
 /////////////////////////////////////////////////////////////////////////////
 // Choice
@@ -314,62 +96,45 @@ void CSymbolSearchEdit::SetSelectedSymbol(CSymbolInfo& info) { m_SelectedSymbol 
 
 void CSymbolSearchEdit::EnableAllKeys(bool bEnable) { m_bEnableAllKeys = bEnable; }
 
-CSymbolSearchEntry* CSymbolSearchEdit::EntryOfLine(int nLine)
+PopupListEdit CSymbolSearchEdit::Popup()
 {
-    const DWORD_PTR i = m_list.GetItemData(nLine);
-    return i < m_vecSymbols.size() ? &m_vecSymbols[i] : NULL;
+    return PopupListEdit{*this, m_list, m_bEnableAllKeys, m_bSelectAllOnClick, g_bSettingText, s_strLastText,
+                         m_pNotifyWnd, g_uMsgHideList, g_uMsgSearchInputSelected};
+}
+
+CSymbolSearchEntry* CSymbolSearchEdit::EntryOfLine(DWORD_PTR dwItemData)
+{
+    return dwItemData < m_vecSymbols.size() ? &m_vecSymbols[dwItemData] : NULL;
 }
 
 void CSymbolSearchEdit::EnterProcess()
 {
-    CString strText;
-    GetWindowText(strText);
-    if (strText.IsEmpty() && !g_bSettingText) {
-        m_SelectedSymbol.Clear();
-        return;
-    }
-    if (!ListExists())
-        return;
-    const int nLine = m_list.GetCurSel();
-    if (nLine == LB_ERR || m_list.GetCount() <= 0) {
-        SetWindowText("");
-        return;
-    }
-    CSymbolSearchEntry* pEntry = EntryOfLine(nLine);
-    if (pEntry == NULL)
-        return;
-    m_SelectedSymbol = pEntry->m_info;
-    pEntry->m_info.GetService(); // the entry's mirror follows, as every read of a record does
-    const CString strSymbol = m_SelectedSymbol.GetSymbol();
-    if (strText != strSymbol)
-        SetWindowText(strSymbol);
+    Popup().EnterProcess([this] { m_SelectedSymbol.Clear(); },
+                         [this](DWORD_PTR dwItemData, CString& strChosen) {
+                             CSymbolSearchEntry* pEntry = EntryOfLine(dwItemData);
+                             if (pEntry == NULL)
+                                 return false;
+                             m_SelectedSymbol = pEntry->m_info;
+                             pEntry->m_info.GetService(); // the entry's mirror follows, as every read of a record does
+                             strChosen = m_SelectedSymbol.GetSymbol();
+                             return true;
+                         });
 }
 
 void CSymbolSearchEdit::Enter()
 {
-    EnableAllKeys(false);
-    EnterProcess();
-    if (ListExists())
-        m_list.ShowWindow(SW_HIDE);
-    PostMessage(g_uMsgHideList, 0, 0);
-    if (m_pNotifyWnd != NULL)
-        ::PostMessageA(m_pNotifyWnd->GetSafeHwnd(), g_uMsgSearchInputSelected, 0, 0);
+    Popup().Enter([this] { EnterProcess(); });
 }
 
 void CSymbolSearchEdit::UpdateSymIDToEdit()
 {
-    if (!ListExists() || !m_list.IsWindowVisible())
-        return;
-    const int nLine = m_list.GetCurSel();
-    if (nLine == LB_ERR || m_list.GetCount() <= 0) {
-        // Nothing to copy: an empty text, searched as if typed.
-        SetWindowText("");
-        return;
-    }
-    g_bSettingText = true;
-    if (CSymbolSearchEntry* pEntry = EntryOfLine(nLine))
-        SetWindowText(pEntry->m_info.GetSymbol());
-    g_bSettingText = false;
+    Popup().WriteBack([this](DWORD_PTR dwItemData, CString& strText) {
+        CSymbolSearchEntry* pEntry = EntryOfLine(dwItemData);
+        if (pEntry == NULL)
+            return false;
+        strText = pEntry->m_info.GetSymbol();
+        return true;
+    });
 }
 
 /////////////////////////////////////////////////////////////////////////////
@@ -391,7 +156,7 @@ void CSymbolSearchEdit::InitialPopupList()
         // back at once, as the edit would have kept it.
         const HWND hFocus = ::GetFocus();
         const bool bSelectAllOnClick = m_bSelectAllOnClick;
-        popup_list_edit::MakeTopLevel(m_list);
+        PopupListEdit::MakeTopLevel(m_list);
         if (hFocus != NULL && ::GetFocus() != hFocus) {
             ::SetFocus(hFocus);
             m_bSelectAllOnClick = bSelectAllOnClick;
@@ -404,26 +169,42 @@ void CSymbolSearchEdit::InitialPopupList()
 
 void CSymbolSearchEdit::ShowList(int /*nUnused*/)
 {
-    // The edit takes the focus before the list shows: under Wine a window
-    // that takes the focus lifts its top-level window above every popup,
-    // this list included. The list is shown without activation for the
-    // same reason, and the dialog stays active under it.
-    EnableAllKeys(true);
-    SetFocus();
     CRect rcEdit;
     GetWindowRect(&rcEdit);
     if (ListExists())
         m_list.SetWindowPos(&wndTopMost, rcEdit.left, rcEdit.bottom, rcEdit.Width() + 100, rcEdit.Height() + 100,
                             SWP_SHOWWINDOW | SWP_NOACTIVATE);
+    EnableAllKeys(true);
+    const bool bFocusMoves = ::GetFocus() != m_hWnd;
+    SetFocus();
+    if (bFocusMoves)
+        KeepPopupsOverDialog();
+}
+
+void CSymbolSearchEdit::KeepPopupsOverDialog()
+{
+    // On Windows the topmost popups stay over the dialog whatever takes the
+    // focus. Under Wine, a focus that moves into the dialog restacks its
+    // top-level window above every popup, topmost or not, while Wine's own
+    // z-order still has the popups on top, so placing them on top again
+    // changes nothing. Leaving the topmost band and coming back restacks
+    // them over the dialog, as Windows shows them; on Windows it ends where
+    // it began.
+    for (CWnd* pPopup : {static_cast<CWnd*>(&m_list), static_cast<CWnd*>(&m_tip)}) {
+        if (!::IsWindow(pPopup->m_hWnd) || !pPopup->IsWindowVisible())
+            continue;
+        pPopup->SetWindowPos(&wndNoTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        pPopup->SetWindowPos(&wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
 }
 
 void CSymbolSearchEdit::FillList()
 {
     Cache& cache = *m_pCache;
     const std::string_view key(m_strSearch.GetString(), m_strSearch.GetLength());
-    cache.upper.Match(key, popup_list_edit::ProcessLeadBytes(), cache.match, kSymbolIDAtStart);
+    cache.catalogue.UpperCasedLines().Match(key, PopupListEdit::ProcessLeadBytes(), cache.match, kSymbolIDAtStart);
     for (const std::uint32_t i : cache.match.hits)
-        m_list.AppendLine(m_vecSymbols[i].m_strLine, i);
+        PopupListEdit::AppendLine(m_list, m_vecSymbols[i].m_strLine, i);
 }
 
 void CSymbolSearchEdit::ShowNoMatchTip()
@@ -445,11 +226,10 @@ void CSymbolSearchEdit::OnChange()
 {
     CString strText;
     GetWindowText(strText);
-    if (strText == s_strLastText || g_bSettingText)
+    if (!Popup().TakeChange(strText))
         return;
-    s_strLastText = strText;
     if (!m_bListCreated || m_bReload) {
-        LoadCatalogue();
+        m_pCache->catalogue.Load(m_eType);
         InitialPopupList();
         m_bReload = false;
     }
@@ -457,13 +237,10 @@ void CSymbolSearchEdit::OnChange()
     m_strSearch.MakeUpper();
 
     m_list.SendMessage(WM_SETREDRAW, FALSE);
-    m_list.RemoveAllLines();
+    PopupListEdit::RemoveAllLines(m_list);
     FillList();
     const lattice::search::MatchResult& match = m_pCache->match;
     if (match.hits.empty()) {
-        // The focus that ShowList gives comes first here: under Wine, taking
-        // it would lift the dialog over the tip.
-        SetFocus();
         ShowNoMatchTip();
     } else {
         m_tip.HideTipWindow();
@@ -498,31 +275,18 @@ void CSymbolSearchEdit::SetFont(CFont* pFont, BOOL bRedraw)
 
 void CSymbolSearchEdit::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
-    if (ListExists()) {
-        switch (nChar) {
-        case VK_UP:
-        case VK_DOWN:
-            m_list.SendMessage(WM_KEYDOWN, nChar, MAKELPARAM(nRepCnt, nFlags));
-            UpdateSymIDToEdit();
-            return;
-        case VK_RETURN:
-            Enter();
-            return;
-        case VK_ESCAPE:
-            EnableAllKeys(false);
-            m_list.ShowWindow(SW_HIDE);
-            return;
-        default:
-            break;
-        }
+    if (ListExists() && (nChar == VK_UP || nChar == VK_DOWN)) {
+        m_list.SendMessage(WM_KEYDOWN, nChar, MAKELPARAM(nRepCnt, nFlags));
+        UpdateSymIDToEdit();
+        return;
     }
-    CEdit::OnKeyDown(nChar, nRepCnt, nFlags);
+    if (!Popup().TakeChoiceKey(nChar, [this] { Enter(); }))
+        CEdit::OnKeyDown(nChar, nRepCnt, nFlags);
 }
 
 BOOL CSymbolSearchEdit::OnMouseWheel(UINT /*nFlags*/, short zDelta, CPoint /*pt*/)
 {
-    if (ListExists())
-        popup_list_edit::WheelStep(m_list, zDelta); // the text stays as it is
+    Popup().WheelStep(zDelta); // the text stays as it is
     return TRUE;
 }
 
@@ -534,18 +298,12 @@ void CSymbolSearchEdit::OnSetFocus(CWnd* pOldWnd)
 
 void CSymbolSearchEdit::OnKillfocus()
 {
-    if (!ListExists() || !m_list.IsWindowVisible())
-        return;
-    // Focus moving into our own list keeps it open; the tip hides itself.
-    if (!popup_list_edit::FocusLeftEditAndList(m_hWnd, m_list.m_hWnd))
-        return;
-    m_list.ShowWindow(SW_HIDE);
-    EnableAllKeys(false);
+    Popup().KillFocus(); // the tip hides itself
 }
 
 UINT CSymbolSearchEdit::OnGetDlgCode()
 {
-    return popup_list_edit::DialogCode(CEdit::OnGetDlgCode(), m_bEnableAllKeys);
+    return Popup().DialogCode(CEdit::OnGetDlgCode());
 }
 
 LRESULT CSymbolSearchEdit::OnEnter(WPARAM, LPARAM)
@@ -556,17 +314,12 @@ LRESULT CSymbolSearchEdit::OnEnter(WPARAM, LPARAM)
 
 LRESULT CSymbolSearchEdit::OnHideList(WPARAM, LPARAM)
 {
-    if (ListExists())
-        m_list.ShowWindow(SW_HIDE);
-    popup_list_edit::SelectAllText(*this);
+    Popup().HideList();
     return 0;
 }
 
 BOOL CSymbolSearchEdit::PreTranslateMessage(MSG* pMsg)
 {
-    if (pMsg->message == WM_LBUTTONUP && m_bSelectAllOnClick) {
-        m_bSelectAllOnClick = false;
-        popup_list_edit::SelectAllText(*this);
-    }
+    Popup().PreTranslate(pMsg);
     return CEdit::PreTranslateMessage(pMsg);
 }

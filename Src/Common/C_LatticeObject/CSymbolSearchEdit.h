@@ -16,6 +16,8 @@
 #include "CSymbolSearchList.h"
 #include "CXTTipWindow.h"
 
+struct PopupListEdit;
+
 // One line of the catalogue and the symbol it names.
 struct AFX_EXT_CLASS CSymbolSearchEntry {
     CString m_strLine;
@@ -90,7 +92,6 @@ protected:
 
 private:
     friend class CSymbolSearchList;
-    friend class CSymbolSearchEditTestAccess;
 
     void EnableAllKeys(bool bEnable);
     void Enter();
@@ -99,31 +100,23 @@ private:
     // Lists the lines that contain m_strSearch and selects one.
     void FillList();
     void ShowNoMatchTip();
+    // After the focus moved into the edit: the shown list and tip over the
+    // dialog again (a Wine difference; see the definition).
+    void KeepPopupsOverDialog();
     bool ListExists() const { return ::IsWindow(m_list.m_hWnd) != FALSE; }
     // The catalogue entry a list line stands for, or NULL.
-    CSymbolSearchEntry* EntryOfLine(int nLine);
+    CSymbolSearchEntry* EntryOfLine(DWORD_PTR dwItemData);
+    // This edit's share of what both popup-list edits do alike.
+    PopupListEdit Popup();
 
-    // Runs the loader of the current type; TYPE_NONE and unknown values load
-    // nothing and leave the catalogue as it is.
-    void LoadCatalogue();
-
-    // Loaders run for the current type (all empty the catalogue first).
+    // The loaders of the market types (each empties the catalogue first)
+    // and the parts they append; SymbolCatalogue does the work.
     void InitSymbolID();
     void InitWarrant();
     void InitIndustryID();
-    // Append to the catalogue.
     void InitialServiceSymbol(unsigned char service);
     void InitialOptionSymbol(unsigned char service);
     void InitialNSSISymbol();
-
-    void ClearCatalogue();
-    void AppendServiceLine(const CString& strServiceName, const CString& strShownID, const CString& strName,
-                           unsigned char service, const CString& strSymbol);
-    void AppendPlainLine(const CString& strName, unsigned char service, const CString& strSymbol);
-    // Appends an entry for the symbol with an empty line, to be written in place.
-    CSymbolSearchEntry& NewEntry(unsigned char service, const CString& strSymbol);
-    // Adds the upper-cased copy of the last entry's line.
-    void IndexLastEntry();
 
     TYPE m_eType;
     CWnd* m_pNotifyWnd;            // told of each choice; not owned
@@ -138,8 +131,9 @@ private:
     CXTTipWindow m_tip;
     std::vector<CSymbolSearchEntry> m_vecSymbols;
 
-    // Upper-cased copies of the catalogue lines, kept beside the catalogue
-    // so that a keystroke only scans.
+    // The catalogue's loaders and the upper-cased copy of its lines, and
+    // what the last search found; kept here, after the fields the host
+    // compiles against, so that a keystroke only scans.
     struct Cache;
     std::unique_ptr<Cache> m_pCache;
 

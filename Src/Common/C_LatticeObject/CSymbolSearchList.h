@@ -20,15 +20,10 @@ public:
 public:
     virtual BOOL PreTranslateMessage(MSG* pMsg);
 
-    // Adds a line at the end with its item data; the line's index or LB_ERR.
-    // Goes straight to the list box's own procedure: a search can list the
-    // whole catalogue, two messages a line, and this list's message map
-    // handles none of them.
-    int AppendLine(LPCTSTR lpszLine, DWORD_PTR dwData);
-    // Removes every line. The list box tells its owner, the edit, of each
-    // removed line whose data is not 0, one message a line that nothing
-    // handles; clearing the data first the same direct way costs less.
-    void RemoveAllLines();
+    // Hands a list box message straight to the list box's own procedure,
+    // past the send and our message maps, which handle none of the LB_
+    // messages; for filling and emptying a long list.
+    LRESULT CallListBoxProc(UINT message, WPARAM wParam, LPARAM lParam);
 
     // Taken from the edit when the list window is created; without it a
     // click only returns the focus to the edit. Not owned.

@@ -6,11 +6,10 @@
 #include <string>
 
 #include "BackendStub.h"
-#include "SymbolSearchEditTestAccess.h"
+#include "SymbolCatalogue.h"
 
 namespace {
 
-typedef CSymbolSearchEditTestAccess Access;
 typedef std::vector<std::string> Texts;
 
 // Each call of the record: its kind, then every argument that is not zero or empty,
@@ -34,11 +33,12 @@ Texts CallLog()
     return log;
 }
 
-// "line | service symbol" for each entry.
-Texts Lines(const CSymbolSearchEdit& edit)
+// "line | service symbol" for each entry; every line has its upper-cased copy.
+Texts Lines(const SymbolCatalogue& catalogue)
 {
     Texts lines;
-    for (const CSymbolSearchEntry& entry : Access::Catalogue(edit))
+    EXPECT_EQ(catalogue.UpperCasedLines().Size(), catalogue.Entries().size());
+    for (const CSymbolSearchEntry& entry : catalogue.Entries())
         lines.push_back(std::string(entry.m_strLine.GetString()) + " | " + std::to_string(entry.m_info.m_ucService) +
                         " " + entry.m_info.m_strSymbol.GetString());
     return lines;
@@ -46,7 +46,8 @@ Texts Lines(const CSymbolSearchEdit& edit)
 
 struct SymbolCatalogueTest : ::testing::Test {
     void SetUp() override { BackendStub::Reset(); }
-    CSymbolSearchEdit m_edit;
+    std::vector<CSymbolSearchEntry> m_entries;
+    SymbolCatalogue m_catalogue{m_entries};
 };
 
 // The host's records are read through the getters, which fix the caller's mirrors. Setting a type
@@ -58,21 +59,22 @@ TEST_F(SymbolCatalogueTest, HostRecordsStayUntilATypeChoosesALoader)
     records[0].m_strSymbol = "6488";
     records[0].m_ucServiceMirror = 200;
     BackendStub::SetItemValue(1, "6488", 1019, "GW");
-    m_edit.SetSearchData(records);
+    m_catalogue.LoadRecords(records);
     EXPECT_EQ(CallLog(), Texts{"item 1 '6488' 1019 flag"});
     EXPECT_EQ(records[0].m_ucServiceMirror, 1);
     const std::pair<int, const char*> kTypes[] = {
         {CSymbolSearchEdit::TYPE_NONE, ""}, {4, ""}, {-1, ""}, {CSymbolSearchEdit::TYPE_SYMBOL, "services"},
         {CSymbolSearchEdit::TYPE_WARRANT, "warrants"}, {CSymbolSearchEdit::TYPE_INDUSTRY, "name 16"}};
+    CSymbolSearchEdit edit;
     for (const auto& type : kTypes) {
-        m_edit.SetSearchData(records);
+        m_catalogue.LoadRecords(records);
         BackendStub::ClearCalls();
-        m_edit.SetType(static_cast<CSymbolSearchEdit::TYPE>(type.first));
+        edit.SetType(static_cast<CSymbolSearchEdit::TYPE>(type.first));
         EXPECT_TRUE(BackendStub::Calls().empty());
-        Access::LoadCatalogue(m_edit);
+        m_catalogue.Load(static_cast<CSymbolSearchEdit::TYPE>(type.first));
         const Texts calls = CallLog();
         EXPECT_EQ(calls.empty() ? "" : calls.front(), type.second) << type.first;
-        EXPECT_EQ(Access::Catalogue(m_edit).size(), calls.empty() ? 1u : 0u) << type.first;
+        EXPECT_EQ(Lines(m_catalogue).size(), calls.empty() ? 1u : 0u) << type.first;
     }
 }
 
@@ -89,8 +91,8 @@ TEST_F(SymbolCatalogueTest, SymbolLoaderOrderSkipsRepeatsAndFallsBack)
     BackendStub::SetSymbols(5, "", {"%d"}, {"%n%s"});
     BackendStub::SetCommodities(109, {"TXO", "TEO"}, {"ignored", "ignored"});
     BackendStub::SetSymbols(109, "TXO", {"TXO18000L5"}, {"call"});
-    Access::InitSymbolID(m_edit);
-    EXPECT_EQ(Lines(m_edit), (Texts{"[TSE]2330     \xA5\x41\xA6\x6E | 16 2330",
+    m_catalogue.LoadSymbols();
+    EXPECT_EQ(Lines(m_catalogue), (Texts{"[TSE]2330     \xA5\x41\xA6\x6E | 16 2330",
                                     "[TSE]123456789AB long | 16 123456789AB", "[OPT]TXO18000L5 call | 109 TXO18000L5",
                                     "[%s]%d       %n%s | 5 %d", "[%s]%d       %n%s | 5 %d"}));
     EXPECT_EQ(CallLog(), (Texts{"services", "name 16", "contracts 16", "realmonth", "name 1", "contracts 1",
@@ -100,9 +102,9 @@ TEST_F(SymbolCatalogueTest, SymbolLoaderOrderSkipsRepeatsAndFallsBack)
     // A false service list: no other question, and the catalogue is left empty.
     BackendStub::SetAnswer(BackendCallKind::GetAllServiceID, BackendAnswer::FalseEmpty);
     BackendStub::ClearCalls();
-    Access::InitSymbolID(m_edit);
+    m_catalogue.LoadSymbols();
     EXPECT_EQ(CallLog(), Texts{"services"});
-    EXPECT_TRUE(Access::Catalogue(m_edit).empty());
+    EXPECT_TRUE(m_entries.empty());
 }
 
 // Real-month contracts show their display code and warrants their name; no answer, no line.
@@ -112,16 +114,16 @@ TEST_F(SymbolCatalogueTest, RealMonthCodesAndWarrantNamesComeFromItemQueries)
     BackendStub::SetServiceName(2, "FUT");
     BackendStub::SetContracts(2, {"TXF202612", "ZZZ"}, {"TX Dec", "no code"});
     BackendStub::SetItemValue(2, "TXF202612", 1018, "TXFL6");
-    Access::InitialServiceSymbol(m_edit, 2);
-    EXPECT_EQ(Lines(m_edit), Texts{"[FUT]TXFL6    TX Dec | 2 TXF202612"});
+    m_catalogue.AppendService(2);
+    EXPECT_EQ(Lines(m_catalogue), Texts{"[FUT]TXFL6    TX Dec | 2 TXF202612"});
     EXPECT_EQ(CallLog(), (Texts{"name 2", "contracts 2", "realmonth", "item 2 'TXF202612' 1018 flag",
                                 "item 2 'ZZZ' 1018 flag"}));
     BackendStub::ClearCalls();
     BackendStub::SetWarrants({"030001", "030002", "03000312345"});
     BackendStub::SetItemValue(16, "030001", 1019, "\xA5\x41\xA6\x6E%s");
     BackendStub::SetItemValue(16, "03000312345", 1019, "");
-    Access::InitWarrant(m_edit);
-    EXPECT_EQ(Lines(m_edit), (Texts{"030001 \xA5\x41\xA6\x6E%s | 16 030001", "03000312345  | 16 03000312345"}));
+    m_catalogue.LoadWarrants();
+    EXPECT_EQ(Lines(m_catalogue), (Texts{"030001 \xA5\x41\xA6\x6E%s | 16 030001", "03000312345  | 16 03000312345"}));
     EXPECT_EQ(CallLog(), (Texts{"warrants", "item 16 '030001' 1019 flag", "item 16 '030002' 1019 flag",
                                 "item 16 '03000312345' 1019 flag"}));
 }
@@ -139,8 +141,8 @@ TEST_F(SymbolCatalogueTest, IndustryTreeDepthFirstToLevelFourWithoutNamelessBran
     BackendStub::SetNSSIChildren("A", {SSINodeInfo("A1", "a1")});
     BackendStub::SetNSSIChildren("A1", {SSINodeInfo("A1x", "a1x")});
     BackendStub::SetNSSIChildren("A1x", {SSINodeInfo("TOO_DEEP", "five")});
-    Access::InitIndustryID(m_edit);
-    EXPECT_EQ(Lines(m_edit), (Texts{"[IND]A        \xA5\x41 | 105 A", "[IND]A1       a1 | 105 A1",
+    m_catalogue.LoadIndustries();
+    EXPECT_EQ(Lines(m_catalogue), (Texts{"[IND]A        \xA5\x41 | 105 A", "[IND]A1       a1 | 105 A1",
                                     "[IND]A1x      a1x | 105 A1x", "[IND]B        b | 105 B",
                                     "[IND]C        c | 105 C"}));
     EXPECT_EQ(CallLog(), (Texts{"name 16", "contracts 16", "realmonth", "name 105", "root", "node 'R'", "node 'L1a'",

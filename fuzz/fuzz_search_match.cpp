@@ -1,0 +1,93 @@
+// The search edits' matcher against a plain reference search: for arbitrary
+// strings and keys, UpperCasedData::Match must report exactly the strings
+// the reference finds, in order, and the same preselected string. The
+// strings sit in a buffer reserved to their exact size and the key in an
+// exact-size heap block, so that AddressSanitizer sees any read past either.
+//
+// Input: byte 0 chooses the preselection rule (position, marker or none),
+// byte 1 the key's length; then the key, then strings, each given as a
+// length byte and its bytes.
+#include "lattice/core/SearchData.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace search = lattice::search;
+
+namespace {
+
+// Every character start of a text, walking forward: a lead byte takes the
+// next byte with it, and one at the very end stands alone.
+std::vector<bool> CharStarts(const std::string& text, const lattice::LeadByteTable& lead)
+{
+    std::vector<bool> starts(text.size() + 1, false);
+    for (std::size_t p = 0; p < text.size(); p += lead.IsLead(text[p]) ? 2 : 1)
+        starts[p] = true;
+    return starts;
+}
+
+// Where `key` first occurs at a character start of `text`, or npos.
+std::size_t ReferenceFind(const std::string& text, const std::string& key, const lattice::LeadByteTable& lead)
+{
+    if (key.empty())
+        return 0;
+    const std::vector<bool> starts = CharStarts(text, lead);
+    for (std::size_t p = 0; p + key.size() <= text.size(); ++p)
+        if (starts[p] && text.compare(p, key.size(), key) == 0)
+            return p;
+    return lattice::mbcs::npos;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size < 2)
+        return 0;
+    const auto& lead = lattice::LeadByteTable::Cp950();
+    search::Preselection rule;
+    rule.position = data[0] % 8;
+    rule.marker = (data[0] & 0x80) != 0 ? '[' : '\0';
+    std::size_t at = 2;
+    const std::size_t keyLength = std::min<std::size_t>(data[1] % 8, size - at);
+    const std::string key = search::UpperCopy(std::string(reinterpret_cast<const char*>(data + at), keyLength), lead);
+    at += keyLength;
+
+    std::vector<std::string> strings;
+    std::size_t bytes = 0;
+    while (at < size) {
+        const std::size_t length = std::min<std::size_t>(data[at], size - at - 1);
+        strings.emplace_back(reinterpret_cast<const char*>(data + at + 1), length);
+        bytes += length;
+        at += 1 + length;
+    }
+
+    search::UpperCasedData upper;
+    upper.Reserve(strings.size(), bytes);
+    for (const std::string& s : strings)
+        upper.Add(s, lead);
+    const std::unique_ptr<char[]> exactKey(new char[key.size() == 0 ? 1 : key.size()]);
+    std::memcpy(exactKey.get(), key.data(), key.size());
+    search::MatchResult result;
+    upper.Match(std::string_view(exactKey.get(), key.size()), lead, result, rule);
+
+    std::vector<std::uint32_t> hits;
+    std::size_t preselect = search::MatchResult::kNone;
+    for (std::size_t i = 0; i < strings.size(); ++i) {
+        const std::string text = search::UpperCopy(strings[i], lead);
+        const std::size_t pos = ReferenceFind(text, key, lead);
+        if (pos == lattice::mbcs::npos)
+            continue;
+        hits.push_back(static_cast<std::uint32_t>(i));
+        const bool marked = rule.marker == '\0' || ReferenceFind(text, std::string(1, rule.marker), lead) != lattice::mbcs::npos;
+        if (preselect == search::MatchResult::kNone && pos == rule.position && marked)
+            preselect = i;
+    }
+    if (result.hits != hits || result.preselectIndex != preselect)
+        std::abort();
+    return 0;
+}
