@@ -16,6 +16,8 @@ CCJRadioButton::CCJRadioButton()
 {
     // The host compiles against this layout: the font copy right after the
     // toolkit button.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Winvalid-offsetof" // offsets within one compiler's layout, as the host sees it
 #if defined(_WIN64)
     static_assert(offsetof(CCJRadioButton, m_font) == 56, "CCJRadioButton layout (x86-64)");
     static_assert(sizeof(CCJRadioButton) == 72, "CCJRadioButton layout (x86-64)");
@@ -23,6 +25,7 @@ CCJRadioButton::CCJRadioButton()
     static_assert(offsetof(CCJRadioButton, m_font) == 36, "CCJRadioButton layout (i686)");
     static_assert(sizeof(CCJRadioButton) == 44, "CCJRadioButton layout (i686)");
 #endif
+#pragma GCC diagnostic pop
 }
 
 CCJRadioButton::~CCJRadioButton() { m_font.DeleteObject(); }

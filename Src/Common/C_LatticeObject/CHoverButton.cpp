@@ -22,6 +22,8 @@ CHoverButton::CHoverButton() : m_bLButtonDown(FALSE), m_bMouseIn(FALSE), m_eStat
     // The host compiles against this layout: the members one after the
     // other, without gaps, after the bitmap button's.
     static_assert(sizeof(BUTTON_STATE) == 4, "BUTTON_STATE is an int");
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Winvalid-offsetof" // offsets within one compiler's layout, as the host sees it
 #if defined(_WIN64)
     static_assert(offsetof(CHoverButton, m_bLButtonDown) == 88, "CHoverButton layout (x86-64)");
     static_assert(offsetof(CHoverButton, m_bMouseIn) == 92, "CHoverButton layout (x86-64)");
@@ -41,6 +43,7 @@ CHoverButton::CHoverButton() : m_bLButtonDown(FALSE), m_bMouseIn(FALSE), m_eStat
     static_assert(offsetof(CHoverButton, m_bmpDisabled) == 80, "CHoverButton layout (i686)");
     static_assert(sizeof(CHoverButton) == 88, "CHoverButton layout (i686)");
 #endif
+#pragma GCC diagnostic pop
 }
 
 CHoverButton::~CHoverButton()
