@@ -4,6 +4,7 @@
 #include <afxwin.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "CCJRadioButton.h"
@@ -51,39 +52,27 @@ protected:
     void OnCancel() override {}
 };
 
-// The colours on the screen over the text part of a button.
-std::vector<COLORREF> TextPixels(const CWnd& button)
+// How many pixels on the screen over the text part of a button have the colour.
+int TextPixels(const CWnd& button, COLORREF cr)
 {
     CRect rc;
     button.GetClientRect(&rc);
     rc.left = kTextLeft;
-    POINT pt = {rc.left, rc.top};
-    button.ClientToScreen(&pt);
-    const int nWidth = rc.Width(), nHeight = rc.Height();
+    button.ClientToScreen(&rc);
     HDC hScreen = ::GetDC(NULL);
     HDC hMem = ::CreateCompatibleDC(hScreen);
-    HBITMAP hBitmap = ::CreateCompatibleBitmap(hScreen, nWidth, nHeight);
+    HBITMAP hBitmap = ::CreateCompatibleBitmap(hScreen, rc.Width(), rc.Height());
     HGDIOBJ hOld = ::SelectObject(hMem, hBitmap);
-    ::BitBlt(hMem, 0, 0, nWidth, nHeight, hScreen, pt.x, pt.y, SRCCOPY);
+    ::BitBlt(hMem, 0, 0, rc.Width(), rc.Height(), hScreen, rc.left, rc.top, SRCCOPY);
     ::SelectObject(hMem, hOld);
-    BITMAPINFO bi = {};
-    bi.bmiHeader = {sizeof(BITMAPINFOHEADER), nWidth, -nHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    std::vector<DWORD> raw(static_cast<size_t>(nWidth * nHeight));
-    ::GetDIBits(hMem, hBitmap, 0, nHeight, raw.data(), &bi, DIB_RGB_COLORS);
+    BITMAPINFO bi = {{sizeof(BITMAPINFOHEADER), rc.Width(), -rc.Height(), 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+    std::vector<DWORD> pixels(static_cast<size_t>(rc.Width() * rc.Height()));
+    ::GetDIBits(hMem, hBitmap, 0, rc.Height(), pixels.data(), &bi, DIB_RGB_COLORS);
     ::DeleteObject(hBitmap);
     ::DeleteDC(hMem);
     ::ReleaseDC(NULL, hScreen);
-    std::vector<COLORREF> pixels;
-    for (DWORD px : raw) // 0x00RRGGBB
-        pixels.push_back(RGB((px >> 16) & 0xFF, (px >> 8) & 0xFF, px & 0xFF));
-    return pixels;
-}
-int Count(const std::vector<COLORREF>& pixels, COLORREF cr)
-{
-    int n = 0;
-    for (COLORREF px : pixels)
-        n += px == cr;
-    return n;
+    const DWORD dwPixel = (GetRValue(cr) << 16) | (GetGValue(cr) << 8) | GetBValue(cr); // 0x00RRGGBB
+    return static_cast<int>(std::count(pixels.begin(), pixels.end(), dwPixel));
 }
 
 HFONT FontOf(const CWnd& wnd) { return reinterpret_cast<HFONT>(wnd.SendMessage(WM_GETFONT)); }
@@ -137,7 +126,7 @@ protected:
     // dry: these wait, within a generous bound, for what the test expects.
     static bool ShowsText(const CWnd& button, COLORREF cr)
     {
-        return PumpUntil([&] { return Count(TextPixels(button), cr) > 20; });
+        return PumpUntil([&] { return TextPixels(button, cr) > 20; });
     }
     bool Chooses(UINT nID)
     {
@@ -156,7 +145,7 @@ TEST_F(RadioButtonTest, TextIsDrawnInTheHostsColourOfTheMomentWithTheButtonsOwnF
     SettingsStub::SetColor(kTextKey, kGreen);
     Repaint(m_first);
     EXPECT_TRUE(ShowsText(m_first, kGreen));
-    EXPECT_EQ(Count(TextPixels(m_first), kRed), 0);
+    EXPECT_EQ(TextPixels(m_first, kRed), 0);
 
     const HFONT hCopy = FontOf(m_first);
     m_first.SetFont(NULL, TRUE);
@@ -176,7 +165,7 @@ TEST_F(RadioButtonTest, AClickChoosesWithinTheGroupAndTheSystemsOwnLookNeverStay
     // toolkit's paint must come after it, for both buttons that changed.
     for (CCJRadioButton* pButton : {&m_first, &m_second}) {
         EXPECT_TRUE(ShowsText(*pButton, kRed));
-        EXPECT_EQ(Count(TextPixels(*pButton), ::GetSysColor(COLOR_WINDOWTEXT)), 0);
+        EXPECT_EQ(TextPixels(*pButton, ::GetSysColor(COLOR_WINDOWTEXT)), 0);
     }
 }
 
