@@ -161,8 +161,9 @@ TEST_F(RadioButtonTest, AClickChoosesWithinTheGroupAndTheSystemsOwnLookNeverStay
     PumpFor(::GetDoubleClickTime() + 50);
     ClickAt(CPoint(rc.left + 6, rc.CenterPoint().y));
     EXPECT_TRUE(Chooses(IDC_RADIO_SECOND));
-    // The system button repaints a click at once in its own colours; the
-    // toolkit's paint must come after it, for both buttons that changed.
+    // Whatever the system button paints itself for a click, both buttons
+    // that changed end with their text in the host's colour, none in the
+    // system's.
     for (CCJRadioButton* pButton : {&m_first, &m_second}) {
         EXPECT_TRUE(ShowsText(*pButton, kRed));
         EXPECT_EQ(TextPixels(*pButton, ::GetSysColor(COLOR_WINDOWTEXT)), 0);
