@@ -35,12 +35,17 @@ win64: deps
 	cmake --build $(BUILD)/win64 -j $(JOBS)
 
 # i686 Windows, the product's own target: every DLL and the gallery, built
-# and linked as PE32 (there is no 32-bit Wine here to run them).
+# and linked as PE32 (there is no 32-bit Wine here to run them); the DLL's
+# export table read from the file, and the host project compiled and linked
+# against the installed tree.
 win32: deps
 	@test -f $(BUILD)/win32/build.ninja || cmake -S . -B $(BUILD)/win32 $(CMAKE_GEN) \
 	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release -DLATTICE_WINE_TESTS=OFF
 	cmake --build $(BUILD)/win32 -j $(JOBS)
 	scripts/check-pe32.sh $(BUILD)/win32/bin
+	scripts/check-exports.sh $(BUILD)/win32/bin/C_LatticeObject.dll tests/contract/exports
+	scripts/build-contract-host.sh $(BUILD)/win32 $(CURDIR)/cmake/mingw-i686.cmake -DHOST_EACH_HEADER_FIRST=OFF
+	scripts/check-pe32.sh $(BUILD)/win32/contract/host
 
 test: native win64 win32
 	$(MAKE) test-native test-wine

@@ -12,8 +12,9 @@ const UINT kDragListId = 111;
 const UINT kDragStatusId = 112;
 const UINT kSearchPageId = 120;
 const UINT kFirstSymbolPageId = 130;
+const UINT kPreviewPageId = 140;
 const UINT kBasicPageId = 160;
-const UINT kButtonsPageId = 140;
+const UINT kButtonsPageId = 170;
 
 struct SymbolPageSetup {
     const char* pszName;    // the page's line in the list of pages
@@ -117,6 +118,8 @@ int GalleryWindow::OnCreate(LPCREATESTRUCT lpCreateStruct)
     std::vector<CSymbolInfo> records = WatchListRecords();
     m_symbolPages[kSymbolPageCount - 1].SetSearchData(records);
 
+    m_pages.AddString(TextFromUtf8(u8"預覽列印"));
+    m_previewPage.Create(this, CRect(216, 8, 880, 590), kPreviewPageId, &m_font);
     m_nBasicPage = m_pages.AddString(TextFromUtf8(u8"基本控制項"));
     m_basicPage.Create(this, CRect(216, 8, 880, 590), kBasicPageId, &m_font);
     m_nButtonsPage = m_pages.AddString(TextFromUtf8(u8"按鈕"));
@@ -141,6 +144,7 @@ void GalleryWindow::OnPageChange()
     m_dragStatus.ShowWindow(bDragPage ? SW_SHOW : SW_HIDE);
     for (int i = 0; i < kSymbolPageCount; ++i)
         m_symbolPages[i].ShowWindow(nPage == kFirstSymbolPage + i ? SW_SHOW : SW_HIDE);
+    m_previewPage.ShowWindow(nPage == m_nPreviewPage ? SW_SHOW : SW_HIDE);
     m_basicPage.ShowWindow(nPage == m_nBasicPage ? SW_SHOW : SW_HIDE);
     m_buttonsPage.ShowWindow(nPage == m_nButtonsPage ? SW_SHOW : SW_HIDE);
 }
@@ -150,6 +154,8 @@ void GalleryWindow::TypeIntoPage(const CString& strText)
     const int nSymbolPage = m_pages.GetCurSel() - kFirstSymbolPage;
     if (nSymbolPage >= 0 && nSymbolPage < kSymbolPageCount)
         m_symbolPages[nSymbolPage].SetEditText(strText);
+    if (m_pages.GetCurSel() == m_nPreviewPage)
+        m_previewPage.OpenPreview();
 }
 
 LRESULT GalleryWindow::OnDragEnd(WPARAM, LPARAM)

@@ -7,6 +7,7 @@
 #include "BasicControlsPage.h"
 #include "ButtonsPage.h"
 #include "CDragListBoxEx.h"
+#include "PrintPreviewPage.h"
 #include "SearchEditPage.h"
 #include "SymbolSearchPage.h"
 
@@ -47,6 +48,9 @@ private:
     static const int kSymbolPageCount = 4;
     SymbolSearchPage m_symbolPages[kSymbolPageCount];
 
+    // Typing into it opens the preview.
+    PrintPreviewPage m_previewPage;
+    int m_nPreviewPage = -1; // its line in the list of pages
     BasicControlsPage m_basicPage;
     int m_nBasicPage = -1; // its line in the list of pages
     ButtonsPage m_buttonsPage;

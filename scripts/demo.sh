@@ -22,9 +22,10 @@ tour=(
   "warrant-no-match|/page 4 /type ZZZ"
   "industry-search|/page 5 /type 2"
   "records-search|/page 6 /type 0"
-  "basic-controls|/page 7"
-  "buttons|/page 8"
-  "buttons-150|/page 8 /scale 150"
+  "print-preview|/page 7 /type open"
+  "basic-controls|/page 8"
+  "buttons|/page 9"
+  "buttons-150|/page 9 /scale 150"
 )
 out="$build/demo"
 rm -rf "$out"

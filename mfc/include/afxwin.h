@@ -17,6 +17,7 @@ class CScrollBar;
 class CWinThread;
 class CWinApp;
 class CDynLinkLibrary;
+class CDataExchange;
 struct AFX_CMDHANDLERINFO;
 struct CCreateContext;
 
@@ -212,12 +213,16 @@ public:
         return ::BitBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC == NULL ? NULL : pSrcDC->m_hDC, xSrc, ySrc, dwRop);
     }
     COLORREF GetPixel(int x, int y) const { return ::GetPixel(m_hDC, x, y); }
+    COLORREF SetPixel(int x, int y, COLORREF crColor) { return ::SetPixel(m_hDC, x, y, crColor); }
     BOOL StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, int nSrcWidth,
                     int nSrcHeight, DWORD dwRop)
     {
         return ::StretchBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC == NULL ? NULL : pSrcDC->m_hDC, xSrc, ySrc,
                             nSrcWidth, nSrcHeight, dwRop);
     }
+    BOOL Polyline(const POINT* lpPoints, int nCount) { return ::Polyline(m_hDC, lpPoints, nCount); }
+    void FrameRect(LPCRECT lpRect, CBrush* pBrush) { ::FrameRect(m_hDC, lpRect, *pBrush); }
+    CBitmap* GetCurrentBitmap() const;
     int SetStretchBltMode(int nStretchMode) { return ::SetStretchBltMode(m_hDC, nStretchMode); }
     // After switching to HALFTONE the brush origin must be set again.
     CPoint SetBrushOrg(int x, int y);
@@ -404,6 +409,19 @@ public:
     {
         return ::MessageBoxA(m_hWnd, lpszText, lpszCaption, nType);
     }
+
+// Dialog items and data exchange
+    void CheckDlgButton(int nIDButton, UINT nCheck) { ::CheckDlgButton(m_hWnd, nIDButton, nCheck); }
+    UINT IsDlgButtonChecked(int nIDButton) const { return ::IsDlgButtonChecked(m_hWnd, nIDButton); }
+    void CheckRadioButton(int nIDFirstButton, int nIDLastButton, int nIDCheckButton)
+    {
+        ::CheckRadioButton(m_hWnd, nIDFirstButton, nIDLastButton, nIDCheckButton);
+    }
+    void SetDlgItemText(int nID, LPCTSTR lpszString) { ::SetDlgItemTextA(m_hWnd, nID, lpszString); }
+    // Runs DoDataExchange: FALSE fills the controls, TRUE reads them back.
+    BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
+    // Binds members to the dialog's controls (DDX_ calls); nothing by default.
+    virtual void DoDataExchange(CDataExchange* pDX);
 
 // Overridables
     // Called for a message before it is translated and dispatched; TRUE stops it.
@@ -627,9 +645,15 @@ public:
     // Creates a modeless dialog from a template found along the resource chain.
     virtual BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = NULL);
     virtual BOOL Create(LPCTSTR lpszTemplateName, CWnd* pParentWnd = NULL);
+    // Runs the dialog modal on the constructor's template: the owner is
+    // disabled meanwhile, and the result is what EndDialog was given, or -1
+    // when the template could not be found or the window not created.
+    virtual INT_PTR DoModal();
 
 // Operations
     void EndDialog(int nResult);
+    // Dialog units of this dialog's font into pixels.
+    void MapDialogRect(LPRECT lpRect) const { ::MapDialogRect(m_hWnd, lpRect); }
 
 // Overridables
     virtual BOOL OnInitDialog();
@@ -702,6 +726,20 @@ public:
     CDynLinkLibrary* m_pFirstDLL; // the extension libraries in the chain, newest first
 };
 
+// Shows the wait cursor for the object's lifetime.
+class AFX_MFC_CLASS CWaitCursor {
+public:
+    CWaitCursor();
+    ~CWaitCursor();
+    CWaitCursor(const CWaitCursor&) = delete;
+    CWaitCursor& operator=(const CWaitCursor&) = delete;
+    // Shows the wait cursor again, after something (a message box) changed it.
+    void Restore();
+
+private:
+    HCURSOR m_hPrevious; // the cursor to bring back
+};
+
 AFX_MFC_API AFX_MODULE_STATE* AFXAPI AfxGetModuleState();
 AFX_MFC_API HINSTANCE AFXAPI AfxGetInstanceHandle();
 AFX_MFC_API HINSTANCE AFXAPI AfxGetResourceHandle();
@@ -711,3 +749,4 @@ AFX_MFC_API void AFXAPI AfxSetResourceHandle(HINSTANCE hInstResource);
 AFX_MFC_API HINSTANCE AFXAPI AfxFindResourceHandle(LPCTSTR lpszName, LPCTSTR lpszType);
 
 #include "afxdll_.h"
+#include "afxdd_.h"

@@ -91,6 +91,11 @@ int CDC::SelectObject(CRgn* pRgn)
     return static_cast<int>(reinterpret_cast<INT_PTR>(::SelectObject(m_hDC, HandleOf(pRgn))));
 }
 
+CBitmap* CDC::GetCurrentBitmap() const
+{
+    return static_cast<CBitmap*>(CGdiObject::FromHandle(::GetCurrentObject(m_hDC, OBJ_BITMAP)));
+}
+
 CFont* CDC::GetCurrentFont() const
 {
     return static_cast<CFont*>(CGdiObject::FromHandle(::GetCurrentObject(m_hDC, OBJ_FONT)));

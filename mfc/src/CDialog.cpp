@@ -54,9 +54,32 @@ BOOL CDialog::Create(LPCTSTR lpszTemplateName, CWnd* pParentWnd)
     return hWnd != NULL;
 }
 
+INT_PTR CDialog::DoModal()
+{
+    if (m_hWnd != NULL || m_lpszTemplateName == NULL)
+        return -1;
+    // The owner, as MFC chooses it: the parent's top-level window, or the
+    // application's main window when there is no parent.
+    HWND hOwner = m_pParentWnd != NULL ? m_pParentWnd->m_hWnd : NULL;
+    if (hOwner == NULL && AfxGetMainWnd() != NULL)
+        hOwner = AfxGetMainWnd()->m_hWnd;
+    while (hOwner != NULL && (::GetWindowLongA(hOwner, GWL_STYLE) & WS_CHILD) != 0)
+        hOwner = ::GetParent(hOwner);
+    HINSTANCE hInst = AfxFindResourceHandle(m_lpszTemplateName, RT_DIALOG);
+    // The system's modal loop runs the dialog; the hook attaches this object
+    // to the dialog window only, the first window the call creates.
+    WindowCreationHook hook(this);
+    return ::DialogBoxParamA(hInst, m_lpszTemplateName, hOwner, AfxDlgProc, 0);
+}
+
 void CDialog::EndDialog(int nResult) { ::EndDialog(m_hWnd, nResult); }
 
-BOOL CDialog::OnInitDialog() { return TRUE; }
+// Fills the controls from the members, as every MFC dialog starts.
+BOOL CDialog::OnInitDialog()
+{
+    UpdateData(FALSE);
+    return TRUE;
+}
 
 void CDialog::OnOK() { EndDialog(IDOK); }
 

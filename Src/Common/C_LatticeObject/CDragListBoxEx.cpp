@@ -2,6 +2,8 @@
 // arithmetic of lattice/core/DragListLayout.h.
 #include "CDragListBoxEx.h"
 
+#include <cstddef>
+
 #include <commctrl.h>
 
 #include <algorithm>
@@ -46,9 +48,37 @@ CDragListBoxEx::CDragListBoxEx()
     : m_nDragState(kIdle), m_ptDown(0, 0), m_nScrollDir(0), m_nScrollTimer(0), m_bSelectOnUp(false),
       m_nInsertPos(-1), m_nLastTop(-1), m_bDragEnable(true)
 {
+    // The host compiles against this layout: every field right after the
+    // previous one, in this order, on both architectures.
+#if defined(_WIN64)
+    static_assert(offsetof(CDragListBoxEx, m_nDragState) == 24, "CDragListBoxEx::m_nDragState offset (x86-64)");
+    static_assert(offsetof(CDragListBoxEx, m_ptDown) == 28, "CDragListBoxEx::m_ptDown offset (x86-64)");
+    static_assert(offsetof(CDragListBoxEx, m_nScrollDir) == 36, "CDragListBoxEx::m_nScrollDir offset (x86-64)");
+    static_assert(offsetof(CDragListBoxEx, m_nScrollTimer) == 40, "CDragListBoxEx::m_nScrollTimer offset (x86-64)");
+    static_assert(offsetof(CDragListBoxEx, m_bSelectOnUp) == 48, "CDragListBoxEx::m_bSelectOnUp offset (x86-64)");
+    static_assert(offsetof(CDragListBoxEx, m_nInsertPos) == 49, "CDragListBoxEx::m_nInsertPos offset (x86-64)");
+    static_assert(offsetof(CDragListBoxEx, m_nLastTop) == 53, "CDragListBoxEx::m_nLastTop offset (x86-64)");
+    static_assert(offsetof(CDragListBoxEx, m_bDragEnable) == 57, "CDragListBoxEx::m_bDragEnable offset (x86-64)");
+    static_assert(sizeof(CDragListBoxEx) == 58, "sizeof(CDragListBoxEx) (x86-64)");
+#else
+    static_assert(offsetof(CDragListBoxEx, m_nDragState) == 12, "CDragListBoxEx::m_nDragState offset (i686)");
+    static_assert(offsetof(CDragListBoxEx, m_ptDown) == 16, "CDragListBoxEx::m_ptDown offset (i686)");
+    static_assert(offsetof(CDragListBoxEx, m_nScrollDir) == 24, "CDragListBoxEx::m_nScrollDir offset (i686)");
+    static_assert(offsetof(CDragListBoxEx, m_nScrollTimer) == 28, "CDragListBoxEx::m_nScrollTimer offset (i686)");
+    static_assert(offsetof(CDragListBoxEx, m_bSelectOnUp) == 32, "CDragListBoxEx::m_bSelectOnUp offset (i686)");
+    static_assert(offsetof(CDragListBoxEx, m_nInsertPos) == 33, "CDragListBoxEx::m_nInsertPos offset (i686)");
+    static_assert(offsetof(CDragListBoxEx, m_nLastTop) == 37, "CDragListBoxEx::m_nLastTop offset (i686)");
+    static_assert(offsetof(CDragListBoxEx, m_bDragEnable) == 41, "CDragListBoxEx::m_bDragEnable offset (i686)");
+    static_assert(sizeof(CDragListBoxEx) == 42, "sizeof(CDragListBoxEx) (i686)");
+#endif
 }
 
 CDragListBoxEx::~CDragListBoxEx() {}
+
+void CDragListBoxEx::SetDragEnable(bool bEnable)
+{
+    m_bDragEnable = bEnable;
+}
 
 /////////////////////////////////////////////////////////////////////////////
 // Mouse

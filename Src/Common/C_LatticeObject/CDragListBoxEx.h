@@ -6,6 +6,8 @@
 #include <afxwin.h>
 #include <afxcoll.h>
 
+#pragma pack(push, 1)
+
 class AFX_EXT_CLASS CDragListBoxEx : public CListBox {
     DECLARE_DYNAMIC(CDragListBoxEx)
 public:
@@ -15,7 +17,7 @@ public:
 
 // Attributes
     // Takes effect at the next drag start; a drag under way continues.
-    void SetDragEnable(bool bEnable) { m_bDragEnable = bEnable; }
+    void SetDragEnable(bool bEnable);
 
 // Overrideables: the drag operations, all called through the vtable, all
 // taking screen coordinates.
@@ -59,3 +61,5 @@ private:
     bool IsMultiSelect() const { return (GetStyle() & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL)) != 0; }
     bool IsSorted() const { return (GetStyle() & LBS_SORT) != 0; }
 };
+
+#pragma pack(pop)

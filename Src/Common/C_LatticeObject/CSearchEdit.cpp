@@ -1,5 +1,7 @@
 #include "CSearchEdit.h"
 
+#include <cstddef>
+
 #include <string_view>
 
 #include "PopupListEdit.h"
@@ -46,6 +48,33 @@ CSearchEdit::CSearchEdit()
     , m_bListInitialized(false)
     , m_pCache(new Cache)
 {
+    // The host compiles against this layout: every field right after the
+    // previous one, in this order, on both architectures.
+#if defined(_WIN64)
+    static_assert(offsetof(CSearchEdit, m_vecSearchData) == 40, "CSearchEdit::m_vecSearchData offset (x86-64)");
+    static_assert(offsetof(CSearchEdit, m_pNotifyWnd) == 64, "CSearchEdit::m_pNotifyWnd offset (x86-64)");
+    static_assert(offsetof(CSearchEdit, m_fontList) == 72, "CSearchEdit::m_fontList offset (x86-64)");
+    static_assert(offsetof(CSearchEdit, m_bEnableAllKeys) == 88, "CSearchEdit::m_bEnableAllKeys offset (x86-64)");
+    static_assert(offsetof(CSearchEdit, m_bSelectAllOnClick) == 89, "CSearchEdit::m_bSelectAllOnClick offset (x86-64)");
+    static_assert(offsetof(CSearchEdit, m_bListInitialized) == 90, "CSearchEdit::m_bListInitialized offset (x86-64)");
+    static_assert(offsetof(CSearchEdit, m_strSearch) == 91, "CSearchEdit::m_strSearch offset (x86-64)");
+    static_assert(offsetof(CSearchEdit, m_strSelectedData) == 99, "CSearchEdit::m_strSelectedData offset (x86-64)");
+    static_assert(offsetof(CSearchEdit, m_wndList) == 107, "CSearchEdit::m_wndList offset (x86-64)");
+    static_assert(offsetof(CSearchEdit, m_pCache) == 147, "CSearchEdit::m_pCache offset (x86-64)");
+    static_assert(sizeof(CSearchEdit) == 155, "sizeof(CSearchEdit) (x86-64)");
+#else
+    static_assert(offsetof(CSearchEdit, m_vecSearchData) == 20, "CSearchEdit::m_vecSearchData offset (i686)");
+    static_assert(offsetof(CSearchEdit, m_pNotifyWnd) == 32, "CSearchEdit::m_pNotifyWnd offset (i686)");
+    static_assert(offsetof(CSearchEdit, m_fontList) == 36, "CSearchEdit::m_fontList offset (i686)");
+    static_assert(offsetof(CSearchEdit, m_bEnableAllKeys) == 44, "CSearchEdit::m_bEnableAllKeys offset (i686)");
+    static_assert(offsetof(CSearchEdit, m_bSelectAllOnClick) == 45, "CSearchEdit::m_bSelectAllOnClick offset (i686)");
+    static_assert(offsetof(CSearchEdit, m_bListInitialized) == 46, "CSearchEdit::m_bListInitialized offset (i686)");
+    static_assert(offsetof(CSearchEdit, m_strSearch) == 47, "CSearchEdit::m_strSearch offset (i686)");
+    static_assert(offsetof(CSearchEdit, m_strSelectedData) == 51, "CSearchEdit::m_strSelectedData offset (i686)");
+    static_assert(offsetof(CSearchEdit, m_wndList) == 55, "CSearchEdit::m_wndList offset (i686)");
+    static_assert(offsetof(CSearchEdit, m_pCache) == 75, "CSearchEdit::m_pCache offset (i686)");
+    static_assert(sizeof(CSearchEdit) == 79, "sizeof(CSearchEdit) (i686)");
+#endif
 }
 
 CSearchEdit::~CSearchEdit()

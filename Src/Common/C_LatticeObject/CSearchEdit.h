@@ -14,6 +14,8 @@
 
 struct PopupListEdit;
 
+#pragma pack(push, 1)
+
 class AFX_EXT_CLASS CSearchEdit : public SEdit {
 public:
     CSearchEdit();
@@ -72,7 +74,9 @@ private:
     CSearchList m_wndList;
 
     // Upper-cased copies of the search data and cached text widths, made
-    // when the data is set so that a keystroke only scans.
+    // when the data is set so that a keystroke only scans. The library's
+    // own, not part of the layout the host compiles against: it goes after
+    // every field the host knows of.
     struct Cache;
     std::unique_ptr<Cache> m_pCache;
 
@@ -82,3 +86,5 @@ private:
     static bool s_bSuppressChange;
     static CString s_strLastText;
 };
+
+#pragma pack(pop)

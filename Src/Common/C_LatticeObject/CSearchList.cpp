@@ -1,5 +1,7 @@
 #include "CSearchList.h"
 
+#include <cstddef>
+
 #include "CSearchEdit.h"
 #include "PopupListEdit.h"
 #include "RegisteredMessages.h"
@@ -12,6 +14,17 @@ CSearchList::CSearchList()
     : m_pNotifyWnd(NULL)
     , m_pSearchEdit(NULL)
 {
+    // The host compiles against this layout: every field right after the
+    // previous one, in this order, on both architectures.
+#if defined(_WIN64)
+    static_assert(offsetof(CSearchList, m_pNotifyWnd) == 24, "CSearchList::m_pNotifyWnd offset (x86-64)");
+    static_assert(offsetof(CSearchList, m_pSearchEdit) == 32, "CSearchList::m_pSearchEdit offset (x86-64)");
+    static_assert(sizeof(CSearchList) == 40, "sizeof(CSearchList) (x86-64)");
+#else
+    static_assert(offsetof(CSearchList, m_pNotifyWnd) == 12, "CSearchList::m_pNotifyWnd offset (i686)");
+    static_assert(offsetof(CSearchList, m_pSearchEdit) == 16, "CSearchList::m_pSearchEdit offset (i686)");
+    static_assert(sizeof(CSearchList) == 20, "sizeof(CSearchList) (i686)");
+#endif
 }
 
 CSearchList::~CSearchList() = default;

@@ -7,6 +7,8 @@
 
 class CSearchEdit;
 
+#pragma pack(push, 1)
+
 class CSearchList : public CListBox {
 public:
     CSearchList();
@@ -28,3 +30,5 @@ protected:
     afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
     DECLARE_MESSAGE_MAP()
 };
+
+#pragma pack(pop)

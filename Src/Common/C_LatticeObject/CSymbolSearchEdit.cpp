@@ -1,5 +1,7 @@
 #include "CSymbolSearchEdit.h"
 
+#include <cstddef>
+
 #include "C_BKInterface.h"
 #include "FontCopy.h"
 #include "PopupListEdit.h"
@@ -49,6 +51,49 @@ CSymbolSearchEdit::CSymbolSearchEdit()
     , m_bListCreated(false)
     , m_bReload(false)
 {
+    // The host compiles against this layout: every field right after the
+    // previous one, in this order, on both architectures.
+#if defined(_WIN64)
+    static_assert(offsetof(CSymbolSearchEdit, m_eType) == 24, "CSymbolSearchEdit::m_eType offset (x86-64)");
+    static_assert(offsetof(CSymbolSearchEdit, m_pNotifyWnd) == 28, "CSymbolSearchEdit::m_pNotifyWnd offset (x86-64)");
+    static_assert(offsetof(CSymbolSearchEdit, m_font) == 36, "CSymbolSearchEdit::m_font offset (x86-64)");
+    static_assert(offsetof(CSymbolSearchEdit, m_bEnableAllKeys) == 52, "CSymbolSearchEdit::m_bEnableAllKeys offset (x86-64)");
+    static_assert(offsetof(CSymbolSearchEdit, m_bSelectAllOnClick) == 53, "CSymbolSearchEdit::m_bSelectAllOnClick offset (x86-64)");
+    static_assert(offsetof(CSymbolSearchEdit, m_bListCreated) == 54, "CSymbolSearchEdit::m_bListCreated offset (x86-64)");
+    static_assert(offsetof(CSymbolSearchEdit, m_bReload) == 55, "CSymbolSearchEdit::m_bReload offset (x86-64)");
+    static_assert(offsetof(CSymbolSearchEdit, m_strSearch) == 56, "CSymbolSearchEdit::m_strSearch offset (x86-64)");
+    static_assert(offsetof(CSymbolSearchEdit, m_SelectedSymbol) == 64, "CSymbolSearchEdit::m_SelectedSymbol offset (x86-64)");
+    static_assert(offsetof(CSymbolSearchEdit, m_list) == 82, "CSymbolSearchEdit::m_list offset (x86-64)");
+    static_assert(offsetof(CSymbolSearchEdit, m_tip) == 122, "CSymbolSearchEdit::m_tip offset (x86-64)");
+    static_assert(offsetof(CSymbolSearchEdit, m_vecSymbols) == 194, "CSymbolSearchEdit::m_vecSymbols offset (x86-64)");
+    static_assert(offsetof(CSymbolSearchEdit, m_pCache) == 218, "CSymbolSearchEdit::m_pCache offset (x86-64)");
+    static_assert(sizeof(CSymbolSearchEdit) == 226, "sizeof(CSymbolSearchEdit) (x86-64)");
+#else
+    static_assert(offsetof(CSymbolSearchEdit, m_eType) == 12, "CSymbolSearchEdit::m_eType offset (i686)");
+    static_assert(offsetof(CSymbolSearchEdit, m_pNotifyWnd) == 16, "CSymbolSearchEdit::m_pNotifyWnd offset (i686)");
+    static_assert(offsetof(CSymbolSearchEdit, m_font) == 20, "CSymbolSearchEdit::m_font offset (i686)");
+    static_assert(offsetof(CSymbolSearchEdit, m_bEnableAllKeys) == 28, "CSymbolSearchEdit::m_bEnableAllKeys offset (i686)");
+    static_assert(offsetof(CSymbolSearchEdit, m_bSelectAllOnClick) == 29, "CSymbolSearchEdit::m_bSelectAllOnClick offset (i686)");
+    static_assert(offsetof(CSymbolSearchEdit, m_bListCreated) == 30, "CSymbolSearchEdit::m_bListCreated offset (i686)");
+    static_assert(offsetof(CSymbolSearchEdit, m_bReload) == 31, "CSymbolSearchEdit::m_bReload offset (i686)");
+    static_assert(offsetof(CSymbolSearchEdit, m_strSearch) == 32, "CSymbolSearchEdit::m_strSearch offset (i686)");
+    static_assert(offsetof(CSymbolSearchEdit, m_SelectedSymbol) == 36, "CSymbolSearchEdit::m_SelectedSymbol offset (i686)");
+    static_assert(offsetof(CSymbolSearchEdit, m_list) == 46, "CSymbolSearchEdit::m_list offset (i686)");
+    static_assert(offsetof(CSymbolSearchEdit, m_tip) == 66, "CSymbolSearchEdit::m_tip offset (i686)");
+    static_assert(offsetof(CSymbolSearchEdit, m_vecSymbols) == 118, "CSymbolSearchEdit::m_vecSymbols offset (i686)");
+    static_assert(offsetof(CSymbolSearchEdit, m_pCache) == 130, "CSymbolSearchEdit::m_pCache offset (i686)");
+    static_assert(sizeof(CSymbolSearchEdit) == 134, "sizeof(CSymbolSearchEdit) (i686)");
+#endif
+    // The catalogue's entries cross to the host inside m_vecSymbols.
+#if defined(_WIN64)
+    static_assert(offsetof(CSymbolSearchEntry, m_strLine) == 0, "CSymbolSearchEntry::m_strLine offset (x86-64)");
+    static_assert(offsetof(CSymbolSearchEntry, m_info) == 8, "CSymbolSearchEntry::m_info offset (x86-64)");
+    static_assert(sizeof(CSymbolSearchEntry) == 26, "sizeof(CSymbolSearchEntry) (x86-64)");
+#else
+    static_assert(offsetof(CSymbolSearchEntry, m_strLine) == 0, "CSymbolSearchEntry::m_strLine offset (i686)");
+    static_assert(offsetof(CSymbolSearchEntry, m_info) == 4, "CSymbolSearchEntry::m_info offset (i686)");
+    static_assert(sizeof(CSymbolSearchEntry) == 14, "sizeof(CSymbolSearchEntry) (i686)");
+#endif
     m_vecSymbols.reserve(kCatalogueReserve);
     m_pCache.reset(new Cache(m_vecSymbols));
 }

@@ -18,13 +18,13 @@
 
 struct PopupListEdit;
 
+#pragma pack(push, 1)
+
 // One line of the catalogue and the symbol it names.
 struct AFX_EXT_CLASS CSymbolSearchEntry {
     CString m_strLine;
     CSymbolInfo m_info;
 };
-
-#pragma pack(push, 1)
 
 class AFX_EXT_CLASS CSymbolSearchEdit : public CEdit {
 public:

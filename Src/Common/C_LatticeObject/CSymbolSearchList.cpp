@@ -1,5 +1,7 @@
 #include "CSymbolSearchList.h"
 
+#include <cstddef>
+
 #include "CSymbolSearchEdit.h"
 #include "PopupListEdit.h"
 #include "RegisteredMessages.h"
@@ -11,6 +13,17 @@ CSymbolSearchList::CSymbolSearchList()
     : m_pNotifyWnd(NULL)
     , m_pEdit(NULL)
 {
+    // The host compiles against this layout: every field right after the
+    // previous one, in this order, on both architectures.
+#if defined(_WIN64)
+    static_assert(offsetof(CSymbolSearchList, m_pNotifyWnd) == 24, "CSymbolSearchList::m_pNotifyWnd offset (x86-64)");
+    static_assert(offsetof(CSymbolSearchList, m_pEdit) == 32, "CSymbolSearchList::m_pEdit offset (x86-64)");
+    static_assert(sizeof(CSymbolSearchList) == 40, "sizeof(CSymbolSearchList) (x86-64)");
+#else
+    static_assert(offsetof(CSymbolSearchList, m_pNotifyWnd) == 12, "CSymbolSearchList::m_pNotifyWnd offset (i686)");
+    static_assert(offsetof(CSymbolSearchList, m_pEdit) == 16, "CSymbolSearchList::m_pEdit offset (i686)");
+    static_assert(sizeof(CSymbolSearchList) == 20, "sizeof(CSymbolSearchList) (i686)");
+#endif
 }
 
 CSymbolSearchList::~CSymbolSearchList() = default;

@@ -1,11 +1,26 @@
 #include "SCComboBox.h"
 
+#include <cstddef>
+
 #include "FontCopy.h"
 
 SCComboBox::SCComboBox()
     : m_hIMC(NULL)
     , m_hEditWnd(NULL)
 {
+    // The host compiles against this layout: every field right after the
+    // previous one, in this order, on both architectures.
+#if defined(_WIN64)
+    static_assert(offsetof(SCComboBox, m_font) == 24, "SCComboBox::m_font offset (x86-64)");
+    static_assert(offsetof(SCComboBox, m_hIMC) == 40, "SCComboBox::m_hIMC offset (x86-64)");
+    static_assert(offsetof(SCComboBox, m_hEditWnd) == 48, "SCComboBox::m_hEditWnd offset (x86-64)");
+    static_assert(sizeof(SCComboBox) == 56, "sizeof(SCComboBox) (x86-64)");
+#else
+    static_assert(offsetof(SCComboBox, m_font) == 12, "SCComboBox::m_font offset (i686)");
+    static_assert(offsetof(SCComboBox, m_hIMC) == 20, "SCComboBox::m_hIMC offset (i686)");
+    static_assert(offsetof(SCComboBox, m_hEditWnd) == 24, "SCComboBox::m_hEditWnd offset (i686)");
+    static_assert(sizeof(SCComboBox) == 28, "sizeof(SCComboBox) (i686)");
+#endif
 }
 
 SCComboBox::~SCComboBox() = default;

@@ -5,6 +5,8 @@
 #include <afxwin.h>
 #include <imm.h>
 
+#pragma pack(push, 1)
+
 class AFX_EXT_CLASS SCComboBox : public CComboBox {
 public:
     SCComboBox();
@@ -26,3 +28,5 @@ protected:
 
     DECLARE_MESSAGE_MAP()
 };
+
+#pragma pack(pop)

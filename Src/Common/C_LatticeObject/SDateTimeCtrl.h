@@ -3,6 +3,8 @@
 
 #include <afxdtctl.h>
 
+#pragma pack(push, 1)
+
 class AFX_EXT_CLASS SDateTimeCtrl : public CDateTimeCtrl {
 public:
     SDateTimeCtrl();
@@ -17,3 +19,5 @@ protected:
 
     DECLARE_MESSAGE_MAP()
 };
+
+#pragma pack(pop)

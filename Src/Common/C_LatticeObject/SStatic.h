@@ -3,6 +3,8 @@
 
 #include <afxwin.h>
 
+#pragma pack(push, 1)
+
 class AFX_EXT_CLASS SStatic : public CStatic {
 public:
     SStatic();
@@ -17,3 +19,5 @@ protected:
 
     DECLARE_MESSAGE_MAP()
 };
+
+#pragma pack(pop)

@@ -1,0 +1,309 @@
+#include "lattice/core/PrintColours.h"
+
+#include <algorithm>
+#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace lattice::core {
+
+namespace {
+
+// Each colour byte's share of the gray, one table per weight, and the same
+// for the inverted byte; built once from the double products so that the
+// per-pixel work is three lookups.
+struct GrayTables {
+    std::uint8_t blue[256], green[256], red[256];
+    std::uint8_t blueInv[256], greenInv[256], redInv[256];
+
+    GrayTables()
+    {
+        for (int c = 0; c < 256; ++c) {
+            blue[c] = static_cast<std::uint8_t>(static_cast<int>(c * 0.11));
+            green[c] = static_cast<std::uint8_t>(static_cast<int>(c * 0.59));
+            red[c] = static_cast<std::uint8_t>(static_cast<int>(c * 0.3));
+        }
+        for (int c = 0; c < 256; ++c) {
+            blueInv[c] = blue[255 - c];
+            greenInv[c] = green[255 - c];
+            redInv[c] = red[255 - c];
+        }
+    }
+};
+
+const GrayTables& Tables()
+{
+    static const GrayTables tables;
+    return tables;
+}
+
+// How many pixels of a row starting at byte nBase lie wholly inside the
+// buffer (their three colour bytes below nSize), at most nColumns.
+int PixelsInside(std::size_t nBase, std::size_t nSize, int nBytesPerPixel, int nColumns)
+{
+    if (nColumns <= 0 || nBase + 2 >= nSize)
+        return 0;
+    const std::size_t nFit = (nSize - nBase - 2 + nBytesPerPixel - 1) / nBytesPerPixel;
+    return static_cast<int>(std::min<std::size_t>(nFit, static_cast<std::size_t>(nColumns)));
+}
+
+// floor(c x weight / 100) by multiplying and shifting, exact for every
+// product below 43699; for bytes it equals the truncated double product
+// c x 0.11, 0.59 or 0.3 (the tests check all 256 values of each).
+inline std::uint32_t Share(std::uint32_t c, std::uint32_t weight) { return (c * weight * 5243u) >> 19; }
+
+#if defined(__SSE2__)
+// Runs `transform` over a row four 32-bit pixels at a time. Charts are mostly
+// runs of one colour: four pixels like the last four take the last answer.
+// Returns how many pixels it covered; the caller does the rest one by one.
+template <class Transform>
+int TransformGroups(std::uint8_t* pRow, int n, Transform transform)
+{
+    __m128i lastIn = _mm_set1_epi32(-1), lastOut = lastIn;
+    bool bHaveLast = false;
+    int x = 0;
+    for (; x + 4 <= n; x += 4) {
+        __m128i* p = reinterpret_cast<__m128i*>(pRow + 4 * x);
+        const __m128i px = _mm_loadu_si128(p);
+        if (!bHaveLast || _mm_movemask_epi8(_mm_cmpeq_epi8(px, lastIn)) != 0xFFFF) {
+            lastIn = px;
+            lastOut = transform(px);
+            bHaveLast = true;
+        }
+        _mm_storeu_si128(p, lastOut);
+    }
+    return x;
+}
+#endif
+
+// Runs `transform` over the 32-bit pixels x .. n - 1 of a row.
+template <class Transform>
+void TransformPixels(std::uint8_t* pRow, int x, int n, Transform transform)
+{
+    for (; x < n; ++x) {
+        std::uint32_t px;
+        std::memcpy(&px, pRow + 4 * x, 4);
+        px = transform(px);
+        std::memcpy(pRow + 4 * x, &px, 4);
+    }
+}
+
+// One 32-bit pixel: its gray (after inverting when flip is 0xFFFFFF) in the
+// three colour bytes, the fourth byte kept; white and black pixels kept.
+inline std::uint32_t GrayPixel32(std::uint32_t px, std::uint32_t flip)
+{
+    const std::uint32_t rgb = px & 0xFFFFFFu;
+    if (rgb == 0xFFFFFFu || rgb == 0)
+        return px;
+    const std::uint32_t c = rgb ^ flip;
+    const std::uint32_t gray = (Share(c & 0xFF, 11) + Share((c >> 8) & 0xFF, 59) + Share((c >> 16) & 0xFF, 30)) & 0xFF;
+    return (px & 0xFF000000u) | (gray * 0x010101u);
+}
+
+// Four pixels at a time with SSE2 (every x86-64 processor has it), so that
+// the gray conversion of a screen-sized picture costs little more than
+// reading and writing it. floor(x / 100) for x below 15046 is
+// (x * 41944) >> 22, a 16-bit multiply-high and a shift.
+void GrayRow32(std::uint8_t* pRow, int n, bool bInvert)
+{
+    const std::uint32_t flip = bInvert ? 0xFFFFFFu : 0u;
+    int x = 0;
+#if defined(__SSE2__)
+    const __m128i rgbMask = _mm_set1_epi32(0x00FFFFFF), byteMask = _mm_set1_epi32(0xFF);
+    const __m128i flipMask = _mm_set1_epi32(static_cast<int>(flip)), zero = _mm_setzero_si128();
+    const __m128i w11 = _mm_set1_epi32(11), w59 = _mm_set1_epi32(59), w30 = _mm_set1_epi32(30);
+    const __m128i reciprocal = _mm_set1_epi16(static_cast<short>(41944));
+    x = TransformGroups(pRow, n, [&](__m128i px) {
+        const __m128i rgb = _mm_and_si128(px, rgbMask);
+        const __m128i keep = _mm_or_si128(_mm_cmpeq_epi32(rgb, rgbMask), _mm_cmpeq_epi32(rgb, zero));
+        const __m128i c = _mm_xor_si128(rgb, flipMask);
+        // Each channel in the low 16 bits of its lane; the high 16 bits stay 0.
+        const __m128i b = _mm_mullo_epi16(_mm_and_si128(c, byteMask), w11);
+        const __m128i g = _mm_mullo_epi16(_mm_and_si128(_mm_srli_epi32(c, 8), byteMask), w59);
+        const __m128i r = _mm_mullo_epi16(_mm_srli_epi32(c, 16), w30);
+        const __m128i gray = _mm_and_si128(
+            _mm_add_epi16(_mm_add_epi16(_mm_srli_epi16(_mm_mulhi_epu16(b, reciprocal), 6),
+                                        _mm_srli_epi16(_mm_mulhi_epu16(g, reciprocal), 6)),
+                          _mm_srli_epi16(_mm_mulhi_epu16(r, reciprocal), 6)),
+            byteMask);
+        const __m128i grayWord =
+            _mm_or_si128(_mm_or_si128(gray, _mm_slli_epi32(gray, 8)), _mm_slli_epi32(gray, 16));
+        const __m128i out = _mm_or_si128(_mm_andnot_si128(rgbMask, px), grayWord);
+        return _mm_or_si128(_mm_and_si128(keep, px), _mm_andnot_si128(keep, out));
+    });
+#endif
+    TransformPixels(pRow, x, n, [flip](std::uint32_t px) { return GrayPixel32(px, flip); });
+}
+
+void GrayRows(PixelBuffer& buffer, int nFirstRow, int nEndRow, int nColumns, bool bInvert)
+{
+    const GrayTables& t = Tables();
+    const std::uint8_t* tb = bInvert ? t.blueInv : t.blue;
+    const std::uint8_t* tg = bInvert ? t.greenInv : t.green;
+    const std::uint8_t* tr = bInvert ? t.redInv : t.red;
+    const int bpp = buffer.BytesPerPixel();
+    const std::size_t stride = buffer.Stride();
+    for (int row = std::max(nFirstRow, 0); row < nEndRow; ++row) {
+        const std::size_t base = static_cast<std::size_t>(row) * stride;
+        const int n = PixelsInside(base, buffer.nSize, bpp, nColumns);
+        if (n == 0)
+            break; // this row and every later one start past the buffer's end
+        std::uint8_t* p = buffer.pBits + base;
+        if (bpp == 4) {
+            GrayRow32(p, n, bInvert);
+            continue;
+        }
+        for (int x = 0; x < n; ++x, p += bpp) {
+            const std::uint8_t b = p[0], g = p[1], r = p[2];
+            if ((b & g & r) == 255 || (b | g | r) == 0)
+                continue;
+            const std::uint8_t gray = static_cast<std::uint8_t>(tb[b] + tg[g] + tr[r]);
+            p[0] = p[1] = p[2] = gray;
+        }
+    }
+}
+
+// A COLORREF (0x00BBGGRR) in a buffer's byte order read as a little-endian
+// word (0x00RRGGBB).
+std::uint32_t PixelOrder(ColourRef cr) { return ((cr & 0xFF) << 16) | (cr & 0xFF00) | ((cr >> 16) & 0xFF); }
+
+} // namespace
+
+std::size_t PixelBuffer::Stride() const
+{
+    if (nWidth <= 0 || !HasKnownLayout())
+        return 0;
+    return (static_cast<std::size_t>(nWidth) * static_cast<std::size_t>(BytesPerPixel()) + 3) & ~static_cast<std::size_t>(3);
+}
+
+void ConvertToGray(PixelBuffer& buffer, int nColumns, int nRows, int nLastRow, bool bInvert)
+{
+    if (buffer.pBits == nullptr || !buffer.HasKnownLayout() || buffer.nWidth <= 0)
+        return;
+    GrayRows(buffer, 0, nRows, nColumns, bInvert);
+    GrayRows(buffer, nRows, nLastRow, nColumns, false);
+}
+
+ColourExchangeTable::ColourExchangeTable(const std::vector<ColourRef>& find, const std::vector<ColourRef>& replace)
+{
+    const std::size_t n = std::min(find.size(), replace.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        // A pixel's colour never has a high byte; a later duplicate never wins.
+        if ((find[i] >> 24) != 0)
+            continue;
+        const std::uint32_t pixel = PixelOrder(find[i]);
+        bool bSeen = false;
+        for (const Row& row : m_rows)
+            bSeen = bSeen || row.pixel == pixel;
+        if (!bSeen)
+            m_rows.push_back({pixel, PixelOrder(replace[i] & 0xFFFFFF)});
+    }
+}
+
+bool ColourExchangeTable::Lookup(ColourRef cr, ColourRef& crReplacement) const
+{
+    if ((cr >> 24) != 0)
+        return false;
+    const std::uint32_t pixel = PixelOrder(cr);
+    for (const Row& row : m_rows) {
+        if (row.pixel == pixel) {
+            crReplacement = PixelOrder(row.replacement);
+            return true;
+        }
+    }
+    return false;
+}
+
+namespace {
+
+const int kFastRows = 8;
+
+// A row of 32-bit pixels against a table of at most kFastRows distinct
+// colours. Because the colours are distinct, at most one entry matches a
+// pixel, so every entry can be tested without branching, four pixels at a
+// time with SSE2.
+void ExchangeRow32(std::uint8_t* pRow, int n, const std::uint32_t* find, const std::uint32_t* replace, int nRows)
+{
+    int x = 0;
+#if defined(__SSE2__)
+    const __m128i rgbMask = _mm_set1_epi32(0x00FFFFFF);
+    __m128i vFind[kFastRows], vReplace[kFastRows];
+    for (int i = 0; i < nRows; ++i) {
+        vFind[i] = _mm_set1_epi32(static_cast<int>(find[i]));
+        vReplace[i] = _mm_set1_epi32(static_cast<int>(replace[i]));
+    }
+    x = TransformGroups(pRow, n, [&](__m128i px) {
+        const __m128i rgb = _mm_and_si128(px, rgbMask);
+        __m128i out = px;
+        for (int i = 0; i < nRows; ++i) {
+            const __m128i hit = _mm_cmpeq_epi32(rgb, vFind[i]);
+            out = _mm_or_si128(_mm_and_si128(hit, vReplace[i]), _mm_andnot_si128(hit, out));
+        }
+        return out;
+    });
+#endif
+    TransformPixels(pRow, x, n, [&](std::uint32_t px) {
+        const std::uint32_t rgb = px & 0xFFFFFFu;
+        for (int i = 0; i < nRows; ++i)
+            px = rgb == find[i] ? replace[i] : px;
+        return px;
+    });
+}
+
+} // namespace
+
+void ColourExchangeTable::Apply(PixelBuffer& buffer, int nRight, int nBottom) const
+{
+    if (m_rows.empty() || buffer.pBits == nullptr || !buffer.HasKnownLayout() || buffer.nWidth <= 0)
+        return;
+    const int bpp = buffer.BytesPerPixel();
+    const std::size_t stride = buffer.Stride();
+    const int nColumns = std::min(nRight, buffer.nWidth);
+    const int nLines = std::min(nBottom, buffer.nHeight);
+    if (bpp == 4 && m_rows.size() <= static_cast<std::size_t>(kFastRows)) {
+        std::uint32_t find[kFastRows], replace[kFastRows];
+        const int nRows = static_cast<int>(m_rows.size());
+        for (int i = 0; i < nRows; ++i) {
+            find[i] = m_rows[i].pixel;
+            replace[i] = m_rows[i].replacement;
+        }
+        for (int y = 0; y < nLines; ++y) {
+            const std::size_t base = static_cast<std::size_t>(buffer.nHeight - 1 - y) * stride;
+            ExchangeRow32(buffer.pBits + base, PixelsInside(base, buffer.nSize, bpp, nColumns), find, replace, nRows);
+        }
+        return;
+    }
+    // Pictures come in runs of one colour: remember the last answer.
+    std::uint32_t lastIn = 0xFFFFFFFF, lastOut = 0;
+    bool bLastHit = false;
+    for (int y = 0; y < nLines; ++y) {
+        const std::size_t base = static_cast<std::size_t>(buffer.nHeight - 1 - y) * stride;
+        const int n = PixelsInside(base, buffer.nSize, bpp, nColumns);
+        std::uint8_t* p = buffer.pBits + base;
+        for (int x = 0; x < n; ++x, p += bpp) {
+            const std::uint32_t in = p[0] | (p[1] << 8) | (static_cast<std::uint32_t>(p[2]) << 16);
+            if (in != lastIn) {
+                lastIn = in;
+                bLastHit = false;
+                for (const Row& row : m_rows) {
+                    if (row.pixel == in) {
+                        lastOut = row.replacement;
+                        bLastHit = true;
+                        break;
+                    }
+                }
+            }
+            if (bLastHit) {
+                p[0] = static_cast<std::uint8_t>(lastOut);
+                p[1] = static_cast<std::uint8_t>(lastOut >> 8);
+                p[2] = static_cast<std::uint8_t>(lastOut >> 16);
+                if (bpp == 4)
+                    p[3] = 0; // as a single pixel set through the DC leaves it
+            }
+        }
+    }
+}
+
+} // namespace lattice::core

@@ -1,0 +1,44 @@
+// The sizes a host compiling the public headers sees. The library pins the
+// same layouts field by field in its own sources; a host unit that sees
+// another size (a packing that leaked in from an earlier header, a macro
+// that changed a type) fails here, naming the class. Included after the
+// public headers, it also finds a header that leaves its packing in force
+// for the host's own code.
+#pragma once
+
+#include <cstddef>
+
+namespace host_layout {
+struct AfterThePublicHeaders {
+    char c;
+    void* p;
+};
+static_assert(offsetof(AfterThePublicHeaders, p) == sizeof(void*),
+              "a public header leaves a packing in force for the code after it");
+} // namespace host_layout
+
+#if defined(_WIN64)
+#define HOST_SIZE(type, x64, i686) static_assert(sizeof(type) == (x64), "host sees another sizeof(" #type ") (x86-64)")
+#else
+#define HOST_SIZE(type, x64, i686) static_assert(sizeof(type) == (i686), "host sees another sizeof(" #type ") (i686)")
+#endif
+
+HOST_SIZE(CSymbolInfo, 18, 10);
+HOST_SIZE(CSymbolSearchEntry, 26, 14);
+HOST_SIZE(CSearchList, 40, 20);
+HOST_SIZE(CSearchEdit, 155, 79);
+HOST_SIZE(CSymbolSearchList, 40, 20);
+HOST_SIZE(CSymbolSearchEdit, 226, 134);
+HOST_SIZE(CDragListBoxEx, 58, 42);
+HOST_SIZE(SEdit, 40, 20);
+HOST_SIZE(SButton, 40, 20);
+HOST_SIZE(SCComboBox, 56, 28);
+HOST_SIZE(SDateTimeCtrl, 40, 20);
+HOST_SIZE(SListBox, 40, 20);
+HOST_SIZE(SStatic, 40, 20);
+HOST_SIZE(NoSpecialEdit, 56, 28);
+HOST_SIZE(CMemDrawDC, 64, 40);
+HOST_SIZE(MyRichEdit, 32, 16);
+HOST_SIZE(SMXTabColorSet, 60, 56);
+HOST_SIZE(CHoverButton, 164, 88);
+HOST_SIZE(CCJRadioButton, 72, 44);

@@ -1,0 +1,45 @@
+// The print dialog's quiet question for the default printer, and the wait
+// cursor's scope.
+#include <afxdlgs.h>
+#include <gtest/gtest.h>
+
+TEST(PrintDialog, DefaultsFollowTheSystemsDefaultPrinter)
+{
+    char szDefault[256] = "";
+    DWORD cch = sizeof(szDefault);
+    const bool bHasDefault = ::GetDefaultPrinterA(szDefault, &cch) != FALSE;
+
+    CPrintDialog dlg(FALSE);
+    EXPECT_EQ(dlg.m_pd.Flags & (PD_RETURNDC | PD_PRINTSETUP | PD_NOPAGENUMS | PD_USEDEVMODECOPIES),
+              static_cast<DWORD>(PD_RETURNDC | PD_NOPAGENUMS | PD_USEDEVMODECOPIES));
+    EXPECT_EQ(dlg.GetDevMode(), nullptr);
+    EXPECT_EQ(dlg.GetDefaults() != FALSE, bHasDefault);
+    if (bHasDefault) {
+        ASSERT_NE(dlg.GetDevMode(), nullptr);
+        EXPECT_EQ(dlg.GetDeviceName(), CString(szDefault));
+        ::DeleteDC(dlg.GetPrinterDC());
+    } else {
+        // Without a printer the system hands nothing over.
+        EXPECT_EQ(dlg.GetDevMode(), nullptr);
+        EXPECT_EQ(dlg.GetPrinterDC(), nullptr);
+        EXPECT_TRUE(dlg.GetDeviceName().IsEmpty());
+    }
+    EXPECT_EQ(dlg.m_pd.Flags & PD_RETURNDEFAULT, 0u) << "the quiet question left its flag behind";
+
+    CPrintDialog setup(TRUE);
+    EXPECT_EQ(setup.m_pd.Flags & (PD_RETURNDC | PD_PRINTSETUP), static_cast<DWORD>(PD_PRINTSETUP));
+}
+
+TEST(WaitCursor, ShowsTheWaitCursorForItsScope)
+{
+    const HCURSOR hArrow = ::LoadCursorA(NULL, IDC_ARROW);
+    ::SetCursor(hArrow);
+    {
+        CWaitCursor wait;
+        EXPECT_EQ(::GetCursor(), ::LoadCursorA(NULL, IDC_WAIT));
+        ::SetCursor(hArrow);
+        wait.Restore();
+        EXPECT_EQ(::GetCursor(), ::LoadCursorA(NULL, IDC_WAIT));
+    }
+    EXPECT_EQ(::GetCursor(), hArrow);
+}

@@ -1,0 +1,91 @@
+// The preview's dialog template as the resource compiler left it: every
+// Traditional Chinese text read back as Big5 under code page 950, and every
+// control's kind, group start and place in dialog units.
+#include <afxwin.h>
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "MessagePump.h"
+#include "WindowReadback.h"
+
+namespace {
+
+const int kTemplate = 19126;
+
+struct ControlRow {
+    int nID;
+    const char* pszClass;
+    DWORD dwKind; // the button or static kind in the low style bits
+    bool bGroup;
+    const char* pszBig5;
+    RECT rcUnits; // x, y, width, height
+};
+
+const ControlRow kControls[] = {
+    {1671, "Button", BS_AUTORADIOBUTTON, true, "\xB6\xC2\xA5\xD5\xA6\x43\xA6\x4C", {5, 5, 72, 10}},    // 黑白列印
+    {1672, "Button", BS_AUTORADIOBUTTON, false, "\xB1\x6D\xA6\xE2\xA6\x43\xA6\x4C", {5, 15, 72, 10}},  // 彩色列印
+    {1677, "Button", BS_AUTORADIOBUTTON, true, "\xAA\xBD\xA6\x4C", {105, 5, 35, 9}},                   // 直印
+    {1678, "Button", BS_AUTORADIOBUTTON, false, "\xBE\xEE\xA6\x4C", {105, 15, 35, 9}},                 // 橫印
+    {7000, "Button", BS_AUTOCHECKBOX, false, "\xC2\x58\xAE\x69\xA6\xDC\xAD\xB6\xAD\xB1", {158, 5, 56, 10}}, // 擴展至頁面
+    {IDOK, "Button", BS_DEFPUSHBUTTON, false, "\xBD\x54\xA9\x77", {245, 5, 40, 11}},                   // 確定
+    {IDCANCEL, "Button", BS_PUSHBUTTON, false, "\xA8\xFA\xAE\xF8", {290, 5, 40, 11}},                  // 取消
+    {1676, "Static", SS_GRAYRECT, false, "", {0, 25, 340, 265}},
+    {1675, "Static", SS_BLACKRECT, false, "", {69, 34, 205, 250}},
+    {1674, "Static", SS_WHITERECT, false, "", {65, 30, 205, 250}},
+};
+
+} // namespace
+
+TEST(PreviewTemplate, TextsFontStylesAndPlacesAsDesigned)
+{
+    ASSERT_EQ(::GetACP(), 950u) << "the tests run under the Traditional Chinese code page";
+    // The template as it is, before the preview puts its language texts in.
+    CDialog dlg(kTemplate);
+    ASSERT_TRUE(dlg.Create(kTemplate));
+    EXPECT_EQ(WindowTextOf(dlg.m_hWnd), "\xB9\x77\xC4\xFD\xA6\x43\xA6\x4C"); // 預覽列印
+
+    const DWORD dwStyle = dlg.GetStyle();
+    const DWORD dwExpected = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+    EXPECT_EQ(dwStyle & (dwExpected | WS_CHILD | WS_THICKFRAME | WS_VISIBLE), dwExpected);
+    LOGFONTA lf = {};
+    ::GetObjectA(reinterpret_cast<HFONT>(dlg.SendMessage(WM_GETFONT)), sizeof(lf), &lf);
+    EXPECT_STREQ(lf.lfFaceName, "Tahoma");
+    HDC hScreen = ::GetDC(NULL);
+    EXPECT_EQ(-lf.lfHeight, ::MulDiv(8, ::GetDeviceCaps(hScreen, LOGPIXELSY), 72));
+    ::ReleaseDC(NULL, hScreen);
+
+    CRect rcClient, rcSize(0, 0, 340, 290);
+    dlg.GetClientRect(&rcClient);
+    dlg.MapDialogRect(&rcSize);
+    EXPECT_EQ(rcClient.Size(), rcSize.Size());
+
+    int nControls = 0;
+    for (HWND h = ::GetWindow(dlg.m_hWnd, GW_CHILD); h != NULL; h = ::GetWindow(h, GW_HWNDNEXT))
+        ++nControls;
+    EXPECT_EQ(nControls, 10);
+    for (const ControlRow& row : kControls) {
+        SCOPED_TRACE("control " + std::to_string(row.nID));
+        HWND hCtrl = ::GetDlgItem(dlg.m_hWnd, row.nID);
+        ASSERT_NE(hCtrl, nullptr);
+        char szClass[32] = "";
+        ::GetClassNameA(hCtrl, szClass, sizeof(szClass));
+        EXPECT_STRCASEEQ(szClass, row.pszClass);
+        const DWORD dwCtrl = static_cast<DWORD>(::GetWindowLongA(hCtrl, GWL_STYLE));
+        const DWORD dwKindMask = row.pszClass[0] == 'B' ? BS_TYPEMASK : SS_TYPEMASK;
+        EXPECT_EQ(dwCtrl & dwKindMask, row.dwKind);
+        EXPECT_EQ((dwCtrl & WS_GROUP) != 0, row.bGroup);
+        EXPECT_EQ(WindowTextOf(hCtrl), row.pszBig5);
+
+        // Place and size are each turned into pixels, as the dialog manager does.
+        CRect rcUnits(row.rcUnits);
+        dlg.MapDialogRect(&rcUnits);
+        const CRect rcExpected(rcUnits.left, rcUnits.top, rcUnits.left + rcUnits.right, rcUnits.top + rcUnits.bottom);
+        CRect rc;
+        ::GetWindowRect(hCtrl, &rc);
+        dlg.ScreenToClient(&rc);
+        EXPECT_EQ(rc, rcExpected);
+    }
+    dlg.DestroyWindow();
+    PumpUntilIdle();
+}
