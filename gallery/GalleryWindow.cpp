@@ -15,6 +15,7 @@ const UINT kFirstSymbolPageId = 130;
 const UINT kPreviewPageId = 140;
 const UINT kBasicPageId = 160;
 const UINT kLinkPageId = 170;
+const UINT kButtonsPageId = 180;
 
 struct SymbolPageSetup {
     const char* pszName;    // the page's line in the list of pages
@@ -124,6 +125,8 @@ int GalleryWindow::OnCreate(LPCREATESTRUCT lpCreateStruct)
     m_basicPage.Create(this, CRect(216, 8, 880, 590), kBasicPageId, &m_font);
     m_nLinkPage = m_pages.AddString(TextFromUtf8(u8"超連結"));
     m_linkPage.Create(this, CRect(216, 8, 880, 590), kLinkPageId, &m_font);
+    m_nButtonsPage = m_pages.AddString(TextFromUtf8(u8"按鈕"));
+    m_buttonsPage.Create(this, CRect(216, 8, 880, 590), kButtonsPageId, &m_font);
     return 0;
 }
 
@@ -147,6 +150,7 @@ void GalleryWindow::OnPageChange()
     m_previewPage.ShowWindow(nPage == m_nPreviewPage ? SW_SHOW : SW_HIDE);
     m_basicPage.ShowWindow(nPage == m_nBasicPage ? SW_SHOW : SW_HIDE);
     m_linkPage.ShowWindow(nPage == m_nLinkPage ? SW_SHOW : SW_HIDE);
+    m_buttonsPage.ShowWindow(nPage == m_nButtonsPage ? SW_SHOW : SW_HIDE);
 }
 
 void GalleryWindow::TypeIntoPage(const CString& strText)

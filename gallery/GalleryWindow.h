@@ -5,6 +5,7 @@
 #include <afxwin.h>
 
 #include "BasicControlsPage.h"
+#include "ButtonsPage.h"
 #include "CDragListBoxEx.h"
 #include "LinkPage.h"
 #include "PrintPreviewPage.h"
@@ -55,4 +56,6 @@ private:
     int m_nBasicPage = -1; // its line in the list of pages
     LinkPage m_linkPage;
     int m_nLinkPage = -1; // its line in the list of pages
+    ButtonsPage m_buttonsPage;
+    int m_nButtonsPage = -1; // its line in the list of pages
 };

@@ -27,6 +27,8 @@ tour=(
   "print-chart|/page 7 /type print"
   "basic-controls|/page 8"
   "links|/page 9"
+  "buttons|/page 10"
+  "buttons-150|/page 10 /scale 150"
 )
 out="$build/demo"
 rm -rf "$out"

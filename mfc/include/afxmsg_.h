@@ -81,6 +81,8 @@ enum AfxSig : UINT_PTR {
 #define ON_WM_MOUSEMOVE() AFX_MSG_ENTRY_(WM_MOUSEMOVE, 0, 0, 0, AfxSig_vwp, void (AFX_MSG_CALL CWnd::*)(UINT, CPoint), OnMouseMove)
 #define ON_WM_LBUTTONDOWN() AFX_MSG_ENTRY_(WM_LBUTTONDOWN, 0, 0, 0, AfxSig_vwp, void (AFX_MSG_CALL CWnd::*)(UINT, CPoint), OnLButtonDown)
 #define ON_WM_LBUTTONUP() AFX_MSG_ENTRY_(WM_LBUTTONUP, 0, 0, 0, AfxSig_vwp, void (AFX_MSG_CALL CWnd::*)(UINT, CPoint), OnLButtonUp)
+#define ON_WM_RBUTTONDOWN() AFX_MSG_ENTRY_(WM_RBUTTONDOWN, 0, 0, 0, AfxSig_vwp, void (AFX_MSG_CALL CWnd::*)(UINT, CPoint), OnRButtonDown)
+#define ON_WM_RBUTTONUP() AFX_MSG_ENTRY_(WM_RBUTTONUP, 0, 0, 0, AfxSig_vwp, void (AFX_MSG_CALL CWnd::*)(UINT, CPoint), OnRButtonUp)
 #define ON_WM_LBUTTONDBLCLK() AFX_MSG_ENTRY_(WM_LBUTTONDBLCLK, 0, 0, 0, AfxSig_vwp, void (AFX_MSG_CALL CWnd::*)(UINT, CPoint), OnLButtonDblClk)
 #define ON_WM_TIMER() AFX_MSG_ENTRY_(WM_TIMER, 0, 0, 0, AfxSig_vt, void (AFX_MSG_CALL CWnd::*)(UINT_PTR), OnTimer)
 #define ON_WM_VSCROLL() AFX_MSG_ENTRY_(WM_VSCROLL, 0, 0, 0, AfxSig_vwwX, void (AFX_MSG_CALL CWnd::*)(UINT, UINT, CScrollBar*), OnVScroll)

@@ -235,6 +235,9 @@ public:
     BOOL Polyline(const POINT* lpPoints, int nCount) { return ::Polyline(m_hDC, lpPoints, nCount); }
     void FrameRect(LPCRECT lpRect, CBrush* pBrush) { ::FrameRect(m_hDC, lpRect, *pBrush); }
     CBitmap* GetCurrentBitmap() const;
+    int SetStretchBltMode(int nStretchMode) { return ::SetStretchBltMode(m_hDC, nStretchMode); }
+    // After switching to HALFTONE the brush origin must be set again.
+    CPoint SetBrushOrg(int x, int y);
 
 // Palettes
     CPalette* SelectPalette(CPalette* pPalette, BOOL bForceBackground);

@@ -136,3 +136,10 @@ int CDC::StartDoc(LPCTSTR lpszDocName)
     doc.lpszDocName = lpszDocName;
     return StartDoc(&doc);
 }
+
+CPoint CDC::SetBrushOrg(int x, int y)
+{
+    POINT previous = {0, 0};
+    ::SetBrushOrgEx(m_hDC, x, y, &previous);
+    return previous;
+}

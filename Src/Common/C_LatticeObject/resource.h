@@ -14,3 +14,8 @@
 #define IDC_PREVIEW_PORTRAIT 1677
 #define IDC_PREVIEW_LANDSCAPE 1678
 #define IDC_PREVIEW_EXTEND 7000
+
+// The "i" button pair of CHoverButton::LoadTAIEXButtonBitmaps: normal and
+// disabled, hovered and pressed.
+#define IDB_TAIEX_BUTTON 7000
+#define IDB_TAIEX_BUTTON_HOVER 7001

@@ -40,3 +40,5 @@ HOST_SIZE(NoSpecialEdit, 56, 28);
 HOST_SIZE(CMemDrawDC, 64, 40);
 HOST_SIZE(MyRichEdit, 32, 16);
 HOST_SIZE(SMXTabColorSet, 60, 56);
+HOST_SIZE(CHoverButton, 164, 88);
+HOST_SIZE(CCJRadioButton, 72, 44);

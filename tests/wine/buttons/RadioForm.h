@@ -1,0 +1,7 @@
+#pragma once
+
+#define IDD_RADIO_FORM 300
+#define IDC_RADIO_FIRST 3001
+#define IDC_RADIO_SECOND 3002
+#define IDC_RADIO_THIRD 3003
+#define IDC_AFTER_GROUP 3004
