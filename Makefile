@@ -7,7 +7,7 @@ BUILD  := build
 JOBS   ?= $(shell nproc)
 CMAKE_GEN := -G Ninja
 
-.PHONY: all deps native win64 win32 test test-native test-wine demo bench clean
+.PHONY: all deps native win64 win32 test test-native test-wine demo bench fuzz clean
 
 all: native win64 win32
 
@@ -62,6 +62,13 @@ demo: win64
 
 bench: native-release win64
 	scripts/bench.sh $(BUILD)/native-release $(BUILD)/win64
+
+# Long fuzzing runs of the core, FUZZ_SECONDS per target (FUZZ_TARGETS to
+# pick some); what they find is kept in $(BUILD)/native/fuzz-corpus.
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS ?=
+fuzz: native
+	fuzz/run-long.sh $(BUILD)/native $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
 clean:
 	rm -rf $(BUILD)

@@ -49,6 +49,17 @@ int PixelsInside(std::size_t nBase, std::size_t nSize, int nBytesPerPixel, int n
     return static_cast<int>(std::min<std::size_t>(nFit, static_cast<std::size_t>(nColumns)));
 }
 
+// How many of the first n pixels of a 32-bit row at nBase have all four
+// bytes in the buffer. The paths that move whole 4-byte pixels stop there;
+// a last pixel with only its colour bytes inside is done byte by byte, so
+// that nothing past the buffer is read or written.
+int WholePixels32(std::size_t nBase, std::size_t nSize, int n)
+{
+    if (n <= 0 || nBase >= nSize)
+        return 0;
+    return static_cast<int>(std::min<std::size_t>((nSize - nBase) / 4, static_cast<std::size_t>(n)));
+}
+
 // floor(c x weight / 100) by multiplying and shifting, exact for every
 // product below 43699; for bytes it equals the truncated double product
 // c x 0.11, 0.59 or 0.3 (the tests check all 256 values of each).
@@ -151,11 +162,13 @@ void GrayRows(PixelBuffer& buffer, int nFirstRow, int nEndRow, int nColumns, boo
         if (n == 0)
             break; // this row and every later one start past the buffer's end
         std::uint8_t* p = buffer.pBits + base;
+        int x = 0;
         if (bpp == 4) {
-            GrayRow32(p, n, bInvert);
-            continue;
+            x = WholePixels32(base, buffer.nSize, n);
+            GrayRow32(p, x, bInvert);
+            p += 4 * x;
         }
-        for (int x = 0; x < n; ++x, p += bpp) {
+        for (; x < n; ++x, p += bpp) {
             const std::uint8_t b = p[0], g = p[1], r = p[2];
             if ((b & g & r) == 255 || (b | g | r) == 0)
                 continue;
@@ -269,9 +282,25 @@ void ColourExchangeTable::Apply(PixelBuffer& buffer, int nRight, int nBottom) co
             find[i] = m_rows[i].pixel;
             replace[i] = m_rows[i].replacement;
         }
+        // A last pixel with only its colour bytes in the buffer.
+        const auto ExchangeTail = [this](std::uint8_t* p) {
+            const std::uint32_t in = p[0] | (p[1] << 8) | (static_cast<std::uint32_t>(p[2]) << 16);
+            for (const Row& row : m_rows) {
+                if (row.pixel == in) {
+                    p[0] = static_cast<std::uint8_t>(row.replacement);
+                    p[1] = static_cast<std::uint8_t>(row.replacement >> 8);
+                    p[2] = static_cast<std::uint8_t>(row.replacement >> 16);
+                    return;
+                }
+            }
+        };
         for (int y = 0; y < nLines; ++y) {
             const std::size_t base = static_cast<std::size_t>(buffer.nHeight - 1 - y) * stride;
-            ExchangeRow32(buffer.pBits + base, PixelsInside(base, buffer.nSize, bpp, nColumns), find, replace, nRows);
+            const int n = PixelsInside(base, buffer.nSize, bpp, nColumns);
+            const int nWhole = WholePixels32(base, buffer.nSize, n);
+            ExchangeRow32(buffer.pBits + base, nWhole, find, replace, nRows);
+            if (n > nWhole)
+                ExchangeTail(buffer.pBits + base + 4 * nWhole);
         }
         return;
     }
@@ -299,8 +328,10 @@ void ColourExchangeTable::Apply(PixelBuffer& buffer, int nRight, int nBottom) co
                 p[0] = static_cast<std::uint8_t>(lastOut);
                 p[1] = static_cast<std::uint8_t>(lastOut >> 8);
                 p[2] = static_cast<std::uint8_t>(lastOut >> 16);
-                if (bpp == 4)
-                    p[3] = 0; // as a single pixel set through the DC leaves it
+                // As a single pixel set through the DC leaves it, when the
+                // buffer holds that byte.
+                if (bpp == 4 && base + 4 * static_cast<std::size_t>(x) + 3 < buffer.nSize)
+                    p[3] = 0;
             }
         }
     }

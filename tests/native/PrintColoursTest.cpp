@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <memory>
 #include <random>
 #include <vector>
 
@@ -185,5 +186,40 @@ TEST(PrintColours, ExchangeFirstRowWinsOnlyExactColoursAndOnlyTheWalkedArea)
         PixelBuffer buf = pic.Buffer();
         t.Apply(buf, 97, 13);
         EXPECT_EQ(pic.bits, expected.bits) << nRows << " rows";
+    }
+}
+
+// A 32-bit buffer that ends after a pixel's colour bytes but before its
+// fourth byte: the gray conversion and the exchange (both of its paths)
+// still change that pixel's colours and stay inside the block; the
+// exact-size heap block lets AddressSanitizer report any byte past it.
+TEST(PrintColours, ThirtyTwoBitBufferEndingInsideAPixel)
+{
+    const std::uint8_t pixel[4] = {0x10, 0x20, 0x30, 0xEE}; // blue, green, red, fourth
+    for (int nPixels : {1, 5}) {
+        const std::size_t nSize = 4 * nPixels - 1;
+        // 0: gray; 1 and 2: exchange with a table of 5 rows (four pixels at
+        // a time) and of 9 (one by one).
+        for (int mode = 0; mode < 3; ++mode) {
+            std::unique_ptr<std::uint8_t[]> bits(new std::uint8_t[nSize]);
+            for (std::size_t i = 0; i < nSize; ++i)
+                bits[i] = pixel[i % 4];
+            PixelBuffer buf{bits.get(), nSize, nPixels, 1, 32};
+            if (mode == 0) {
+                ConvertToGray(buf, nPixels, 1, 1, false);
+            } else {
+                std::vector<ColourRef> find(mode == 1 ? 5 : 9, 0x000001), replace(find.size(), 0xABCDEF);
+                find[0] = 0x102030;
+                ColourExchangeTable(find, replace).Apply(buf, nPixels, 1);
+            }
+            const std::uint8_t gray = static_cast<std::uint8_t>(ExpectedGray({0x30, 0x20, 0x10}, false));
+            const std::uint8_t* last = bits.get() + nSize - 3;
+            if (mode == 0)
+                EXPECT_TRUE(last[0] == gray && last[1] == gray && last[2] == gray) << nPixels;
+            else
+                EXPECT_TRUE(last[0] == 0xAB && last[1] == 0xCD && last[2] == 0xEF) << nPixels << " mode " << mode;
+            if (nPixels > 1)
+                EXPECT_EQ(bits[3], mode == 0 ? 0xEE : 0) << "a whole pixel's fourth byte, mode " << mode;
+        }
     }
 }

@@ -1,0 +1,41 @@
+// Reads typed values off a fuzzer's input, front to back. Past the end every
+// read gives zero, so that short inputs still reach the code under test and
+// a seed of a few bytes means something.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+class FuzzInput {
+public:
+    FuzzInput(const std::uint8_t* data, std::size_t size) : m_data(data), m_size(size) {}
+
+    std::uint8_t Byte() { return m_pos < m_size ? m_data[m_pos++] : 0; }
+    bool Bool() { return (Byte() & 1) != 0; }
+
+    // A value in lo .. hi (hi - lo below 2^32), from two bytes when the
+    // range is small and four otherwise.
+    long long Range(long long lo, long long hi)
+    {
+        const unsigned long long span = static_cast<unsigned long long>(hi - lo) + 1;
+        unsigned long long v = Byte() | (Byte() << 8);
+        if (span > 0x10000)
+            v |= (static_cast<unsigned long long>(Byte()) << 16) | (static_cast<unsigned long long>(Byte()) << 24);
+        return lo + static_cast<long long>(v % span);
+    }
+
+    // A coordinate as the window code passes them: mostly near zero, now and
+    // then anywhere in the 27-bit space GDI keeps coordinates in.
+    int Coordinate()
+    {
+        const int kGdiLimit = 1 << 27;
+        return Bool() ? static_cast<int>(Range(-kGdiLimit, kGdiLimit)) : static_cast<int>(Range(-300, 1200));
+    }
+
+    std::size_t Remaining() const { return m_size - m_pos; }
+
+private:
+    const std::uint8_t* m_data; // the fuzzer's input
+    std::size_t m_size;         // its length
+    std::size_t m_pos = 0;      // next byte to read
+};

@@ -1,0 +1,151 @@
+// The drag list's arithmetic against a model list: a drop's reorder must
+// leave the list a reference builds by taking the moved items out and
+// putting them back in order; the insert position must be the item boundary
+// nearest the cursor, whichever way the list reports a probe below its last
+// item; the marker row stays inside the list; the arrows keep their shape.
+//
+// Input: item count, item height, client height, the cursor, then the
+// selection (signed bytes, so out-of-range and repeated indices occur) and
+// the insert position.
+#include "lattice/core/DragListLayout.h"
+
+#include "FuzzInput.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <memory>
+#include <vector>
+
+namespace core = lattice::core;
+
+namespace {
+
+// A list of numbered items held in an exact-size heap block, resized on each
+// step, so that AddressSanitizer sees any index the reorder gets wrong.
+class ModelList {
+public:
+    using Item = int;
+
+    explicit ModelList(int n) : m_n(n), m_items(new int[n > 0 ? n : 1])
+    {
+        for (int i = 0; i < n; ++i)
+            m_items[i] = i;
+    }
+    int Count() const { return m_n; }
+    int Take(int i)
+    {
+        if (i < 0 || i >= m_n)
+            std::abort();
+        const int item = m_items[i];
+        Rebuild(m_n - 1, [&](int k) { return m_items[k < i ? k : k + 1]; });
+        return item;
+    }
+    void Put(int i, int item)
+    {
+        if (i < 0 || i > m_n)
+            std::abort();
+        Rebuild(m_n + 1, [&](int k) { return k < i ? m_items[k] : k == i ? item : m_items[k - 1]; });
+    }
+    std::vector<int> Items() const { return std::vector<int>(m_items.get(), m_items.get() + m_n); }
+
+private:
+    template <class Source>
+    void Rebuild(int n, Source source)
+    {
+        std::unique_ptr<int[]> items(new int[n > 0 ? n : 1]);
+        for (int k = 0; k < n; ++k)
+            items[k] = source(k);
+        m_items = std::move(items);
+        m_n = n;
+    }
+
+    int m_n;                        // items in the list
+    std::unique_ptr<int[]> m_items; // exactly m_n of them
+};
+
+void CheckReorder(int nCount, const std::vector<int>& selected, int nInsert)
+{
+    ModelList list(nCount);
+    const int nAt = core::ReorderForDrop(list, selected, nInsert);
+
+    std::vector<bool> moved(nCount > 0 ? nCount : 0, false);
+    for (int i : selected)
+        if (i >= 0 && i < nCount)
+            moved[i] = true;
+    const int nClamped = std::clamp(nInsert, 0, nCount > 0 ? nCount : 0);
+    std::vector<int> before, after, block;
+    for (int i = 0; i < nCount; ++i)
+        (moved[i] ? block : i < nClamped ? before : after).push_back(i);
+    std::vector<int> expected = before;
+    expected.insert(expected.end(), block.begin(), block.end());
+    expected.insert(expected.end(), after.begin(), after.end());
+    if (list.Items() != expected || nAt != static_cast<int>(before.size()))
+        std::abort();
+}
+
+// A list of nCount items of height h from the client top, the cursor at y.
+void CheckInsertPos(int nCount, int h, int nClientBottom, int y)
+{
+    const int nProbe = y + core::ProbeOffset(h);
+    if (nProbe < 0 || nProbe >= nClientBottom)
+        return; // the list answers for points in its client area only
+    const int nLastBottom = nCount * h;
+    const int nNearest = nCount == 0 ? 0 : std::min(nProbe / h, nCount - 1);
+    const int nExpected = std::min(nProbe / h, nCount);
+    // The platform may flag a probe below the last item as outside, or leave
+    // the rectangle to decide; a probe on the rectangle's bottom row counts
+    // as below it only in the first case.
+    const core::NearestItemQuery flagged{nCount, nNearest, nProbe >= nLastBottom, true, nLastBottom, nProbe};
+    const core::NearestItemQuery byRect{nCount, nNearest, false, true, nLastBottom, nProbe};
+    if (core::InsertPosFromNearest(flagged) != nExpected)
+        std::abort();
+    if (nProbe != nLastBottom && core::InsertPosFromNearest(byRect) != nExpected)
+        std::abort();
+    // The cursor in the upper half of an item inserts before it, in the lower
+    // half after it.
+    if (y >= 0 && y / h < nCount && nExpected != y / h + (y % h >= h - h / 2 ? 1 : 0))
+        std::abort();
+
+    const int nRowEdge = nExpected < nCount ? nExpected * h : nLastBottom;
+    const int nRow = core::MarkerRow(nCount, nRowEdge, nClientBottom);
+    if (nRow >= nClientBottom || (nCount == 0 && nRow != 0) || (nRowEdge < nClientBottom && nRow != nRowEdge))
+        std::abort();
+}
+
+void CheckArrows(core::DragPoint pt)
+{
+    const auto left = core::ArrowPolygon(pt, true);
+    const auto right = core::ArrowPolygon(pt, false);
+    if (left[0].x != pt.x || left[0].y != pt.y || right[0].x != pt.x || right[0].y != pt.y)
+        std::abort();
+    for (std::size_t i = 0; i < left.size(); ++i) {
+        // Mirror images about the tip's column, each on its own side of it,
+        // 9 pixels long and spanning y-5 .. y+5.
+        if (left[i].y != right[i].y || left[i].x - pt.x != pt.x - right[i].x || left[i].x > pt.x ||
+            left[i].x < pt.x - 9 || left[i].y < pt.y - 5 || left[i].y > pt.y + 5)
+            std::abort();
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    FuzzInput in(data, size);
+    const int nCount = static_cast<int>(in.Range(0, 40));
+    const int h = static_cast<int>(in.Range(1, 40));
+    const int nClientBottom = static_cast<int>(in.Range(1, 2000));
+    const int y = static_cast<int>(in.Range(-50, 2000));
+    CheckInsertPos(nCount, h, nClientBottom, y);
+
+    const int nSelected = in.Byte() % 48;
+    std::vector<int> selected;
+    for (int i = 0; i < nSelected; ++i)
+        selected.push_back(static_cast<signed char>(in.Byte()) % 48);
+    const int nInsert = static_cast<int>(in.Range(-5, 50));
+    CheckReorder(nCount, selected, nInsert);
+
+    CheckArrows({in.Coordinate(), in.Coordinate()});
+
+    return 0;
+}

@@ -1,0 +1,156 @@
+// The placement arithmetic of the print preview and the hyperlink, checked
+// by what a placement must satisfy rather than by recomputing it: a fitted
+// picture stays in its frame, keeps its content's shape and fills the frame
+// along one side; the paper is centred in the background and turned to its
+// orientation; the date strip reads back; a link fitted to its text keeps
+// its frame and the edge or centre its alignment names.
+//
+// Input: rectangles and sizes as the window code passes them, mostly small,
+// now and then anywhere in GDI's coordinate space.
+#include "lattice/core/LinkPlacement.h"
+#include "lattice/core/PrintLayout.h"
+
+#include "FuzzInput.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+
+namespace core = lattice::core;
+
+namespace {
+
+core::IntRect ReadRect(FuzzInput& in)
+{
+    const int left = in.Coordinate(), top = in.Coordinate();
+    // Sizes, not corners, so that most rectangles are proper ones.
+    const int width = in.Bool() ? static_cast<int>(in.Range(-3, 3000)) : in.Coordinate();
+    const int height = in.Bool() ? static_cast<int>(in.Range(-3, 3000)) : in.Coordinate();
+    return {left, top, left + width, top + height};
+}
+
+void CheckShowArea(const core::IntRect& content, const core::IntRect& frame, double dMargin, bool bStretch)
+{
+    const core::IntRect rc = core::CalcShowArea(content, frame, dMargin, bStretch);
+    const long long W = content.Width(), H = content.Height(), FW = frame.Width(), FH = frame.Height();
+    const bool bEmpty = FW <= 0 || FH <= 0 || (!bStretch && (W <= 0 || H <= 0));
+    if (bEmpty) {
+        if (!(rc == core::IntRect{frame.left, frame.top, frame.left, frame.top}))
+            std::abort();
+        return;
+    }
+    // The margin comes off both sides alike, from the frame's corner.
+    const long long w = rc.right - frame.left + (rc.left - frame.left);
+    const long long h = rc.bottom - frame.top + (rc.top - frame.top);
+    if (rc.left < frame.left || rc.top < frame.top || rc.left > rc.right || rc.top > rc.bottom || w > FW || h > FH)
+        std::abort();
+    if (bStretch) {
+        if (w != FW || h != FH)
+            std::abort();
+        return;
+    }
+    // One side fills the frame (within the truncation), and the shape is the
+    // content's within one pixel on each side.
+    if ((w < FW - 1 && h < FH - 1) || w < 0 || h < 0)
+        std::abort();
+    const long long skew = w * H - h * W;
+    if (skew > W + H || -skew > W + H)
+        std::abort();
+
+    // The perfect rectangle is the same fit from (0,0) with a 5 % margin.
+    const core::IntRect perfect = core::PerfectRect(frame, content);
+    const core::IntRect same = core::CalcShowArea(content, {0, 0, frame.Width(), frame.Height()}, 0.05, false);
+    if (!(perfect == same))
+        std::abort();
+}
+
+void CheckPaper(const core::IntRect& background, int w, int h, short nOrientation)
+{
+    const core::PaperPlacement placed = core::PlacePaper(background, w, h, nOrientation);
+    const core::IntRect& paper = placed.paper;
+    const bool bTurned = paper.Width() != w || paper.Height() != h;
+    if (bTurned && (paper.Width() != h || paper.Height() != w))
+        std::abort();
+    if ((nOrientation == core::kOrientPortrait && paper.Height() < paper.Width()) ||
+        (nOrientation == core::kOrientLandscape && paper.Height() > paper.Width()) ||
+        (nOrientation != core::kOrientPortrait && nOrientation != core::kOrientLandscape && bTurned))
+        std::abort();
+    // Centred: the gaps on either side differ by at most the odd pixel.
+    const long long gapX = (paper.left - background.left) - (static_cast<long long>(background.right) - paper.right);
+    const long long gapY = (paper.top - background.top) - (static_cast<long long>(background.bottom) - paper.bottom);
+    if (gapX > 1 || gapX < -1 || gapY > 1 || gapY < -1)
+        std::abort();
+    const core::IntRect& shadow = placed.shadow;
+    if (!(shadow == core::IntRect{paper.left + 3, paper.top + 3, paper.right + 3, paper.bottom + 3}))
+        std::abort();
+}
+
+void CheckStrip(int nYear, int nMonth, int nDay, int nHour, int nMinute)
+{
+    const std::string text = core::InformationStripText(nYear, nMonth, nDay, nHour, nMinute);
+    if (text.size() >= 64)
+        std::abort();
+    const bool bCalendar = nYear >= 1601 && nYear <= 9999 && nMonth >= 1 && nMonth <= 12 && nDay >= 1 && nDay <= 31 &&
+                           nHour >= 0 && nHour <= 23 && nMinute >= 0 && nMinute <= 59;
+    if (!bCalendar)
+        return;
+    // Read it back from an exact-size copy.
+    std::unique_ptr<char[]> copy(new char[text.size() + 1]);
+    std::memcpy(copy.get(), text.c_str(), text.size() + 1);
+    int y = 0, mo = 0, d = 0, h = 0, mi = 0, n = 0;
+    if (text.size() != 16 || std::sscanf(copy.get(), "%4d/%2d/%2d %2d:%2d%n", &y, &mo, &d, &h, &mi, &n) != 5 ||
+        n != 16 || y != nYear || mo != nMonth || d != nDay || h != nHour || mi != nMinute)
+        std::abort();
+}
+
+void CheckLink(FuzzInput& in)
+{
+    const core::IntRect w = ReadRect(in);
+    const core::LinkRect window{w.left, w.top, w.right, w.bottom};
+    // The client lies inside the window, a frame of a few pixels around it.
+    const int frameX = static_cast<int>(in.Range(0, 8)), frameY = static_cast<int>(in.Range(0, 8));
+    const int clientWidth = w.Width() - frameX, clientHeight = w.Height() - frameY;
+    const int textWidth = static_cast<int>(in.Range(0, 4000)), textHeight = static_cast<int>(in.Range(0, 200));
+    const std::uint8_t style = in.Byte();
+    const core::LinkAlignment align{(style & 1) != 0, (style & 2) != 0, (style & 4) != 0};
+    const core::LinkRect rc = core::FitLinkToText(window, clientWidth, clientHeight, textWidth, textHeight, align);
+
+    // The new client is the text, the frame unchanged; a centred axis may
+    // miss by the odd pixel it cannot split.
+    const long long dx = (static_cast<long long>(rc.right) - rc.left - frameX) - textWidth;
+    const long long dy = (static_cast<long long>(rc.bottom) - rc.top - frameY) - textHeight;
+    if ((align.bCenter ? (dx > 1 || dx < -1) : dx != 0) || (align.bCenterImage ? (dy > 1 || dy < -1) : dy != 0))
+        std::abort();
+    const bool bKeptX = align.bCenter ? static_cast<long long>(rc.left) + rc.right == static_cast<long long>(window.left) + window.right
+                        : align.bRight ? rc.right == window.right
+                                       : rc.left == window.left;
+    const bool bKeptY = align.bCenterImage ? static_cast<long long>(rc.top) + rc.bottom == static_cast<long long>(window.top) + window.bottom
+                                           : rc.top == window.top;
+    if (!bKeptX || !bKeptY)
+        std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    FuzzInput in(data, size);
+    const std::uint8_t flags = in.Byte();
+    const core::IntRect content = ReadRect(in);
+    const core::IntRect frame = ReadRect(in);
+    const double dMargin = static_cast<double>(in.Range(0, 45)) / 100.0;
+    CheckShowArea(content, frame, dMargin, (flags & 1) != 0);
+
+    const core::IntRect background = ReadRect(in);
+    const int paperWidth = static_cast<int>(in.Range(0, 5000)), paperHeight = static_cast<int>(in.Range(0, 5000));
+    CheckPaper(background, paperWidth, paperHeight, static_cast<short>(in.Range(-1, 3)));
+
+    const int nYear = (flags & 2) ? static_cast<int>(in.Range(-2147483647LL - 1, 2147483647LL)) : static_cast<int>(in.Range(1601, 9999));
+    CheckStrip(nYear, static_cast<int>(in.Range(0, 13)), static_cast<int>(in.Range(0, 32)), static_cast<int>(in.Range(-1, 24)),
+               static_cast<int>(in.Range(-1, 60)));
+
+    CheckLink(in);
+    return 0;
+}

@@ -1,0 +1,160 @@
+// The print colour transforms against a plain pixel-by-pixel reference: the
+// gray conversion and the colour exchange must change exactly the pixels the
+// reference changes, to the same bytes, on buffers of any width, bit count
+// and size. The buffer is an exact-size heap block, often cut short of or
+// past whole scan lines, so that AddressSanitizer sees any access past it.
+//
+// Input: the layout (bit count, width, height, how far the size misses the
+// whole picture), the operation and its area, the exchange table, then the
+// pixels as palette indices so that table colours, white and black turn up.
+#include "lattice/core/PrintColours.h"
+
+#include "FuzzInput.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+namespace core = lattice::core;
+
+namespace {
+
+const core::ColourRef kPalette[8] = {0xFFFFFF, 0x000000, 0x301818, 0x00FFFF, 0xAAAAAA, 0x123456, 0x01FF00, 0xFEFEFE};
+
+// Gray of one pixel's bytes as the preview defines it, in place.
+void ReferenceGrayPixel(std::uint8_t* p, bool bInvert)
+{
+    int b = p[0], g = p[1], r = p[2];
+    if ((b == 255 && g == 255 && r == 255) || (b == 0 && g == 0 && r == 0))
+        return;
+    if (bInvert)
+        b = 255 - b, g = 255 - g, r = 255 - r;
+    const int gray = (static_cast<int>(b * 0.11) + static_cast<int>(g * 0.59) + static_cast<int>(r * 0.3)) % 256;
+    p[0] = p[1] = p[2] = static_cast<std::uint8_t>(gray);
+}
+
+// Columns 0 .. nColumns - 1 of buffer rows nFirst .. nEnd - 1, row by row,
+// skipping pixels whose colour bytes do not all lie in the buffer.
+void ReferenceGrayRows(std::vector<std::uint8_t>& bits, const core::PixelBuffer& layout, int nFirst, int nEnd,
+                       int nColumns, bool bInvert)
+{
+    const long long stride = static_cast<long long>(layout.Stride());
+    for (long long row = nFirst < 0 ? 0 : nFirst; row < nEnd; ++row) {
+        if (row * stride >= static_cast<long long>(bits.size()))
+            return;
+        for (long long x = 0; x < nColumns; ++x) {
+            const long long off = row * stride + x * layout.BytesPerPixel();
+            if (off + 2 >= static_cast<long long>(bits.size()))
+                break;
+            ReferenceGrayPixel(&bits[off], bInvert);
+        }
+    }
+}
+
+void ReferenceExchange(std::vector<std::uint8_t>& bits, const core::PixelBuffer& layout, int nRight, int nBottom,
+                       const std::vector<core::ColourRef>& find, const std::vector<core::ColourRef>& replace)
+{
+    const long long stride = static_cast<long long>(layout.Stride());
+    const int bpp = layout.BytesPerPixel();
+    for (long long y = 0; y < nBottom && y < layout.nHeight; ++y) {
+        const long long rowStart = (layout.nHeight - 1 - y) * stride;
+        for (long long x = 0; x < nRight && x < layout.nWidth; ++x) {
+            const long long off = rowStart + x * bpp;
+            if (off + 2 >= static_cast<long long>(bits.size()))
+                break;
+            std::uint8_t* p = &bits[off];
+            const core::ColourRef cr = p[2] | (p[1] << 8) | (static_cast<core::ColourRef>(p[0]) << 16);
+            for (std::size_t i = 0; i < find.size() && i < replace.size(); ++i) {
+                if (find[i] != cr)
+                    continue;
+                p[0] = static_cast<std::uint8_t>(replace[i] >> 16);
+                p[1] = static_cast<std::uint8_t>(replace[i] >> 8);
+                p[2] = static_cast<std::uint8_t>(replace[i]);
+                // A pixel set through the DC comes back with a clear fourth byte.
+                if (bpp == 4 && off + 3 < static_cast<long long>(bits.size()))
+                    p[3] = 0;
+                break;
+            }
+        }
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    FuzzInput in(data, size);
+    const int kBitCounts[4] = {24, 32, 24, 16};
+    const std::uint8_t layoutByte = in.Byte();
+    const int nBitCount = kBitCounts[layoutByte & 3];
+    const int nWidth = (layoutByte & 0x80) ? static_cast<int>(in.Range(-2, 1 << 20)) : static_cast<int>(in.Range(-2, 70));
+    const int nHeight = static_cast<int>(in.Range(-2, 12));
+    core::PixelBuffer layout{nullptr, 0, nWidth, nHeight, nBitCount};
+    const long long whole = static_cast<long long>(layout.Stride()) * (nHeight > 0 ? nHeight : 0);
+    // Often a size that ends inside a pixel or a row; never more than a few
+    // hundred bytes, whatever the width says.
+    long long nSize = (whole < 600 ? whole : 600) + in.Range(-7, 4);
+    if (nSize < 0)
+        nSize = 0;
+
+    const bool bGray = in.Bool();
+    const bool bInvert = in.Bool();
+    const int nColumns = static_cast<int>(in.Range(-3, 90));
+    const int nRows = static_cast<int>(in.Range(-3, 15));
+    const int nLastRow = (in.Byte() & 1) ? static_cast<int>(in.Range(-3, 15)) : 0x7FFFFFFF;
+
+    std::vector<core::ColourRef> find, replace;
+    const int nEntries = in.Byte() % 12;
+    for (int i = 0; i < nEntries; ++i) {
+        const std::uint8_t b = in.Byte();
+        // Now and then an entry with a high byte, which matches nothing.
+        find.push_back(kPalette[b & 7] | ((b & 0x80) ? 0x01000000u : 0u));
+        replace.push_back(kPalette[(b >> 3) & 7] | ((b & 0x40) ? 0xFF000000u : 0u));
+    }
+    if (in.Bool() && !replace.empty())
+        replace.pop_back(); // lists of different lengths match by position
+
+    std::vector<std::uint8_t> expected(static_cast<std::size_t>(nSize));
+    for (std::size_t i = 0; i < expected.size(); i += 3) {
+        const std::uint8_t b = in.Byte();
+        const core::ColourRef cr = (b & 0xC0) == 0xC0 ? (b * 0x9E3779B1u) : kPalette[b & 7];
+        for (std::size_t k = 0; k < 3 && i + k < expected.size(); ++k)
+            expected[i + k] = static_cast<std::uint8_t>(cr >> (8 * (2 - k))); // blue, green, red
+    }
+    // The fourth byte of 32-bit pixels carries whatever the input says.
+    if (nBitCount == 32)
+        for (std::size_t i = 3; i < expected.size(); i += 4)
+            expected[i] = in.Byte();
+
+    std::unique_ptr<std::uint8_t[]> bits(new std::uint8_t[expected.size()]);
+    if (!expected.empty())
+        std::memcpy(bits.get(), expected.data(), expected.size());
+    core::PixelBuffer buffer{bits.get(), expected.size(), nWidth, nHeight, nBitCount};
+
+    if (bGray) {
+        core::ConvertToGray(buffer, nColumns, nRows, nLastRow, bInvert);
+        if (layout.HasKnownLayout() && nWidth > 0) {
+            ReferenceGrayRows(expected, layout, 0, nRows, nColumns, bInvert);
+            ReferenceGrayRows(expected, layout, nRows, nLastRow, nColumns, false);
+        }
+    } else {
+        const core::ColourExchangeTable table(find, replace);
+        table.Apply(buffer, nColumns, nRows);
+        if (layout.HasKnownLayout() && nWidth > 0)
+            ReferenceExchange(expected, layout, nColumns, nRows, find, replace);
+        // Lookup agrees with the table's first matching entry.
+        for (std::size_t i = 0; i < find.size() && i < replace.size(); ++i) {
+            core::ColourRef got = 0;
+            std::size_t first = 0;
+            while (first < i && find[first] != find[i])
+                ++first;
+            const bool bFound = table.Lookup(find[i], got);
+            if (bFound != ((find[i] >> 24) == 0) || (bFound && got != (replace[first] & 0xFFFFFF)))
+                std::abort();
+        }
+    }
+    if (!expected.empty() && std::memcmp(bits.get(), expected.data(), expected.size()) != 0)
+        std::abort();
+    return 0;
+}
