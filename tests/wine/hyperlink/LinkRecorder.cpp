@@ -3,22 +3,17 @@
 // LATTICE_LINK_RECORD environment variable, and exits.
 #include <windows.h>
 
-#include <string>
+#include <cstdio>
+#include <cstdlib>
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
-    char szPath[MAX_PATH];
-    const DWORD n = ::GetEnvironmentVariableA("LATTICE_LINK_RECORD", szPath, MAX_PATH);
-    if (n == 0 || n >= MAX_PATH)
+    const char* pszPath = std::getenv("LATTICE_LINK_RECORD");
+    FILE* pFile = pszPath != NULL ? std::fopen(pszPath, "a") : NULL;
+    if (pFile == NULL)
         return 1;
-    HANDLE hFile = ::CreateFileA(szPath, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL, OPEN_ALWAYS,
-                                 FILE_ATTRIBUTE_NORMAL, NULL);
-    if (hFile == INVALID_HANDLE_VALUE)
-        return 1;
-    // One write per line, so that a reader never sees half of one.
-    const std::string line = std::string(::GetCommandLineA()) + "\n";
-    DWORD dwWritten = 0;
-    ::WriteFile(hFile, line.data(), static_cast<DWORD>(line.size()), &dwWritten, NULL);
-    ::CloseHandle(hFile);
+    // Buffered and written once on closing, so that a reader never sees half a line.
+    std::fprintf(pFile, "%s\n", ::GetCommandLineA());
+    std::fclose(pFile);
     return 0;
 }

@@ -13,11 +13,12 @@ class CountingDialog : public CDialog {
 public:
     explicit CountingDialog(const char* pszMessage) : m_uCounted(::RegisterWindowMessageA(pszMessage)) {}
     int m_nCount = 0; // the registered message received
+    WPARAM m_wLastParam = 0; // its word parameter the last time, a control's id for some
 
 protected:
     LRESULT WindowProc(UINT uMsg, WPARAM wParam, LPARAM lParam) override
     {
-        return uMsg == m_uCounted ? (++m_nCount, 0) : CDialog::WindowProc(uMsg, wParam, lParam);
+        return uMsg == m_uCounted ? (++m_nCount, m_wLastParam = wParam, 0) : CDialog::WindowProc(uMsg, wParam, lParam);
     }
     void OnOK() override {}
     void OnCancel() override {}
