@@ -4,8 +4,6 @@
 #include <afxext.h>
 #include <gtest/gtest.h>
 
-#include <ios>
-
 #include "CHoverButton.h"
 #include "CommonObjectStub.h"
 #include "MessagePump.h"
@@ -16,17 +14,13 @@ namespace {
 
 const COLORREF kNormalTile = RGB(187, 222, 250); // bitmap 7000
 const COLORREF kHoverTile = RGB(232, 244, 253);  // bitmap 7001
-const COLORREF kLetter = RGB(16, 58, 128);
-const COLORREF kFrameLight = RGB(160, 160, 160);
 const COLORREF kFrameDark = RGB(96, 96, 96);
-const POINT kTile = {3, 3};
 
 // The parent: counts the clicks and context menus its buttons send it, and
 // notes the clicked button's state when its click arrived.
 class ButtonParent : public CWnd {
 public:
-    int m_nClicks = 0;
-    int m_nContextMenus = 0;
+    int m_nClicks = 0, m_nContextMenus = 0;
     CHoverButton::BUTTON_STATE m_eStateAtClick = CHoverButton::BTN_DISABLED;
 
 protected:
@@ -34,11 +28,10 @@ protected:
     {
         if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
             ++m_nClicks;
-            const HWND hButton = reinterpret_cast<HWND>(lParam);
-            m_eStateAtClick = static_cast<CHoverButton*>(CWnd::FromHandlePermanent(hButton))->GetButtonState();
+            CWnd* pButton = FromHandlePermanent(reinterpret_cast<HWND>(lParam));
+            m_eStateAtClick = static_cast<CHoverButton*>(pButton)->GetButtonState();
         }
-        if (message == WM_CONTEXTMENU)
-            ++m_nContextMenus;
+        m_nContextMenus += message == WM_CONTEXTMENU;
         return CWnd::WindowProc(message, wParam, lParam);
     }
 };
@@ -53,104 +46,49 @@ public:
 };
 
 bool IsBitmap(HBITMAP h) { return h != NULL && ::GetObjectType(h) == OBJ_BITMAP; }
-
-void MouseButton(DWORD dwFlags)
-{
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = dwFlags;
-    ::SendInput(1, &input, sizeof(input));
-    PumpFor(20);
-}
+POINT OnScreen(const CWnd& wnd, POINT pt) { return ::ClientToScreen(wnd.m_hWnd, &pt), pt; }
 
 class HoverButtonTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         CommonObjectStub::Reset();
-        MouseMoveTo(Away());
+        MouseMoveTo({5, 5});
         ASSERT_TRUE(m_parent.CreateEx(0, NULL, "", WS_POPUP | WS_VISIBLE, 100, 100, 240, 160, NULL, 0));
         ActivateForInput(m_parent.m_hWnd);
         ASSERT_TRUE(m_button.Create("", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(20, 20, 38, 38), &m_parent, 1));
         m_button.LoadTAIEXButtonBitmaps();
         Repaint();
     }
-    void TearDown() override
-    {
-        m_button.DestroyWindow();
-        m_parent.DestroyWindow();
-        CommonObjectStub::Reset();
-        PumpUntilIdle();
-    }
-
-    static POINT Away() { return {5, 5}; }
-    POINT Inside() const
-    {
-        POINT pt = {9, 9};
-        ::ClientToScreen(m_button.m_hWnd, &pt);
-        return pt;
-    }
-    POINT Outside() const
-    {
-        POINT pt = {150, 100};
-        ::ClientToScreen(m_parent.m_hWnd, &pt);
-        return pt;
-    }
-    void Repaint()
-    {
-        m_button.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-        PumpUntilIdle();
-    }
+    void TearDown() override { m_button.DestroyWindow(); m_parent.DestroyWindow(); PumpUntilIdle(); }
+    POINT Inside() const { return OnScreen(m_button, {9, 9}); }
+    void Repaint() { m_button.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW); PumpUntilIdle(); }
     COLORREF At(POINT pt) const { return ScreenColour(m_button.m_hWnd, pt); }
-    COLORREF Tile() const { return At(kTile); }
+    COLORREF Tile() const { return At({3, 3}); }
     // Input and painting may reach the screen a moment after the pump ran
     // dry: these wait, within a generous bound, for what the test expects.
-    bool ShowsTile(COLORREF cr)
-    {
-        return PumpUntil([&] { return Tile() == cr; });
-    }
-    bool Becomes(CHoverButton::BUTTON_STATE eState)
-    {
-        return PumpUntil([&] { return m_button.GetButtonState() == eState; });
-    }
-    CSize ClientSize() const
-    {
-        CRect rc;
-        m_button.GetClientRect(&rc);
-        return rc.Size();
-    }
+    bool ShowsTile(COLORREF cr) { return PumpUntil([&] { return Tile() == cr; }); }
+    bool Becomes(CHoverButton::BUTTON_STATE e) { return PumpUntil([&] { return m_button.GetButtonState() == e; }); }
+    CSize ClientSize() const { CRect rc; m_button.GetClientRect(&rc); return rc.Size(); }
 
     ButtonParent m_parent;
     InspectedButton m_button;
 };
 
-TEST_F(HoverButtonTest, ShowsTheNormalBitmapUntilThePointerComesInAndTheHoverBitmapWhileItHoldsTheCapture)
+TEST_F(HoverButtonTest, PointerInPressReleaseRightClickAndOutSwitchBitmapsCaptureAndClick)
 {
-    // The whole picture of bitmap 7000: frame, tile and letter.
-    EXPECT_TRUE(ShowsTile(kNormalTile)) << std::hex << Tile();
-    EXPECT_EQ(At({0, 0}), kFrameLight);
-    EXPECT_EQ(At({17, 0}), kFrameDark);
+    // Normal: bitmap 7000, its tile and its frame dark at the bottom right.
+    EXPECT_TRUE(ShowsTile(kNormalTile)) << Tile();
     EXPECT_EQ(At({17, 17}), kFrameDark);
-    EXPECT_EQ(At({9, 9}), kLetter);
 
     MouseMoveTo(Inside());
     EXPECT_TRUE(Becomes(CHoverButton::BTN_HOVER));
     EXPECT_EQ(::GetCapture(), m_button.m_hWnd);
-    EXPECT_TRUE(ShowsTile(kHoverTile)) << std::hex << Tile();
-    EXPECT_EQ(At({9, 9}), kLetter);
+    EXPECT_TRUE(ShowsTile(kHoverTile)) << Tile();
 
-    MouseMoveTo(Outside());
-    EXPECT_TRUE(Becomes(CHoverButton::BTN_NORMAL));
-    EXPECT_EQ(::GetCapture(), static_cast<HWND>(NULL));
-    EXPECT_TRUE(ShowsTile(kNormalTile)) << std::hex << Tile();
-}
-
-TEST_F(HoverButtonTest, PressShowsThePressedBitmapReleaseClicksTheParentAndTheRightButtonDoesNothing)
-{
-    MouseMoveTo(Inside());
     MouseDown();
     EXPECT_TRUE(Becomes(CHoverButton::BTN_PRESSED));
-    EXPECT_TRUE(ShowsTile(kHoverTile)) << std::hex << Tile();
+    EXPECT_TRUE(ShowsTile(kHoverTile)) << Tile();
     MouseUp();
     EXPECT_TRUE(PumpUntil([&] { return m_parent.m_nClicks == 1; }));
     EXPECT_EQ(m_parent.m_eStateAtClick, CHoverButton::BTN_NORMAL);
@@ -158,34 +96,35 @@ TEST_F(HoverButtonTest, PressShowsThePressedBitmapReleaseClicksTheParentAndTheRi
     // pointer, which is still inside: the button hovers again.
     MouseMoveTo(Inside());
     ASSERT_TRUE(Becomes(CHoverButton::BTN_HOVER));
-    EXPECT_EQ(::GetCapture(), m_button.m_hWnd);
 
     // A right click changes nothing and gets no default handling (which
-    // would send a context menu request).
-    MouseButton(MOUSEEVENTF_RIGHTDOWN);
-    MouseButton(MOUSEEVENTF_RIGHTUP);
+    // would send a context menu request); the capture it keeps lets the
+    // move out below be seen.
+    ::mouse_event(MOUSEEVENTF_RIGHTDOWN, 0, 0, 0, 0); // a real right click, which SyntheticInput does not offer
+    ::mouse_event(MOUSEEVENTF_RIGHTUP, 0, 0, 0, 0);
+    PumpFor(40);
     EXPECT_EQ(m_button.GetButtonState(), CHoverButton::BTN_HOVER);
-    EXPECT_EQ(::GetCapture(), m_button.m_hWnd);
     EXPECT_EQ(m_parent.m_nClicks, 1);
     EXPECT_EQ(m_parent.m_nContextMenus, 0);
+
+    MouseMoveTo(OnScreen(m_parent, {150, 100}));
+    EXPECT_TRUE(Becomes(CHoverButton::BTN_NORMAL));
+    EXPECT_EQ(::GetCapture(), static_cast<HWND>(NULL));
+    EXPECT_TRUE(ShowsTile(kNormalTile)) << Tile();
 }
 
 TEST_F(HoverButtonTest, SetButtonStateDisablesShowsTheDisabledBitmapAndStoresAnUnknownStateAsNormal)
 {
-    // A disabled bitmap of its own, to tell it from the normal one.
-    ASSERT_TRUE(m_button.LoadBitmaps(7000, 7001, 7001, 7001));
+    ASSERT_TRUE(m_button.LoadBitmaps(7000, 7001, 7001, 7001)); // a disabled bitmap unlike the normal one
     m_button.SetButtonState(CHoverButton::BTN_DISABLED);
-    PumpUntilIdle();
     EXPECT_FALSE(m_button.IsWindowEnabled());
-    EXPECT_TRUE(ShowsTile(kHoverTile)) << std::hex << Tile();
-    MouseMoveTo(Inside());
-    EXPECT_EQ(m_button.GetButtonState(), CHoverButton::BTN_DISABLED) << "moves change nothing";
+    EXPECT_TRUE(ShowsTile(kHoverTile)) << Tile();
 
     m_button.SetButtonState(static_cast<CHoverButton::BUTTON_STATE>(7));
     Repaint();
     EXPECT_TRUE(m_button.IsWindowEnabled());
     EXPECT_EQ(m_button.GetButtonState(), CHoverButton::BTN_NORMAL);
-    EXPECT_TRUE(ShowsTile(kNormalTile)) << std::hex << Tile();
+    EXPECT_TRUE(ShowsTile(kNormalTile)) << Tile();
 
     // The result is the check state read before the change, not the state.
     CHoverButton box;
@@ -194,42 +133,50 @@ TEST_F(HoverButtonTest, SetButtonStateDisablesShowsTheDisabledBitmapAndStoresAnU
     EXPECT_EQ(box.SetButtonState(CHoverButton::BTN_DISABLED), 1);
 }
 
-TEST_F(HoverButtonTest, FailedLoadsKeepOnlyTheBitmapsLoadedBeforeTheFailure)
+TEST_F(HoverButtonTest, BitmapsGoWithTheButtonOrTheLoadThatReplacesThemAndAFailedLoadKeepsTheEarlierOnes)
 {
-    const HBITMAP hOldNormal = m_button.Normal();
-    // Only the normal bitmap: nothing is drawn while hovered.
-    ASSERT_TRUE(m_button.LoadBitmaps(7000, 0, 0, 0));
-    EXPECT_FALSE(IsBitmap(hOldNormal)) << "the replaced bitmap was deleted";
-    MouseMoveTo(Inside());
-    ASSERT_TRUE(Becomes(CHoverButton::BTN_HOVER));
-    EXPECT_NE(Tile(), kHoverTile);
-    EXPECT_NE(Tile(), kNormalTile);
-    MouseMoveTo(Outside());
+    // Destroyed while it holds the capture, a button leaves no capture and
+    // no bitmap behind.
+    HBITMAP hNormal, hHover;
+    {
+        InspectedButton button;
+        ASSERT_TRUE(button.Create("", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(60, 20, 78, 38), &m_parent, 2));
+        button.LoadTAIEXButtonBitmaps();
+        hNormal = button.Normal(), hHover = button.Hover();
+        MouseMoveTo(OnScreen(button, {9, 9}));
+        ASSERT_EQ(::GetCapture(), button.m_hWnd);
+        button.DestroyWindow();
+        EXPECT_EQ(::GetCapture(), static_cast<HWND>(NULL));
+    }
+    EXPECT_FALSE(IsBitmap(hNormal) || IsBitmap(hHover));
 
+    const HBITMAP hOldNormal = m_button.Normal();
     // A missing normal bitmap leaves all four empty; a later failure keeps
     // the earlier ones.
     EXPECT_FALSE(m_button.LoadBitmaps(4711, 7001, 7001, 7001));
+    EXPECT_FALSE(IsBitmap(hOldNormal)) << "the replaced bitmap was deleted";
     EXPECT_TRUE(!m_button.Normal() && !m_button.Pressed() && !m_button.Hover() && !m_button.Disabled());
     EXPECT_FALSE(m_button.LoadBitmaps(7000, 7001, 4711, 7001));
     EXPECT_TRUE(IsBitmap(m_button.Normal()) && IsBitmap(m_button.Pressed()));
     EXPECT_TRUE(!m_button.Hover() && !m_button.Disabled());
-    EXPECT_FALSE(m_button.LoadBitmaps(static_cast<const char*>(NULL), NULL, NULL, NULL));
-    EXPECT_FALSE(m_button.LoadBitmaps(0u, 7001u, 7001u, 7001u) || m_button.Normal());
-
-    // Numbers keep their low 16 bits; names may be numbers.
-    EXPECT_TRUE(m_button.LoadBitmaps(0x10000u + 7000, 0x20000u + 7001));
-    EXPECT_TRUE(IsBitmap(m_button.Normal()) && IsBitmap(m_button.Pressed()));
+    EXPECT_FALSE(m_button.LoadBitmaps(static_cast<const char*>(NULL)) || m_button.Normal());
+    // Only a missing name is skipped; names may be numbers.
     EXPECT_TRUE(m_button.LoadBitmaps(MAKEINTRESOURCEA(7001), NULL, NULL, MAKEINTRESOURCEA(7000)));
     EXPECT_TRUE(IsBitmap(m_button.Disabled()) && !m_button.Hover());
 }
 
-TEST_F(HoverButtonTest, SizesToTheNormalBitmapAndRescalesAtEveryCallWhenTheScaleIsNotOne)
+TEST_F(HoverButtonTest, CutsALargerBitmapAtItsTopLeftAndSizesToItRescalingAtEveryCallWhenTheScaleIsNotOne)
 {
-    m_button.SetWindowPos(NULL, 0, 0, 30, 12, SWP_NOMOVE | SWP_NOZORDER);
+    m_button.SetWindowPos(NULL, 0, 0, 10, 10, SWP_NOMOVE | SWP_NOZORDER);
+    Repaint();
+    ASSERT_TRUE(ShowsTile(kNormalTile));
+    EXPECT_EQ(At({0, 0}), RGB(160, 160, 160)) << "the frame's light top left";
+    EXPECT_EQ(At({9, 9}), RGB(16, 58, 128)) << "the letter: drawn from the origin, not shrunk";
+    EXPECT_NE(ScreenColour(m_parent.m_hWnd, {30, 30}), kFrameDark) << "nothing drawn beyond the button";
+
     m_button.SizeToContent();
     EXPECT_EQ(ClientSize(), CSize(18, 18));
     EXPECT_TRUE(CommonObjectStub::TransDevScaleArgs().empty()) << "a scale of 1.0 converts nothing";
-
     CommonObjectStub::SetDeviceScale(1.5);
     m_button.SizeToContent();
     EXPECT_EQ(ClientSize(), CSize(27, 27));
@@ -238,41 +185,9 @@ TEST_F(HoverButtonTest, SizesToTheNormalBitmapAndRescalesAtEveryCallWhenTheScale
     Repaint();
     EXPECT_TRUE(PumpUntil([&] { return At({5, 5}) == kNormalTile; })) << "stretched whole, the tile keeps its colour";
 
-    // Before any load there is nothing to size to.
     m_button.LoadBitmaps(0u);
     m_button.SizeToContent();
-    EXPECT_EQ(ClientSize(), CSize(41, 41));
-}
-
-TEST_F(HoverButtonTest, ABitmapLargerThanTheButtonIsCutKeepingItsTopLeftPart)
-{
-    m_button.SetWindowPos(NULL, 0, 0, 10, 10, SWP_NOMOVE | SWP_NOZORDER);
-    Repaint();
-    ASSERT_TRUE(ShowsTile(kNormalTile));
-    EXPECT_EQ(At({0, 0}), kFrameLight);
-    EXPECT_EQ(At({9, 9}), kLetter);
-    EXPECT_EQ(At({9, 2}), kNormalTile);
-    EXPECT_NE(ScreenColour(m_parent.m_hWnd, {30, 30}), kFrameDark) << "nothing drawn beyond the button";
-}
-
-TEST_F(HoverButtonTest, DestroyedWhileHoldingTheCaptureLeavesNoCaptureAndNoBitmaps)
-{
-    HBITMAP hBitmaps[2];
-    {
-        InspectedButton button;
-        ASSERT_TRUE(button.Create("", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(60, 20, 78, 38), &m_parent, 2));
-        button.LoadTAIEXButtonBitmaps();
-        hBitmaps[0] = button.Normal();
-        hBitmaps[1] = button.Hover();
-        POINT pt = {9, 9};
-        ::ClientToScreen(button.m_hWnd, &pt);
-        MouseMoveTo(pt);
-        ASSERT_EQ(::GetCapture(), button.m_hWnd);
-        button.DestroyWindow();
-        EXPECT_EQ(::GetCapture(), static_cast<HWND>(NULL));
-    }
-    EXPECT_FALSE(IsBitmap(hBitmaps[0]));
-    EXPECT_FALSE(IsBitmap(hBitmaps[1]));
+    EXPECT_EQ(ClientSize(), CSize(41, 41)) << "with no bitmap there is nothing to size to";
 }
 
 } // namespace
