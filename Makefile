@@ -15,18 +15,12 @@ deps:
 	@scripts/install-deps.sh
 
 # Native: the platform-free core, its tests and fuzz targets, under
-# AddressSanitizer and UndefinedBehaviorSanitizer; benchmarks beside them.
+# AddressSanitizer and UndefinedBehaviorSanitizer.
 native: deps
 	@test -f $(BUILD)/native/build.ninja || cmake -S . -B $(BUILD)/native $(CMAKE_GEN) \
 	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
 	  -DCMAKE_BUILD_TYPE=Debug -DLATTICE_SANITIZE=ON
 	cmake --build $(BUILD)/native -j $(JOBS)
-
-# The optimised native build that benchmarks run in.
-native-release: deps
-	@test -f $(BUILD)/native-release/build.ninja || cmake -S . -B $(BUILD)/native-release $(CMAKE_GEN) \
-	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Release
-	cmake --build $(BUILD)/native-release -j $(JOBS)
 
 # x86-64 Windows: every DLL, the gallery and the test programs; runs under Wine.
 win64: deps
@@ -60,8 +54,8 @@ test-wine:
 demo: win64
 	scripts/demo.sh $(BUILD)/win64
 
-bench: native-release win64
-	scripts/bench.sh $(BUILD)/native-release $(BUILD)/win64
+bench: win64
+	scripts/bench.sh $(BUILD)/win64
 
 # Long fuzzing runs of the core, FUZZ_SECONDS per target (FUZZ_TARGETS to
 # pick some); what they find is kept in $(BUILD)/native/fuzz-corpus.

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   make cmake ninja-build ccache g++ clang libclang-rt-14-dev  # builds (cached), sanitizers, libFuzzer
-  googletest libbenchmark-dev                          # tests (also cross-built) and benchmarks
+  googletest                                           # tests (also cross-built for Wine)
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix  # Windows cross compilers with std::thread
   binutils-mingw-w64-x86-64 binutils-mingw-w64-i686    # windres, dlltool
   wine wine64                                          # running the x86-64 build

@@ -1,13 +1,16 @@
-// The Wine benchmarks' clock, the performance counter in milliseconds, and
-// how they take a figure from several runs: the lowest, since on a busy
-// machine a run now and then takes twice as long and the lowest run is the
-// least disturbed.
+// The Wine benchmarks' clock, the performance counter in milliseconds, how
+// they take a figure from several runs (the lowest: on a busy machine a run
+// now and then takes twice as long and the lowest is the least disturbed),
+// and the set-up and printing every benchmark shares.
 #pragma once
 
-#include <windows.h>
+#include <afxwin.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <vector>
+
+#include "MessagePump.h"
 
 inline double NowMilliseconds()
 {
@@ -31,7 +34,7 @@ double Best(int nRuns, Timed timed)
     return dBest;
 }
 
-// How long one run of `work` takes.
+// How long one run of `work` takes, and the lowest of nRuns runs.
 template <class Work>
 double MillisecondsOf(Work work)
 {
@@ -39,27 +42,55 @@ double MillisecondsOf(Work work)
     work();
     return NowMilliseconds() - t0;
 }
-
-// The lowest time of nRuns runs of `work`.
 template <class Work>
 double BestOf(int nRuns, Work work)
 {
     return Best(nRuns, [&] { return MillisecondsOf(work); });
 }
 
-// The lowest, middle and highest of several figures. On a busy machine the
-// lowest is the least disturbed run and the distance to the highest shows
-// how much the load added.
-struct Spread {
-    double dLow;
-    double dMedian;
-    double dHigh;
+// One keystroke: the text set as typing would, pumped until the list is painted.
+inline double Keystroke(CWnd& edit, const char* pszText)
+{
+    return MillisecondsOf([&] {
+        edit.SetWindowText(pszText);
+        PumpUntilIdle();
+    });
+}
+
+// A plain list box's share of a keystroke, the floor of the edits' lists:
+// redraw off, emptied, refilled by `fill`, redraw on and painted.
+template <class Fill>
+double TimeRefill(HWND hList, Fill fill)
+{
+    return MillisecondsOf([&] {
+        ::SendMessageA(hList, WM_SETREDRAW, FALSE, 0);
+        ::SendMessageA(hList, LB_RESETCONTENT, 0, 0);
+        fill();
+        ::SendMessageA(hList, WM_SETREDRAW, TRUE, 0);
+        ::InvalidateRect(hList, NULL, TRUE);
+        PumpUntilIdle();
+    });
+}
+
+// A visible top-level window for the edits under test.
+class BenchFrame : public CWnd {
+public:
+    BenchFrame() { CreateEx(0, NULL, "bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 500, 400, NULL, NULL); }
+    ~BenchFrame() override { DestroyWindow(); }
 };
 
-inline Spread SpreadOf(std::vector<double> figures)
+// One figure beside its floor from the same run, and their ratio.
+inline void PrintVsFloor(const char* pszWhat, double dFigure, double dFloor)
 {
-    if (figures.empty())
-        return {0, 0, 0};
+    std::printf("%-50s %9.2f ms  floor %9.2f ms  (%.2fx)\n", pszWhat, dFigure, dFloor, dFigure / dFloor);
+    std::fflush(stdout);
+}
+
+// The lowest, middle and highest of several figures: the distance from the
+// lowest to the highest shows how much the machine's load added.
+inline void PrintSpread(const char* pszWhat, std::vector<double> figures, const char* pszUnit, double dScale)
+{
     std::sort(figures.begin(), figures.end());
-    return {figures.front(), figures[figures.size() / 2], figures.back()};
+    std::printf("%-46s %9.2f %9.2f %9.2f %s\n", pszWhat, figures.front() * dScale,
+                figures[figures.size() / 2] * dScale, figures.back() * dScale, pszUnit);
 }

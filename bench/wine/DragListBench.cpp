@@ -6,15 +6,11 @@
 // The times are wall-clock: on a busy machine the process gets a share of
 // the processors and every figure grows with its floor, so compare a figure
 // with its floor rather than with another run's figure.
-#include <afxwin.h>
-
-#include <cstdio>
 #include <string>
 #include <vector>
 
-#include "CDragListBoxEx.h"
 #include "BenchClock.h"
-#include "MessagePump.h"
+#include "CDragListBoxEx.h"
 
 namespace {
 
@@ -55,8 +51,7 @@ void MovePlain(CListBox& list, int nInsertPos)
     std::vector<CString> texts(selected.size());
     std::vector<DWORD_PTR> data(selected.size());
     for (size_t k = selected.size(); k-- > 0;) {
-        list.GetText(selected[k], texts[k]);
-        data[k] = list.GetItemData(selected[k]);
+        list.GetText(selected[k], texts[k]), data[k] = list.GetItemData(selected[k]);
         list.DeleteString(static_cast<UINT>(selected[k]));
         if (selected[k] < nInsertPos)
             --nInsertPos;
@@ -76,12 +71,6 @@ class BenchList : public CDragListBoxEx {
 public:
     using CDragListBoxEx::GetInsertPos;
 };
-
-void Report(const char* pszWhat, const Spread& spread, const char* pszUnit, double dScale)
-{
-    std::printf("%-46s %9.2f %9.2f %9.2f %s\n", pszWhat, spread.dLow * dScale, spread.dMedian * dScale,
-                spread.dHigh * dScale, pszUnit);
-}
 
 } // namespace
 
@@ -112,20 +101,18 @@ int main()
         Fill(plain);
         dropFloors.push_back(MillisecondsOf([&] { MovePlain(plain, nInsertPos); }));
     }
-    Report("drop of 1000 selected items in 10000", SpreadOf(drops), "ms", 1);
-    Report("  floor: the same on a plain list box", SpreadOf(dropFloors), "ms", 1);
+    PrintSpread("drop of 1000 selected items in 10000", drops, "ms", 1);
+    PrintSpread("  floor: the same on a plain list box", dropFloors, "ms", 1);
 
     // Drag step: the cursor moves between two neighbouring items, and the
     // marker with it from one boundary to the next.
     CRect rcItem;
     list.GetItemRect(list.GetTopIndex() + 5, &rcItem);
     CPoint ptA(60, rcItem.top + 2), ptB(60, rcItem.bottom + 2);
-    list.ClientToScreen(&ptA);
-    list.ClientToScreen(&ptB);
-    CRect rcClient;
-    list.GetClientRect(&rcClient);
-    const CRect rcRows[2] = {CRect(rcClient.left, rcItem.top, rcClient.right, rcItem.top + 1),
-                             CRect(rcClient.left, rcItem.bottom, rcClient.right, rcItem.bottom + 1)};
+    list.ClientToScreen(&ptA), list.ClientToScreen(&ptB);
+    // An item's rectangle spans the client's width, as the marker does.
+    const CRect rcRows[2] = {CRect(rcItem.left, rcItem.top, rcItem.right, rcItem.top + 1),
+                             CRect(rcItem.left, rcItem.bottom, rcItem.right, rcItem.bottom + 1)};
     std::vector<double> steps, stepFloors;
     for (int r = 0; r < kStepRuns; ++r) {
         steps.push_back(MillisecondsOf([&] {
@@ -138,8 +125,8 @@ int main()
         }) / kStepsPerRun);
     }
     list.EndDrag();
-    Report("drag step (marker moves one row)", SpreadOf(steps), "us", 1e3);
-    Report("  floor: plain repaint of the marker's row", SpreadOf(stepFloors), "us", 1e3);
+    PrintSpread("drag step (marker moves one row)", steps, "us", 1e3);
+    PrintSpread("  floor: plain repaint of the marker's row", stepFloors, "us", 1e3);
 
     list.DestroyWindow();
     plain.DestroyWindow();

@@ -3,14 +3,11 @@
 // printer DC, the page, the packed picture stretched onto it and the end of
 // the job, which spools it to the scheduler), for pictures of 800 x 600 and
 // 1920 x 1080, beside packing the same picture alone.
-#include <afxwin.h>
-
-#include <cstdio>
+#include <string>
 
 #include "BenchClock.h"
 #include "ModalClicks.h"
 #include "MXPrintPreviewWnd.h"
-#include "MessagePump.h"
 #include "PackedPicture.h"
 #include "PrintedPaper.h"
 
@@ -71,8 +68,8 @@ void Measure(int w, int h)
         return dDone - g_dPrintDialogGone;
     });
     view.SelectObject(pOld);
-    std::printf("%4d x %4d  packing alone                     %8.2f ms\n", w, h, dPack);
-    std::printf("%4d x %4d  OK to the job handed to the queue %8.2f ms\n", w, h, dPrint);
+    PrintVsFloor((std::to_string(w) + " x " + std::to_string(h) + " OK to the job queued (floor: packing)").c_str(),
+                 dPrint, dPack);
 }
 
 } // namespace

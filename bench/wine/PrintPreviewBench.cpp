@@ -1,11 +1,8 @@
 // The preview's colour transforms on screen-compatible pictures of 800 x 600
 // and 1920 x 1080: the gray conversion and the colour exchange, beside one
 // block read and write of the same bitmap (the floor either can reach),
-// measured in the same run. The exchange through single pixels is shown
-// once, at the smaller size, for scale.
-#include <afxwin.h>
-
-#include <cstdio>
+// measured in the same run.
+#include <string>
 #include <vector>
 
 #include "BenchClock.h"
@@ -55,36 +52,20 @@ void Measure(MXPrintPreviewWnd& preview, int w, int h)
     bi.bmiHeader = {sizeof(BITMAPINFOHEADER), w, h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     std::vector<DWORD> bits(static_cast<size_t>(w) * h);
     const HBITMAP hBitmap = static_cast<HBITMAP>(bmp.m_hObject);
-    const double dFloor = Best(10, [&] {
-        DrawChart(dc, w, h);
-        return MillisecondsOf([&] {
-            ::GetDIBits(dc.m_hDC, hBitmap, 0, h, bits.data(), &bi, DIB_RGB_COLORS);
-            ::SetDIBits(dc.m_hDC, hBitmap, 0, h, bits.data(), &bi, DIB_RGB_COLORS);
-        });
+    const auto onFreshChart = [&](auto work) {
+        return Best(10, [&] { return DrawChart(dc, w, h), MillisecondsOf(work); });
+    };
+    const double dFloor = onFreshChart([&] {
+        ::GetDIBits(dc.m_hDC, hBitmap, 0, h, bits.data(), &bi, DIB_RGB_COLORS);
+        ::SetDIBits(dc.m_hDC, hBitmap, 0, h, bits.data(), &bi, DIB_RGB_COLORS);
     });
 
     // Each transform on a fresh chart, the drawing not timed.
-    const double dGray = Best(10, [&] {
-        DrawChart(dc, w, h);
-        return MillisecondsOf([&] { preview.vConvertToBW(&dc, rc, 0.0, false); });
-    });
-    const double dExchange = Best(10, [&] {
-        DrawChart(dc, w, h);
-        return MillisecondsOf([&] { preview.vConvertSpecialColor(&dc, rc); });
-    });
-    std::printf("%4d x %4d  floor: block read + write   %8.2f ms\n", w, h, dFloor);
-    std::printf("%4d x %4d  gray conversion             %8.2f ms  (%.2fx floor)\n", w, h, dGray, dGray / dFloor);
-    std::printf("%4d x %4d  colour exchange             %8.2f ms  (%.2fx floor)\n", w, h, dExchange,
-                dExchange / dFloor);
-
-    if (w <= 800) {
-        // A clip region makes the exchange walk the DC pixel by pixel.
-        DrawChart(dc, w, h);
-        ::IntersectClipRect(dc.m_hDC, 0, 0, w, h);
-        const double dWalk = MillisecondsOf([&] { preview.vConvertSpecialColor(&dc, rc); });
-        ::SelectClipRgn(dc.m_hDC, NULL);
-        std::printf("%4d x %4d  exchange pixel by pixel     %8.2f ms  (%.0fx floor)\n", w, h, dWalk, dWalk / dFloor);
-    }
+    const double dGray = onFreshChart([&] { preview.vConvertToBW(&dc, rc, 0.0, false); });
+    const double dExchange = onFreshChart([&] { preview.vConvertSpecialColor(&dc, rc); });
+    const std::string size = std::to_string(w) + " x " + std::to_string(h);
+    PrintVsFloor((size + " gray conversion (floor: block copy)").c_str(), dGray, dFloor);
+    PrintVsFloor((size + " colour exchange (floor: block copy)").c_str(), dExchange, dFloor);
     dc.SelectObject(pOld);
 }
 

@@ -3,18 +3,15 @@
 // and whole keystrokes from the text change to a shown, painted list, each
 // beside what a plain list box needs for the same lines in the same run.
 // Prints its figures; asserts nothing about time.
-#include <afxwin.h>
-
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "BackendStub.h"
 #include "BenchClock.h"
 #include "CSymbolSearchEdit.h"
-#include "MessagePump.h"
 #include "SymbolCatalogue.h"
 #include "lattice/core/LeadByteTable.h"
 #include "lattice/core/SearchData.h"
@@ -26,12 +23,6 @@ const size_t kLines = 131072;
 const unsigned char kServices[] = {16, 1};
 const char kNarrowKey[] = "1234"; // IDs and names that contain it: a few hundred lines
 const char kNoMatchKey[] = "ZZZ";
-
-class Frame : public CWnd {
-public:
-    Frame() { CreateEx(0, NULL, "bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 200, 500, 300, NULL, NULL); }
-    ~Frame() override { DestroyWindow(); }
-};
 
 // The lines alone, as the loader must build them: the backend's lists and
 // one display line per symbol.
@@ -58,16 +49,6 @@ std::vector<CString> BuildLinesAlone()
     return lines;
 }
 
-// One keystroke: the text is set as typing would, and the pump runs until
-// the list is painted.
-double Keystroke(CSymbolSearchEdit& edit, const char* pszText)
-{
-    return MillisecondsOf([&] {
-        edit.SetWindowText(pszText);
-        PumpUntilIdle();
-    });
-}
-
 // A plain list box beside the edit's list: a popup made as a child of a
 // plain window, as the edit makes its list, so that it has an owner.
 class PlainList {
@@ -88,36 +69,27 @@ public:
         ::DestroyWindow(m_hOwner);
     }
 
-    // The list's own part of a keystroke, from `from` to `to` (lines of the
-    // catalogue), with or without item data: empty, fill, prefix search.
+    // The list's own part of a keystroke from `from` to `to` (lines of the
+    // catalogue): emptied, filled, the preselected line found by prefix.
     double Keystroke(const std::vector<CString>& lines, const lattice::search::MatchResult& from,
-                     const lattice::search::MatchResult& to, bool bItemData)
+                     const lattice::search::MatchResult& to)
     {
-        Fill(lines, from, bItemData);
-        PumpUntilIdle();
-        return MillisecondsOf([&] {
-            ::SendMessageA(m_hList, WM_SETREDRAW, FALSE, 0);
-            Fill(lines, to, bItemData);
+        TimeRefill(m_hList, [&] { Fill(lines, from); });
+        return TimeRefill(m_hList, [&] {
+            Fill(lines, to);
             int nSel = 0;
             if (to.preselectIndex != lattice::search::MatchResult::kNone)
                 nSel = static_cast<int>(::SendMessageA(m_hList, LB_FINDSTRING, 0,
                                                        reinterpret_cast<LPARAM>(lines[to.preselectIndex].GetString())));
             ::SendMessageA(m_hList, LB_SETCURSEL, nSel, 0);
-            ::SendMessageA(m_hList, WM_SETREDRAW, TRUE, 0);
-            ::InvalidateRect(m_hList, NULL, TRUE);
-            PumpUntilIdle();
         });
     }
 
 private:
-    void Fill(const std::vector<CString>& lines, const lattice::search::MatchResult& match, bool bItemData)
+    void Fill(const std::vector<CString>& lines, const lattice::search::MatchResult& match)
     {
-        ::SendMessageA(m_hList, LB_RESETCONTENT, 0, 0);
-        for (const std::uint32_t i : match.hits) {
-            const LRESULT nLine = ::SendMessageA(m_hList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(lines[i].GetString()));
-            if (bItemData)
-                ::SendMessageA(m_hList, LB_SETITEMDATA, static_cast<WPARAM>(nLine), i);
-        }
+        for (const std::uint32_t i : match.hits)
+            ::SendMessageA(m_hList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(lines[i].GetString()));
     }
 
     HWND m_hOwner;
@@ -132,7 +104,7 @@ TEST(SymbolSearchEditBench, CatalogueOf131072Lines)
     BackendStub::SetServiceName(kServices[1], "\xC2\x64");
     BackendStub::LoadGeneratedCatalogue(kLines, {kServices[0], kServices[1]});
 
-    Frame frame;
+    BenchFrame frame;
     CSymbolSearchEdit edit;
     ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, CRect(10, 10, 200, 34), &frame, 1));
     edit.SetType(CSymbolSearchEdit::TYPE_SYMBOL);
@@ -144,20 +116,25 @@ TEST(SymbolSearchEditBench, CatalogueOf131072Lines)
     SymbolCatalogue catalogue(entries);
     const double dLoad = BestOf(3, [&] { catalogue.Load(CSymbolSearchEdit::TYPE_SYMBOL); });
     ASSERT_EQ(entries.size(), kLines);
-    std::printf("load of %zu lines: %.1f ms; the lines alone %.1f ms (%.2fx)\n", kLines, dLoad, dLinesAlone,
-                dLoad / dLinesAlone);
+    PrintVsFloor("load of 131072 lines (floor: the lines alone)", dLoad, dLinesAlone);
 
     // The matching alone, in this process's code page, as the edit runs it.
     const lattice::search::UpperCasedData& upper = catalogue.UpperCasedLines();
     const lattice::LeadByteTable lead =
         lattice::LeadByteTable::FromPredicate([](unsigned char b) { return ::IsDBCSLeadByte(b) != FALSE; });
-    lattice::search::MatchResult match;
+    // Its floor: a plain scan of the same lines for the same key.
     const lattice::search::Preselection rule{4, '['};
-    const double dMatchNarrow = BestOf(10, [&] { upper.Match(kNarrowKey, lead, match, rule); });
-    const size_t nNarrowHits = match.hits.size();
-    const double dMatchAll = BestOf(10, [&] { upper.Match("", lead, match, rule); });
-    std::printf("matching alone: narrowing to %zu lines %.2f ms, everything %.2f ms\n", nNarrowHits, dMatchNarrow,
-                dMatchAll);
+    for (const char* pszKey : {kNarrowKey, ""}) {
+        lattice::search::MatchResult match;
+        const double dMatch = BestOf(10, [&] { upper.Match(pszKey, lead, match, rule); });
+        volatile size_t nScanned = 0;
+        const double dScan = BestOf(10, [&] {
+            for (const CString& s : lines)
+                nScanned = nScanned + (std::strstr(s.GetString(), pszKey) != NULL);
+        });
+        PrintVsFloor(("matching alone, " + std::to_string(match.hits.size()) + " hits (floor: a scan)").c_str(), dMatch,
+                     dScan);
+    }
 
     Keystroke(edit, "warm-up"); // the load, the list and the tip are made here
     const struct {
@@ -171,18 +148,13 @@ TEST(SymbolSearchEditBench, CatalogueOf131072Lines)
         {"empties everything", "", kNoMatchKey},
     };
     PlainList plain(reinterpret_cast<HFONT>(edit.SendMessage(WM_GETFONT)));
-    std::printf("%-27s %7s %9s %11s %6s %11s %6s\n", "keystroke", "lines", "edit ms", "floor ms", "ratio",
-                "+data ms", "ratio");
     for (const auto& k : keystrokes) {
         lattice::search::MatchResult from, to;
         upper.Match(CString(k.pszFrom).MakeUpper().GetString(), lead, from, rule);
         upper.Match(k.pszTo, lead, to, rule);
         const double dEdit = Best(3, [&] { return Keystroke(edit, k.pszFrom), Keystroke(edit, k.pszTo); });
-        const double dFloor = Best(3, [&] { return plain.Keystroke(lines, from, to, false); });
-        const double dFloorData = Best(3, [&] { return plain.Keystroke(lines, from, to, true); });
-        std::printf("%-27s %7zu %9.2f %11.2f %6.2f %11.2f %6.2f\n", k.pszName, to.hits.size(), dEdit, dFloor,
-                    dEdit / dFloor, dFloorData, dEdit / dFloorData);
-        std::fflush(stdout);
+        const double dFloor = Best(3, [&] { return plain.Keystroke(lines, from, to); });
+        PrintVsFloor((k.pszName + (" (" + std::to_string(to.hits.size()) + " lines)")).c_str(), dEdit, dFloor);
     }
     edit.DestroyWindow();
     BackendStub::Reset();
