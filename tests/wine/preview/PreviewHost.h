@@ -19,14 +19,8 @@
 class PreviewUnderTest : public MXPrintPreviewWnd {
 public:
     PreviewUnderTest() : MXPrintPreviewWnd(NULL) {}
-    using MXPrintPreviewWnd::m_bBWReady;
-    using MXPrintPreviewWnd::m_bColorReady;
     using MXPrintPreviewWnd::m_bmpBW;
     using MXPrintPreviewWnd::m_bmpColor;
-    using MXPrintPreviewWnd::m_nExtend;
-    using MXPrintPreviewWnd::m_nMemHeight;
-    using MXPrintPreviewWnd::m_nMemWidth;
-    using MXPrintPreviewWnd::m_pDevMode;
     using MXPrintPreviewWnd::m_pMemDC;
     using MXPrintPreviewWnd::m_pOldBitmap;
     using MXPrintPreviewWnd::m_pPrintDlg;
@@ -42,25 +36,15 @@ struct Pixels {
 
 inline Pixels ReadPixels(HBITMAP hBitmap)
 {
-    Pixels px;
-    BITMAP bm;
-    if (::GetObjectA(hBitmap, sizeof(bm), &bm) != sizeof(bm))
-        return px;
-    px.nWidth = bm.bmWidth, px.nHeight = bm.bmHeight;
-    BITMAPINFO bi = {};
-    bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bi.bmiHeader.biWidth = bm.bmWidth;
-    bi.bmiHeader.biHeight = -bm.bmHeight;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
-    std::vector<DWORD> raw(static_cast<size_t>(bm.bmWidth) * bm.bmHeight);
+    BITMAP bm = {};
+    ::GetObjectA(hBitmap, sizeof(bm), &bm);
+    Pixels px{bm.bmWidth, bm.bmHeight, std::vector<COLORREF>(static_cast<size_t>(bm.bmWidth) * bm.bmHeight)};
+    BITMAPINFO bi = {{sizeof(BITMAPINFOHEADER), bm.bmWidth, -bm.bmHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
     HDC hScreen = ::GetDC(NULL);
-    ::GetDIBits(hScreen, hBitmap, 0, bm.bmHeight, raw.data(), &bi, DIB_RGB_COLORS);
+    ::GetDIBits(hScreen, hBitmap, 0, bm.bmHeight, px.colours.data(), &bi, DIB_RGB_COLORS);
     ::ReleaseDC(NULL, hScreen);
-    px.colours.resize(raw.size());
-    for (size_t i = 0; i < raw.size(); ++i)
-        px.colours[i] = RGB((raw[i] >> 16) & 0xFF, (raw[i] >> 8) & 0xFF, raw[i] & 0xFF);
+    for (COLORREF& cr : px.colours) // the DIB's 0x00RRGGBB turned round
+        cr = RGB(GetBValue(cr), GetGValue(cr), GetRValue(cr));
     return px;
 }
 
@@ -76,14 +60,12 @@ struct Canvas {
     {
         CClientDC screen(NULL);
         dc.CreateCompatibleDC(&screen);
-        if (nBitCount == 0) {
+        BITMAPINFO bi = {{sizeof(BITMAPINFOHEADER), w, h, 1, static_cast<WORD>(nBitCount), BI_RGB, 0, 0, 0, 0, 0}, {}};
+        void* pBits = nullptr;
+        if (nBitCount == 0)
             bmp.CreateCompatibleBitmap(&screen, w, h);
-        } else {
-            BITMAPINFO bi = {};
-            bi.bmiHeader = {sizeof(BITMAPINFOHEADER), w, h, 1, static_cast<WORD>(nBitCount), BI_RGB, 0, 0, 0, 0, 0};
-            void* pBits = nullptr;
+        else
             bmp.Attach(::CreateDIBSection(screen.m_hDC, &bi, DIB_RGB_COLORS, &pBits, NULL, 0));
-        }
         pOld = dc.SelectObject(&bmp);
     }
     ~Canvas() { dc.SelectObject(pOld); }
@@ -113,12 +95,10 @@ protected:
         SettingsStub::Reset();
         CommonObjectStub::Reset();
         // Texts that name their key, to see which key went where.
-        for (const char* key : {"IDS_DIALOG-TAPREVIEW_TITLE", "IDS_DIALOG-TAPREVIEW_PRINT_COLOR",
-                                "IDS_DIALOG-TAPREVIEW_PRINT_COLOR_DEFAULT", "IDS_DIALOG-TAPREVIEW_PRINT_BW",
-                                "IDS_DIALOG-TAPREVIEW_PRINT_BW_DEFAULT", "IDS_DIALOG-TAPREVIEW_PRINT_PORTRAIT",
-                                "IDS_DIALOG-TAPREVIEW_PRINT_LANDSCAPE", "IDS_DIALOG-TAPREVIEW_PRINT_EXTEND",
-                                "IDS_DIALOG-CONNECT_BUTTON_OK", "IDS_DIALOG-CONNECT_BUTTON_CANCEL"})
-            BackendStub::SetLangString(key, CString("<") + key + ">");
+        for (const char* key : {"TAPREVIEW_TITLE", "TAPREVIEW_PRINT_COLOR", "TAPREVIEW_PRINT_COLOR_DEFAULT",
+                                "TAPREVIEW_PRINT_BW", "TAPREVIEW_PRINT_BW_DEFAULT", "TAPREVIEW_PRINT_PORTRAIT",
+                                "TAPREVIEW_PRINT_LANDSCAPE", "TAPREVIEW_PRINT_EXTEND", "CONNECT_BUTTON_CANCEL"})
+            BackendStub::SetLangString(CString("IDS_DIALOG-") + key, CString("<IDS_DIALOG-") + key + ">");
     }
 
     // Creates the dialog modeless, shows it and waits for its first paint.
@@ -134,8 +114,7 @@ protected:
     }
     void TearDown() override
     {
-        if (m_dlg.m_hWnd != NULL)
-            m_dlg.DestroyWindow();
+        m_dlg.DestroyWindow();
         PumpUntilIdle();
     }
 
