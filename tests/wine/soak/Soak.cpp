@@ -70,18 +70,24 @@ void FeedFonts(CWnd& control)
     }
 }
 
-void SearchEdit(CWnd& host)
+// The user types part of a code, moves to the next match and chooses it.
+template <class Edit> void TypeAndChoose(Edit& edit, CWnd& host)
 {
-    CSearchEdit edit;
-    std::vector<CString> data = {"2330 TSMC", "2303 UMC", "2317 Hon Hai", "1101 Taiwan Cement"};
-    edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, kRect, &host, 1);
-    edit.SetSearchData(data, 0);
     edit.SetNofityWnd(&host);
     edit.SetFocus();
     TypeInto(edit, "23");
     Key(edit, VK_DOWN);
     Key(edit, VK_RETURN);
     edit.DestroyWindow();
+}
+
+void SearchEdit(CWnd& host)
+{
+    CSearchEdit edit;
+    std::vector<CString> data = {"2330 TSMC", "2303 UMC", "2317 Hon Hai", "1101 Taiwan Cement"};
+    edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, kRect, &host, 1);
+    edit.SetSearchData(data, 0);
+    TypeAndChoose(edit, host);
 }
 
 void SymbolSearchEdit(CWnd& host)
@@ -95,12 +101,7 @@ void SymbolSearchEdit(CWnd& host)
     CSymbolSearchEdit edit;
     edit.SetType(CSymbolSearchEdit::TYPE_SYMBOL);
     edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, kRect, &host, 1);
-    edit.SetNofityWnd(&host);
-    edit.SetFocus();
-    TypeInto(edit, "23");
-    Key(edit, VK_DOWN);
-    Key(edit, VK_RETURN);
-    edit.DestroyWindow();
+    TypeAndChoose(edit, host);
 }
 
 void DragList(CWnd& host)
