@@ -7,7 +7,7 @@ BUILD  := build
 JOBS   ?= $(shell nproc)
 CMAKE_GEN := -G Ninja
 
-.PHONY: all deps native win64 win32 test test-native test-wine demo bench fuzz clean
+.PHONY: all deps native win64 win32 test test-native test-wine demo bench fuzz soak clean
 
 all: native win64 win32
 
@@ -63,6 +63,12 @@ FUZZ_SECONDS ?= 60
 FUZZ_TARGETS ?=
 fuzz: native
 	fuzz/run-long.sh $(BUILD)/native $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
+# Every control created, used and destroyed 10,000 times in one process; fails
+# if its GDI or USER objects or its memory grow. Takes minutes.
+SOAK_CYCLES ?= 10000
+soak: win64
+	scripts/wine-session.sh $(BUILD)/win64 scripts/wine-exec.sh $(BUILD)/win64/bin/soak_controls.exe $(SOAK_CYCLES)
 
 clean:
 	rm -rf $(BUILD)
