@@ -1,7 +1,8 @@
 #include "PrintedPaper.h"
 
-#include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 
 namespace printed_paper {
@@ -11,27 +12,11 @@ namespace {
 // Wine reaches the Linux file system as drive Z:.
 std::string WindowsPath(const std::string& strUnixPath) { return "Z:" + strUnixPath; }
 
-bool WriteWholeFile(const std::string& strPath, const std::string& strText)
-{
-    FILE* f = std::fopen(WindowsPath(strPath).c_str(), "wb");
-    if (!f)
-        return false;
-    const bool bOk = std::fwrite(strText.data(), 1, strText.size(), f) == strText.size();
-    return std::fclose(f) == 0 && bOk;
-}
-
 bool ReadWholeFile(const std::string& strPath, std::string& strText)
 {
-    FILE* f = std::fopen(WindowsPath(strPath).c_str(), "rb");
-    if (!f)
-        return false;
-    strText.clear();
-    char buf[65536];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0)
-        strText.append(buf, n);
-    std::fclose(f);
-    return true;
+    std::ifstream f(WindowsPath(strPath), std::ios::binary);
+    strText.assign(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+    return static_cast<bool>(f);
 }
 
 std::string Quoted(const std::string& str) { return "'" + str + "'"; }
@@ -57,13 +42,17 @@ int RunShell(const std::string& strScript, std::string* pOut)
         strDir + "/readback/" + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(++s_nRun);
     // Wine runs a Linux program named by its Linux path, but hands back no
     // process handle and does not connect it to our pipes. So the script
-    // (in a subshell, so that it may exit) leaves its output and, last, its exit status in files (the status
-    // renamed into place, so that it is whole once it is there).
-    const std::string strBody = "(\n" + strScript + "\n) >" + Quoted(strBase + ".out") + " 2>&1\n" +
-                                "echo $? >" + Quoted(strBase + ".part") + "\n" + "mv " +
-                                Quoted(strBase + ".part") + " " + Quoted(strBase + ".rc") + "\n";
-    if (!WriteWholeFile(strBase + ".sh", strBody))
-        return -1;
+    // (in a subshell, so that it may exit) leaves its output and, last, its
+    // exit status in files (the status renamed into place, so that it is
+    // whole once it is there).
+    {
+        std::ofstream script(WindowsPath(strBase + ".sh"), std::ios::binary);
+        script << "(\n"
+               << strScript << "\n) >" << Quoted(strBase + ".out") << " 2>&1\necho $? >" << Quoted(strBase + ".part")
+               << "\nmv " << Quoted(strBase + ".part") << " " << Quoted(strBase + ".rc") << "\n";
+        if (!script.flush())
+            return -1;
+    }
     // LC_ALL=C: the session's Traditional Chinese locale is not generated on
     // the Linux side, and the shell would warn about it on every run.
     std::string strCommand = "/usr/bin/env LC_ALL=C /bin/sh \"" + strBase + ".sh\"";
@@ -72,10 +61,8 @@ int RunShell(const std::string& strScript, std::string* pOut)
     PROCESS_INFORMATION pi = {};
     if (!::CreateProcessA(nullptr, &strCommand[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
         return -1;
-    if (pi.hProcess)
-        ::CloseHandle(pi.hProcess);
-    if (pi.hThread)
-        ::CloseHandle(pi.hThread);
+    ::CloseHandle(pi.hProcess); // harmless on the NULL that Wine gives
+    ::CloseHandle(pi.hThread);
 
     std::string strStatus;
     for (DWORD dwStart = ::GetTickCount(); !ReadWholeFile(strBase + ".rc", strStatus);) {
@@ -94,39 +81,24 @@ void ClearOutput() { ::DeleteFileA(WindowsPath(JobPdf()).c_str()); }
 
 bool WaitForIdleQueue()
 {
-    return RunShell("for i in $(seq 600); do [ -z \"$(lpstat -o)\" ] && exit 0; sleep 0.1; done; exit 1") == 0;
+    return RunShell("for i in $(seq 600); do [ -z \"$(lpstat -o)\" ] && exit 0; "
+                    "sleep 0.1; done; exit 1") == 0;
 }
 
 int JobsReceived()
 {
     std::string strOut;
-    if (RunShell("lpstat -W all -o | wc -l", &strOut) != 0)
-        return -1;
-    return std::atoi(strOut.c_str());
+    return RunShell("lpstat -W all -o | wc -l", &strOut) == 0 ? std::atoi(strOut.c_str()) : -1;
 }
 
-bool ReadInfo(DocumentInfo& info)
+std::string Info()
 {
     std::string strOut;
-    if (RunShell("pdfinfo " + Quoted(JobPdf()), &strOut) != 0)
-        return false;
-    info = DocumentInfo();
-    std::istringstream lines(strOut);
-    for (std::string strLine; std::getline(lines, strLine);) {
-        const size_t nColon = strLine.find(':');
-        if (nColon == std::string::npos)
-            continue;
-        const std::string strKey = strLine.substr(0, nColon);
-        const size_t nValue = strLine.find_first_not_of(' ', nColon + 1);
-        const std::string strValue = nValue == std::string::npos ? "" : strLine.substr(nValue);
-        if (strKey == "Pages")
-            info.nPages = std::atoi(strValue.c_str());
-        else if (strKey == "Title")
-            info.strTitle = strValue;
-        else if (strKey == "Page size")
-            std::sscanf(strValue.c_str(), "%lf x %lf", &info.dWidthPt, &info.dHeightPt);
-    }
-    return true;
+    const bool bOk = RunShell("i=$(pdfinfo " + Quoted(JobPdf()) +
+                                  ") && echo \"$i\" | grep -E "
+                                  "'^(Title|Pages|Page size):' | tr -s ' '",
+                              &strOut) == 0;
+    return bOk ? strOut : "";
 }
 
 COLORREF PageRaster::At(int x, int y) const
@@ -138,11 +110,10 @@ COLORREF PageRaster::At(int x, int y) const
 bool RenderFirstPage(int nDpi, PageRaster& page)
 {
     const std::string strImage = PrintDir() + "/readback/page";
-    if (RunShell("pdftoppm -r " + std::to_string(nDpi) + " -f 1 -l 1 -singlefile " + Quoted(JobPdf()) + " " +
-                 Quoted(strImage)) != 0)
-        return false;
     std::string strPpm;
-    if (!ReadWholeFile(strImage + ".ppm", strPpm))
+    if (RunShell("pdftoppm -r " + std::to_string(nDpi) + " -f 1 -l 1 -singlefile " + Quoted(JobPdf()) + " " +
+                 Quoted(strImage)) != 0 ||
+        !ReadWholeFile(strImage + ".ppm", strPpm))
         return false;
     ::DeleteFileA(WindowsPath(strImage + ".ppm").c_str());
     // Binary PPM: "P6", width, height, maximum value 255, one white-space
@@ -151,11 +122,10 @@ bool RenderFirstPage(int nDpi, PageRaster& page)
     std::string strMagic;
     int nMax = 0;
     header >> strMagic >> page.nWidth >> page.nHeight >> nMax;
-    if (!header || strMagic != "P6" || nMax != 255 || page.nWidth <= 0 || page.nHeight <= 0)
-        return false;
     const size_t nPixels = static_cast<size_t>(header.tellg()) + 1;
     const size_t nBytes = static_cast<size_t>(page.nWidth) * page.nHeight * 3;
-    if (strPpm.size() < nPixels + nBytes)
+    if (!header || strMagic != "P6" || nMax != 255 || page.nWidth <= 0 || page.nHeight <= 0 ||
+        strPpm.size() < nPixels + nBytes)
         return false;
     page.rgb.assign(strPpm.begin() + nPixels, strPpm.begin() + nPixels + nBytes);
     return true;

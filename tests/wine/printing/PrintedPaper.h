@@ -25,13 +25,10 @@ bool WaitForIdleQueue();
 // Jobs the scheduler has received since it started, finished ones included.
 int JobsReceived();
 
-struct DocumentInfo {
-    int nPages = 0;
-    std::string strTitle;
-    double dWidthPt = 0, dHeightPt = 0; // the first page's size in points
-};
-// pdfinfo of the last job's PDF; false when there is none.
-bool ReadInfo(DocumentInfo& info);
+// The last job's title, page count and first page size, one line each as
+// pdfinfo gives them ("Title: ...", "Pages: ...", "Page size: ..."), runs of
+// spaces folded; empty when no PDF came out.
+std::string Info();
 
 // The first page rendered by pdftoppm at nDpi dots per inch, as RGB bytes.
 struct PageRaster {
