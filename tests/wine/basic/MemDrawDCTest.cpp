@@ -3,8 +3,6 @@
 #include <afxwin.h>
 #include <gtest/gtest.h>
 
-#include <utility>
-
 #include "CMemDrawDC.h"
 
 namespace {
@@ -25,48 +23,33 @@ protected:
     }
     void TearDown() override { ::DeleteObject(::SelectObject(m_target, m_hOld)); }
     COLORREF At(int x, int y) const { return m_target.GetPixel(x, y); }
-    // The handles a surface holds: both must be gone once it is.
-    static std::pair<HDC, HGDIOBJ> Handles(CMemDrawDC& mem) { return {mem.m_hDC, ::GetCurrentObject(mem, OBJ_BITMAP)}; }
-    static CSize SizeOf(HGDIOBJ hBitmap)
-    {
-        BITMAP bm = {};
-        ::GetObjectA(hBitmap, sizeof(bm), &bm);
-        return CSize(bm.bmWidth, bm.bmHeight);
-    }
 
     CDC m_target;
     HGDIOBJ m_hOld = NULL;
 };
 
-TEST_F(MemDrawDCTest, TheSurfaceIsTheRectanglesSizeAndItsOriginLandsOnTheCorner)
+TEST_F(MemDrawDCTest, TheSurfaceLandsOnTheRectangleAndOnlyForceBitBltCopiesItsCurrentState)
 {
-    std::pair<HDC, HGDIOBJ> handles;
+    HGDIOBJ hDC = NULL, hBitmap = NULL; // the surface's own: both must be gone with it
     {
-        CMemDrawDC mem(&m_target, CRect(100, 50, 300, 150));
-        handles = Handles(mem);
-        EXPECT_EQ(SizeOf(handles.second), CSize(200, 100));
+        CMemDrawDC mem(&m_target, CRect(100, 50, 300, 150)), unseen(&m_target, CRect(10, 10, 60, 60));
+        hDC = mem.m_hDC, hBitmap = ::GetCurrentObject(mem, OBJ_BITMAP);
         mem->FillSolidRect(CRect(0, 0, 200, 100), kBlue);
         ::SetPixel(mem, 0, 0, kRed);
         ::SetPixel(mem, 100, 50, kRed); // the target's own coordinates land further on
         mem.ForceBitBlt(SRCCOPY);
+        unseen.FillSolidRect(CRect(0, 0, 50, 50), kRed); // destroyed without a copy
     }
+    EXPECT_EQ(::GetObjectType(hDC) + ::GetObjectType(hBitmap), 0u) << "DC or bitmap left behind";
     EXPECT_EQ(At(100, 50), kRed);
     EXPECT_EQ(At(200, 100), kRed);
     EXPECT_EQ(At(299, 149), kBlue);
-    EXPECT_EQ(At(300, 150), kWhite) << "nothing past the rectangle";
+    EXPECT_EQ(At(300, 150), kWhite) << "nothing past the rectangle: 200 x 100";
     EXPECT_EQ(At(99, 49), kWhite);
-    EXPECT_EQ(::GetObjectType(handles.first), 0u) << "memory DC left behind";
-    EXPECT_EQ(::GetObjectType(handles.second), 0u) << "bitmap left behind";
-}
-
-TEST_F(MemDrawDCTest, OnlyForceBitBltCopiesEachCallTheCurrentStateWithItsRasterOperation)
-{
-    for (int nCopies = 0; nCopies < 2; ++nCopies) {
+    EXPECT_EQ(At(10, 10), kWhite);
+    {
         CMemDrawDC mem(&m_target, CRect(10, 10, 60, 60));
         mem.FillSolidRect(CRect(0, 0, 50, 50), kRed);
-        if (nCopies == 0)
-            continue; // destroyed without a copy
-        EXPECT_EQ(At(10, 10), kWhite);
         mem.ForceBitBlt(SRCCOPY);
         mem.FillSolidRect(CRect(0, 0, 25, 50), kBlue);
         EXPECT_EQ(At(10, 10), kRed) << "the target waits for the next copy";
@@ -82,19 +65,16 @@ TEST_F(MemDrawDCTest, OnlyForceBitBltCopiesEachCallTheCurrentStateWithItsRasterO
     EXPECT_EQ(At(110, 110), RGB(0x30, 0x0F, 0x0F));
 }
 
+// An empty or inverted rectangle draws nothing and leaves nothing.
 TEST_F(MemDrawDCTest, EmptyInvertedOrTargetlessSurfacesDrawNothingAndLeaveNothing)
 {
-    for (const CRect& rc : {CRect(50, 50, 50, 80), CRect(50, 50, 80, 50), CRect(80, 80, 50, 50)}) {
-        std::pair<HDC, HGDIOBJ> handles;
-        {
-            CMemDrawDC mem(&m_target, rc);
-            handles = Handles(mem);
-            EXPECT_EQ(SizeOf(handles.second), CSize(1, 1)) << "the memory DC's own bitmap, none made";
-            mem.FillSolidRect(CRect(0, 0, 30, 30), kRed);
-            mem.ForceBitBlt(SRCCOPY);
-            mem.ForceBitBlt(BLACKNESS);
-        }
-        EXPECT_EQ(::GetObjectType(handles.first), 0u);
+    for (const CRect& rc : {CRect(50, 50, 50, 80), CRect(80, 80, 50, 50)}) {
+        auto* pMem = new CMemDrawDC(&m_target, rc);
+        const HDC hDC = *pMem;
+        pMem->FillSolidRect(CRect(0, 0, 30, 30), kRed);
+        pMem->ForceBitBlt(SRCCOPY), pMem->ForceBitBlt(BLACKNESS);
+        delete pMem;
+        EXPECT_EQ(::GetObjectType(hDC), 0u);
     }
     for (int x = 45; x < 85; x += 5)
         EXPECT_EQ(At(x, x), kWhite);
