@@ -56,6 +56,27 @@ protected:
     }
 };
 
+// A host's edit for prices: the full stop joins the accepted set through
+// the virtual check.
+class PriceEdit : public NoSpecialEdit {
+protected:
+    bool IsAllowInput(int nChar) const override { return nChar == '.' || NoSpecialEdit::IsAllowInput(nChar); }
+};
+
+// The host's form, counting the changes its edits tell it of.
+class CountingForm : public CDialog {
+public:
+    int m_nFilterChanges = 0, m_nPlainChanges = 0;
+protected:
+    afx_msg void OnFilterChange() { ++m_nFilterChanges; }
+    afx_msg void OnPlainChange() { ++m_nPlainChanges; }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CountingForm, CDialog)
+    ON_EN_CHANGE(IDC_FILTER_EDIT, OnFilterChange)
+    ON_EN_CHANGE(IDC_PLAIN_EDIT, OnPlainChange)
+END_MESSAGE_MAP()
+
 class NoSpecialEditTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -95,7 +116,7 @@ protected:
         ::CloseClipboard();
     }
 
-    CDialog m_dlg;
+    CountingForm m_dlg;
     WatchedEdit m_edit;
     HHOOK m_hHook = NULL;
 };
@@ -108,6 +129,15 @@ TEST_F(NoSpecialEditTest, TypedCharactersAreKeptOrRefusedWithTheCaretBackAtTheEn
         EXPECT_EQ(State(), "aZ09_-()|8") << "after typing \"" << psz << "\"";
     }
     EXPECT_EQ(g_boxes, std::vector<std::string>(5, kTyped)) << "one box each, no caption";
+    Set(*m_dlg.GetDlgItem(IDC_PLAIN_EDIT), "x"); // the host hears an ordinary edit, never this one
+    EXPECT_EQ(m_dlg.m_nPlainChanges * 10 + m_dlg.m_nFilterChanges, 10);
+
+    PriceEdit price;
+    ASSERT_TRUE(price.SubclassDlgItem(IDC_PLAIN_EDIT, &m_dlg));
+    Set(price, ""), price.SetFocus(), Type("12.5,");
+    EXPECT_EQ(WindowTextOf(price.m_hWnd) + " " + std::to_string(g_boxes.size()), "12.5 6")
+        << "a derived edit widens the set";
+    price.UnsubclassWindow();
 }
 
 TEST_F(NoSpecialEditTest, KeyboardPastingAndTheRightButtonAreRefusedAProgramsPasteIsChecked)
