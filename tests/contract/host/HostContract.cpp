@@ -42,6 +42,8 @@ void CheckResources(HMODULE hLibrary)
     } resources[] = {
         {5000, RT_GROUP_CURSOR, "cursor of the drag list"},
         {19126, RT_DIALOG, "print preview dialog"},
+        {7000, RT_BITMAP, "hover button, normal"},
+        {7001, RT_BITMAP, "hover button, hovered"},
     };
     for (const auto& resource : resources)
         CHECK(::FindResourceA(hLibrary, MAKEINTRESOURCEA(resource.nID), resource.pszType) != NULL,
