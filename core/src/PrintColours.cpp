@@ -6,7 +6,8 @@
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
-// Eight pixels at a time where the processor has AVX2, chosen at run time.
+// Eight pixels at a time where the processor has AVX2, chosen at run time
+// (gray conversion and colour exchange).
 // Only on x86-64, whose stack keeps the 16-byte alignment the spills of
 // 256-bit registers rely on less than i686's does; the routine is small
 // enough to keep every vector in a register.
@@ -291,9 +292,41 @@ const int kFastRows = 8;
 // colours. Because the colours are distinct, at most one entry matches a
 // pixel, so every entry can be tested without branching, four pixels at a
 // time with SSE2.
+#if defined(LATTICE_GRAY_AVX2)
+// ExchangeRow32's vector step on eight pixels at a time, with the same
+// memory of the last group as TransformGroups; returns how many pixels it
+// covered.
+__attribute__((target("avx2"))) int ExchangeGroupsAvx2(std::uint8_t* pRow, int n, const std::uint32_t* find,
+                                                       const std::uint32_t* replace, int nRows)
+{
+    const __m256i rgbMask = _mm256_set1_epi32(0x00FFFFFF);
+    __m256i lastIn = _mm256_set1_epi32(-1), lastOut = lastIn;
+    int x = 0;
+    for (; x + 8 <= n; x += 8) {
+        __m256i* p = reinterpret_cast<__m256i*>(pRow + 4 * x);
+        const __m256i px = _mm256_loadu_si256(p);
+        if (_mm256_movemask_epi8(_mm256_cmpeq_epi8(px, lastIn)) != -1) {
+            const __m256i rgb = _mm256_and_si256(px, rgbMask);
+            __m256i out = px;
+            for (int i = 0; i < nRows; ++i) {
+                const __m256i hit = _mm256_cmpeq_epi32(rgb, _mm256_set1_epi32(static_cast<int>(find[i])));
+                out = _mm256_blendv_epi8(out, _mm256_set1_epi32(static_cast<int>(replace[i])), hit);
+            }
+            lastIn = px, lastOut = out;
+        }
+        _mm256_storeu_si256(p, lastOut);
+    }
+    return x;
+}
+#endif
+
 void ExchangeRow32(std::uint8_t* pRow, int n, const std::uint32_t* find, const std::uint32_t* replace, int nRows)
 {
     int x = 0;
+#if defined(LATTICE_GRAY_AVX2)
+    if (HasAvx2())
+        x = ExchangeGroupsAvx2(pRow, n, find, replace, nRows);
+#endif
 #if defined(__SSE2__)
     const __m128i rgbMask = _mm_set1_epi32(0x00FFFFFF);
     __m128i vFind[kFastRows], vReplace[kFastRows];
@@ -301,7 +334,7 @@ void ExchangeRow32(std::uint8_t* pRow, int n, const std::uint32_t* find, const s
         vFind[i] = _mm_set1_epi32(static_cast<int>(find[i]));
         vReplace[i] = _mm_set1_epi32(static_cast<int>(replace[i]));
     }
-    x = TransformGroups(pRow, n, [&](__m128i px) {
+    x += TransformGroups(pRow + 4 * x, n - x, [&](__m128i px) {
         const __m128i rgb = _mm_and_si128(px, rgbMask);
         __m128i out = px;
         for (int i = 0; i < nRows; ++i) {
