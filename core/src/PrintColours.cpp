@@ -6,6 +6,15 @@
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
+// Eight pixels at a time where the processor has AVX2, chosen at run time
+// (gray conversion and colour exchange).
+// Only on x86-64, whose stack keeps the 16-byte alignment the spills of
+// 256-bit registers rely on less than i686's does; the routine is small
+// enough to keep every vector in a register.
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#define LATTICE_GRAY_AVX2 1
+#include <immintrin.h>
+#endif
 
 namespace lattice::core {
 
@@ -60,10 +69,12 @@ int WholePixels32(std::size_t nBase, std::size_t nSize, int n)
     return static_cast<int>(std::min<std::size_t>((nSize - nBase) / 4, static_cast<std::size_t>(n)));
 }
 
-// floor(c x weight / 100) by multiplying and shifting, exact for every
-// product below 43699; for bytes it equals the truncated double product
-// c x 0.11, 0.59 or 0.3 (the tests check all 256 values of each).
-inline std::uint32_t Share(std::uint32_t c, std::uint32_t weight) { return (c * weight * 5243u) >> 19; }
+// A colour byte's share of the gray, trunc(c x 0.11), trunc(c x 0.59) and
+// trunc(c x 0.3) as the double products give them, is the high half of c
+// times a 16-bit fraction just above the weight: (c x kBlueShare) >> 16 and
+// so on. Exact for every byte (the tests check all 256 values of each); the
+// same fractions serve the scalar and the vector paths.
+const std::uint32_t kBlueShare = 7209, kGreenShare = 38667, kRedShare = 19661;
 
 #if defined(__SSE2__)
 // Runs `transform` over a row four 32-bit pixels at a time. Charts are mostly
@@ -109,41 +120,85 @@ inline std::uint32_t GrayPixel32(std::uint32_t px, std::uint32_t flip)
     if (rgb == 0xFFFFFFu || rgb == 0)
         return px;
     const std::uint32_t c = rgb ^ flip;
-    const std::uint32_t gray = (Share(c & 0xFF, 11) + Share((c >> 8) & 0xFF, 59) + Share((c >> 16) & 0xFF, 30)) & 0xFF;
+    const std::uint32_t gray =
+        (((c & 0xFF) * kBlueShare >> 16) + (((c >> 8) & 0xFF) * kGreenShare >> 16) + ((c >> 16) * kRedShare >> 16)) & 0xFF;
     return (px & 0xFF000000u) | (gray * 0x010101u);
 }
 
+#if defined(LATTICE_GRAY_AVX2)
+// GrayRow32's vector step on eight pixels at a time; returns how many pixels
+// it covered.
+__attribute__((target("avx2"))) int GrayGroupsAvx2(std::uint8_t* pRow, int n, std::uint32_t flip)
+{
+    const __m256i rgbMask = _mm256_set1_epi32(0x00FFFFFF), zero = _mm256_setzero_si256();
+    const __m256i flipMask = _mm256_set1_epi32(static_cast<int>(flip));
+    const __m256i blueRed = _mm256_set1_epi32(0x00FF00FF), byteMask = _mm256_set1_epi32(0xFF);
+    const __m256i blueRedShares = _mm256_set1_epi32(static_cast<int>(kRedShare << 16 | kBlueShare));
+    const __m256i greenShare = _mm256_set1_epi32(static_cast<int>(kGreenShare));
+    const __m256i twoBytes = _mm256_set1_epi32(0x0101);
+    int x = 0;
+    for (; x + 8 <= n; x += 8) {
+        __m256i* p = reinterpret_cast<__m256i*>(pRow + 4 * x);
+        const __m256i px = _mm256_loadu_si256(p);
+        const __m256i rgb = _mm256_and_si256(px, rgbMask);
+        const __m256i keep = _mm256_or_si256(_mm256_cmpeq_epi32(rgb, rgbMask), _mm256_cmpeq_epi32(rgb, zero));
+        if (_mm256_movemask_epi8(keep) == -1)
+            continue;
+        const __m256i c = _mm256_xor_si256(rgb, flipMask);
+        const __m256i shares = _mm256_add_epi16(_mm256_mulhi_epu16(_mm256_and_si256(c, blueRed), blueRedShares),
+                                                _mm256_mulhi_epu16(_mm256_srli_epi16(c, 8), greenShare));
+        const __m256i gray = _mm256_and_si256(_mm256_add_epi16(shares, _mm256_srli_epi32(shares, 16)), byteMask);
+        const __m256i grayWord = _mm256_or_si256(_mm256_mullo_epi16(gray, twoBytes), _mm256_slli_epi32(gray, 16));
+        const __m256i out = _mm256_or_si256(_mm256_andnot_si256(rgbMask, px), grayWord);
+        _mm256_storeu_si256(p, _mm256_blendv_epi8(out, px, keep));
+    }
+    return x;
+}
+
+bool HasAvx2()
+{
+    static const bool bHas = __builtin_cpu_supports("avx2");
+    return bHas;
+}
+#endif
+
 // Four pixels at a time with SSE2 (every x86-64 processor has it), so that
 // the gray conversion of a screen-sized picture costs little more than
-// reading and writing it. floor(x / 100) for x below 15046 is
-// (x * 41944) >> 22, a 16-bit multiply-high and a shift.
+// reading and writing it. Charts are mostly black or white, which stay: a
+// group of four such pixels is neither converted nor written back. The
+// others take two 16-bit multiplies: blue and red side by side in the two
+// halves of each pixel's lane, then green.
 void GrayRow32(std::uint8_t* pRow, int n, bool bInvert)
 {
     const std::uint32_t flip = bInvert ? 0xFFFFFFu : 0u;
     int x = 0;
+#if defined(LATTICE_GRAY_AVX2)
+    if (HasAvx2())
+        x = GrayGroupsAvx2(pRow, n, flip);
+#endif
 #if defined(__SSE2__)
-    const __m128i rgbMask = _mm_set1_epi32(0x00FFFFFF), byteMask = _mm_set1_epi32(0xFF);
-    const __m128i flipMask = _mm_set1_epi32(static_cast<int>(flip)), zero = _mm_setzero_si128();
-    const __m128i w11 = _mm_set1_epi32(11), w59 = _mm_set1_epi32(59), w30 = _mm_set1_epi32(30);
-    const __m128i reciprocal = _mm_set1_epi16(static_cast<short>(41944));
-    x = TransformGroups(pRow, n, [&](__m128i px) {
+    const __m128i rgbMask = _mm_set1_epi32(0x00FFFFFF), zero = _mm_setzero_si128();
+    const __m128i flipMask = _mm_set1_epi32(static_cast<int>(flip));
+    const __m128i blueRed = _mm_set1_epi32(0x00FF00FF), byteMask = _mm_set1_epi32(0xFF);
+    const __m128i blueRedShares = _mm_set1_epi32(static_cast<int>(kRedShare << 16 | kBlueShare));
+    const __m128i greenShare = _mm_set1_epi32(static_cast<int>(kGreenShare));
+    const __m128i twoBytes = _mm_set1_epi32(0x0101);
+    for (; x + 4 <= n; x += 4) {
+        __m128i* p = reinterpret_cast<__m128i*>(pRow + 4 * x);
+        const __m128i px = _mm_loadu_si128(p);
         const __m128i rgb = _mm_and_si128(px, rgbMask);
         const __m128i keep = _mm_or_si128(_mm_cmpeq_epi32(rgb, rgbMask), _mm_cmpeq_epi32(rgb, zero));
+        if (_mm_movemask_epi8(keep) == 0xFFFF)
+            continue;
         const __m128i c = _mm_xor_si128(rgb, flipMask);
-        // Each channel in the low 16 bits of its lane; the high 16 bits stay 0.
-        const __m128i b = _mm_mullo_epi16(_mm_and_si128(c, byteMask), w11);
-        const __m128i g = _mm_mullo_epi16(_mm_and_si128(_mm_srli_epi32(c, 8), byteMask), w59);
-        const __m128i r = _mm_mullo_epi16(_mm_srli_epi32(c, 16), w30);
-        const __m128i gray = _mm_and_si128(
-            _mm_add_epi16(_mm_add_epi16(_mm_srli_epi16(_mm_mulhi_epu16(b, reciprocal), 6),
-                                        _mm_srli_epi16(_mm_mulhi_epu16(g, reciprocal), 6)),
-                          _mm_srli_epi16(_mm_mulhi_epu16(r, reciprocal), 6)),
-            byteMask);
-        const __m128i grayWord =
-            _mm_or_si128(_mm_or_si128(gray, _mm_slli_epi32(gray, 8)), _mm_slli_epi32(gray, 16));
+        // Low half of each lane: blue's share plus green's; high half: red's.
+        const __m128i shares = _mm_add_epi16(_mm_mulhi_epu16(_mm_and_si128(c, blueRed), blueRedShares),
+                                             _mm_mulhi_epu16(_mm_srli_epi16(c, 8), greenShare));
+        const __m128i gray = _mm_and_si128(_mm_add_epi16(shares, _mm_srli_epi32(shares, 16)), byteMask);
+        const __m128i grayWord = _mm_or_si128(_mm_mullo_epi16(gray, twoBytes), _mm_slli_epi32(gray, 16));
         const __m128i out = _mm_or_si128(_mm_andnot_si128(rgbMask, px), grayWord);
-        return _mm_or_si128(_mm_and_si128(keep, px), _mm_andnot_si128(keep, out));
-    });
+        _mm_storeu_si128(p, _mm_or_si128(_mm_and_si128(keep, px), _mm_andnot_si128(keep, out)));
+    }
 #endif
     TransformPixels(pRow, x, n, [flip](std::uint32_t px) { return GrayPixel32(px, flip); });
 }
@@ -237,9 +292,41 @@ const int kFastRows = 8;
 // colours. Because the colours are distinct, at most one entry matches a
 // pixel, so every entry can be tested without branching, four pixels at a
 // time with SSE2.
+#if defined(LATTICE_GRAY_AVX2)
+// ExchangeRow32's vector step on eight pixels at a time, with the same
+// memory of the last group as TransformGroups; returns how many pixels it
+// covered.
+__attribute__((target("avx2"))) int ExchangeGroupsAvx2(std::uint8_t* pRow, int n, const std::uint32_t* find,
+                                                       const std::uint32_t* replace, int nRows)
+{
+    const __m256i rgbMask = _mm256_set1_epi32(0x00FFFFFF);
+    __m256i lastIn = _mm256_set1_epi32(-1), lastOut = lastIn;
+    int x = 0;
+    for (; x + 8 <= n; x += 8) {
+        __m256i* p = reinterpret_cast<__m256i*>(pRow + 4 * x);
+        const __m256i px = _mm256_loadu_si256(p);
+        if (_mm256_movemask_epi8(_mm256_cmpeq_epi8(px, lastIn)) != -1) {
+            const __m256i rgb = _mm256_and_si256(px, rgbMask);
+            __m256i out = px;
+            for (int i = 0; i < nRows; ++i) {
+                const __m256i hit = _mm256_cmpeq_epi32(rgb, _mm256_set1_epi32(static_cast<int>(find[i])));
+                out = _mm256_blendv_epi8(out, _mm256_set1_epi32(static_cast<int>(replace[i])), hit);
+            }
+            lastIn = px, lastOut = out;
+        }
+        _mm256_storeu_si256(p, lastOut);
+    }
+    return x;
+}
+#endif
+
 void ExchangeRow32(std::uint8_t* pRow, int n, const std::uint32_t* find, const std::uint32_t* replace, int nRows)
 {
     int x = 0;
+#if defined(LATTICE_GRAY_AVX2)
+    if (HasAvx2())
+        x = ExchangeGroupsAvx2(pRow, n, find, replace, nRows);
+#endif
 #if defined(__SSE2__)
     const __m128i rgbMask = _mm_set1_epi32(0x00FFFFFF);
     __m128i vFind[kFastRows], vReplace[kFastRows];
@@ -247,7 +334,7 @@ void ExchangeRow32(std::uint8_t* pRow, int n, const std::uint32_t* find, const s
         vFind[i] = _mm_set1_epi32(static_cast<int>(find[i]));
         vReplace[i] = _mm_set1_epi32(static_cast<int>(replace[i]));
     }
-    x = TransformGroups(pRow, n, [&](__m128i px) {
+    x += TransformGroups(pRow + 4 * x, n - x, [&](__m128i px) {
         const __m128i rgb = _mm_and_si128(px, rgbMask);
         __m128i out = px;
         for (int i = 0; i < nRows; ++i) {
