@@ -2,7 +2,8 @@
 // window, saves a picture of it and exits: that is how the demo runs where
 // there is no display. "/page <n>" before it opens page n first, and
 // "/type <text>" after that puts text into that page's symbol edit, which
-// then shows its list.
+// then shows its list. "/tour <folder>" runs the guided tour instead, with
+// real input, and exits with its result.
 #include <afxwin.h>
 
 #include <stdio.h>
@@ -12,6 +13,7 @@
 #include "BackendStub.h"
 #include "GalleryWindow.h"
 #include "Screenshot.h"
+#include "Tour.h"
 
 class GalleryApp : public CWinApp {
 public:
@@ -28,11 +30,11 @@ private:
 namespace {
 GalleryApp theApp;
 
-// The path after "/screenshot" on the command line, or NULL.
-const char* ScreenshotPath(char* pszCmdLine)
+// The rest of the command line after a switch that ends it, or NULL.
+const char* LastArgument(const char* pszCmdLine, const char* pszSwitch)
 {
-    const char* pszSwitch = strstr(pszCmdLine, "/screenshot ");
-    return pszSwitch == NULL ? NULL : pszSwitch + strlen("/screenshot ");
+    const char* pszFound = pszCmdLine == NULL ? NULL : strstr(pszCmdLine, pszSwitch);
+    return pszFound == NULL ? NULL : pszFound + strlen(pszSwitch);
 }
 
 // Dispatches messages for half a second, so that windows paint and settle.
@@ -91,12 +93,16 @@ BOOL GalleryApp::InitInstance()
         m_window.TypeIntoPage(strTyped);
     }
 
-    const char* pszShot = m_lpCmdLine == NULL ? NULL : ScreenshotPath(m_lpCmdLine);
-    if (pszShot == NULL)
+    const char* pszShot = LastArgument(m_lpCmdLine, "/screenshot ");
+    const char* pszTour = LastArgument(m_lpCmdLine, "/tour ");
+    if (pszShot == NULL && pszTour == NULL)
         return TRUE;
     // Let the window paint completely before taking the picture.
     RunPendingMessages();
-    m_nExitCode = SaveWindowBitmap(m_window.m_hWnd, pszShot) ? 0 : 1;
+    if (pszTour != NULL)
+        m_nExitCode = RunTour(m_window, pszTour);
+    else
+        m_nExitCode = SaveWindowBitmap(m_window.m_hWnd, pszShot) ? 0 : 1;
     m_window.DestroyWindow();
     m_pMainWnd = NULL;
     return FALSE;

@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "CSymbolSearchEdit.h"
+#include "GalleryPage.h"
 
-class SymbolSearchPage : public CWnd {
+class SymbolSearchPage : public GalleryPage {
 public:
-    // Control IDs of the page's children.
-    enum { kCaptionId = 1, kEditId = 2, kChoiceId = 3 };
+    enum { kEditId = 2 };
 
     // pszCaptionUtf8 is the help text above the edit; type chooses the
     // catalogue the edit loads from the backend (TYPE_NONE: none, the page
@@ -29,7 +29,5 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    CStatic m_caption;
     CSymbolSearchEdit m_edit;
-    CStatic m_choice;
 };
