@@ -3,10 +3,6 @@
 #include "CMemDrawDC.h"
 #include "Utf8Text.h"
 
-namespace {
-const UINT kRichId = 3;
-} // namespace
-
 BEGIN_MESSAGE_MAP(BufferedChartPanel, CWnd)
     ON_WM_PAINT()
     ON_WM_ERASEBKGND()

@@ -22,7 +22,7 @@ protected:
 
 class BasicControlsPage : public GalleryPage {
 public:
-    enum { kFilterId = 2, kSchemeId = 4, kTabsId = 5, kChartId = 6 };
+    enum { kFilterId = 2, kRichId = 3, kSchemeId = 4, kTabsId = 5, kChartId = 6 };
 
     BOOL Create(CWnd* pParent, const CRect& rect, UINT nID, CFont* pFont);
 

@@ -156,6 +156,15 @@ CRect Union(const CRect& rcA, const CRect& rcB)
     return rc;
 }
 
+// The band of a page under its help line, down to nBottom in the page.
+CRect PageBand(const CWnd* pPage, int nBottom)
+{
+    CRect rc = ScreenRect(pPage);
+    rc.bottom = rc.top + nBottom;
+    rc.top += 44;
+    return rc;
+}
+
 CPoint Centre(const CWnd* pWnd) { return ScreenRect(pWnd).CenterPoint(); }
 
 CString TextOf(const CWnd* pWnd)
@@ -197,6 +206,8 @@ struct ModalWatch {
     HWND hMain = NULL;    // excluded, as is hSkip (the modeless preview)
     HWND hSkip = NULL;
     std::string shotPath; // where the picture of the dialog goes, or empty
+    std::string picturePath; // a picture of rcPicture with the dialog, or empty
+    CRect rcPicture;
     CString strText;      // the dialog's message, as read
     bool bSeen = false;
     UINT_PTR nTimer = 0;
@@ -231,13 +242,16 @@ void CALLBACK OnWatchTimer(HWND, UINT, UINT_PTR, DWORD)
     char szText[512] = "";
     ::GetDlgItemTextA(hDialog, 0xFFFF, szText, sizeof(szText));
     g_watch.strText = szText;
-    if (!g_watch.shotPath.empty()) {
-        CRect rcMain, rcDialog;
-        ::GetWindowRect(g_watch.hMain, &rcMain);
-        ::GetWindowRect(hDialog, &rcDialog);
-        rcMain = Union(rcMain, rcDialog);
-        ::UpdateWindow(hDialog);
-        SaveScreenBitmap(rcMain, g_watch.shotPath.c_str());
+    CRect rcMain, rcDialog;
+    ::GetWindowRect(g_watch.hMain, &rcMain);
+    ::GetWindowRect(hDialog, &rcDialog);
+    ::RedrawWindow(hDialog, NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    if (!g_watch.shotPath.empty())
+        SaveScreenBitmap(Union(rcMain, rcDialog), g_watch.shotPath.c_str());
+    if (!g_watch.picturePath.empty()) {
+        CRect rcPicture = Union(g_watch.rcPicture, rcDialog);
+        rcPicture.InflateRect(6, 6);
+        SaveScreenBitmap(rcPicture, g_watch.picturePath.c_str());
     }
     ::PostMessageA(::GetDlgItem(hDialog, IDOK), BM_CLICK, 0, 0);
 }
@@ -247,6 +261,7 @@ void WatchForDialog(HWND hMain, HWND hSkip, const std::string& shotPath)
     g_watch.hMain = hMain;
     g_watch.hSkip = hSkip;
     g_watch.shotPath = shotPath;
+    g_watch.picturePath.clear();
     g_watch.strText.Empty();
     g_watch.bSeen = false;
     g_watch.nTimer = ::SetTimer(NULL, 0, 100, OnWatchTimer);
@@ -281,9 +296,9 @@ struct TourRun {
         PumpFor(100);
     }
     // Saves a control's picture for the README, with a margin.
-    void Picture(const char* pszName, CRect rcScreen)
+    void Picture(const char* pszName, CRect rcScreen, int nMargin = 6)
     {
-        rcScreen.InflateRect(6, 6);
+        rcScreen.InflateRect(nMargin, nMargin);
         SaveScreenBitmap(rcScreen, (folder + "pictures\\" + pszName + ".bmp").c_str());
     }
     bool Fail(const char* pszWhyUtf8, const CString& strDetail = CString())
@@ -421,7 +436,7 @@ bool OpenPreview(TourRun& run)
         }))
         return run.Fail("the preview did not open after its button was clicked", CaptureNote());
     PumpFor(300);
-    run.Picture("print-preview", ScreenRect(PreviewPage(run).PreviewWindow()));
+    run.Picture("print-preview", ScreenRect(PreviewPage(run).PreviewWindow()), 0);
     return true;
 }
 
@@ -483,7 +498,8 @@ bool WaitForNewPicture(const CWnd* pWnd, const std::vector<BYTE>& before)
 
 // Hovers a control until its picture changes, then clicks it; the page's
 // status line must then contain pszExpected.
-bool HoverAndClick(TourRun& run, int nPage, UINT nID, const char* pszPicture, const char* pszExpected)
+bool HoverAndClick(TourRun& run, int nPage, UINT nID, const char* pszPicture, int nPictureBottom,
+                   const char* pszExpected)
 {
     run.Show(nPage);
     CWnd* pControl = run.Item(nPage, nID);
@@ -494,10 +510,7 @@ bool HoverAndClick(TourRun& run, int nPage, UINT nID, const char* pszPicture, co
     if (!WaitForNewPicture(pControl, before))
         return run.Fail("the control did not change when the mouse came over it");
     PumpFor(100);
-    CRect rc = ScreenRect(run.Page(nPage));
-    rc.top += 44;
-    rc.bottom = ScreenRect(pControl).bottom + 8;
-    run.Picture(pszPicture, rc);
+    run.Picture(pszPicture, PageBand(run.Page(nPage), nPictureBottom));
     ::SaveScreenBitmap(ScreenRect(&run.window), run.shotPath.c_str());
     run.bShotTaken = true; // hovered, before the click
     MouseButton(true);
@@ -511,13 +524,13 @@ bool HoverAndClick(TourRun& run, int nPage, UINT nID, const char* pszPicture, co
 
 bool HoverAndClickLink(TourRun& run)
 {
-    return HoverAndClick(run, GalleryWindow::kLinkPage, LinkPage::kNotifyingId, "hyperlink",
+    return HoverAndClick(run, GalleryWindow::kLinkPage, LinkPage::kNotifyingId, "hyperlink", 300,
                          u8"收到 WM_XHYPERLINK_CLICKED");
 }
 
 bool HoverAndPressButton(TourRun& run)
 {
-    return HoverAndClick(run, GalleryWindow::kButtonsPage, ButtonsPage::kPlayId, "buttons", u8"按鈕按了 1 次");
+    return HoverAndClick(run, GalleryWindow::kButtonsPage, ButtonsPage::kPlayId, "buttons", 306, u8"按鈕按了 1 次");
 }
 
 bool TypeRefusedCharacter(TourRun& run)
@@ -529,13 +542,12 @@ bool TypeRefusedCharacter(TourRun& run)
     TypeText("2330");
     if (!WaitFor([&] { return TextOf(pEdit) == "2330"; }))
         return run.Fail("the edit did not keep 2330; it reads ", TextOf(pEdit));
-    run.Picture("no-special-edit", ScreenRect(pEdit));
-    CRect rc = ScreenRect(run.Page(GalleryWindow::kBasicPage));
-    rc.top += 44;
-    run.Picture("basic-controls", rc);
+    run.Picture("rich-edit", ScreenRect(run.Item(GalleryWindow::kBasicPage, BasicControlsPage::kRichId)));
     // The message box runs modal inside the keystroke; the watch takes the
     // step's picture with it showing, reads it and presses OK.
     WatchForDialog(run.window.m_hWnd, NULL, run.shotPath);
+    g_watch.picturePath = run.folder + "pictures\\no-special-edit.bmp";
+    g_watch.rcPicture = ScreenRect(pEdit);
     TypeText("@");
     const bool bShown = WaitFor([] { return g_watch.bSeen; });
     StopWatching();

@@ -38,7 +38,8 @@ echo "The chart as printed through the preview: $out/print-chart.pdf"
 
 if [ -n "$pictures" ]; then
   # Small enough to check in: a palette of at most 64 colours, then the
-  # smallest lossless encoding of it.
+  # smallest lossless encoding of it. Pictures the tour no longer takes go.
+  rm -f "$pictures"/*.png
   for png in "$out"/pictures/*.png; do
     pngquant --force --quality 60-95 --speed 1 64 --output "$pictures/$(basename "$png")" "$png"
     optipng -quiet -o5 "$pictures/$(basename "$png")"
