@@ -61,3 +61,16 @@ bool SaveWindowBitmap(HWND hWnd, const char* pszPath)
     RECT rc;
     return ::GetWindowRect(hWnd, &rc) && SaveScreenBitmap(rc, pszPath);
 }
+
+bool ScreenShowsColour(const RECT& rc, COLORREF cr)
+{
+    const std::vector<BYTE> pixels = ScreenPixels(rc);
+    const size_t nStride = (static_cast<size_t>(rc.right - rc.left) * 3 + 3) & ~static_cast<size_t>(3);
+    for (size_t nRow = 0; nStride > 0 && nRow < pixels.size() / nStride; ++nRow) {
+        for (size_t i = nRow * nStride; i + 2 < (nRow + 1) * nStride; i += 3) {
+            if (RGB(pixels[i + 2], pixels[i + 1], pixels[i]) == cr) // stored blue, green, red
+                return true;
+        }
+    }
+    return false;
+}

@@ -293,6 +293,7 @@ struct TourRun {
     void Show(int nPage)
     {
         window.ShowPage(nPage);
+        window.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         PumpFor(100);
     }
     // Saves a control's picture for the README, with a margin.
@@ -353,7 +354,6 @@ bool TypePartOfCode(TourRun& run)
 bool ChooseSymbol(TourRun& run)
 {
     TypeText("30");
-    PumpFor(200);
     return ChooseWithEnter(run, GalleryWindow::kSymbolPage, u8"代號 2330");
 }
 
@@ -387,6 +387,16 @@ CPoint ItemPoint(CListBox* pList, int nIndex)
     return pt;
 }
 
+// Whether the red insertion marker shows on the line between item nIndex
+// and the one before it.
+bool ShowsMarker(CListBox* pList, int nIndex)
+{
+    CRect rc;
+    pList->GetItemRect(nIndex, &rc);
+    pList->ClientToScreen(&rc);
+    return ScreenShowsColour(CRect(rc.left, rc.top - 2, rc.right, rc.top + 2), RGB(255, 0, 0));
+}
+
 bool DragItem(TourRun& run)
 {
     run.Show(GalleryWindow::kDragPage);
@@ -398,9 +408,8 @@ bool DragItem(TourRun& run)
     MouseButton(true);
     for (int nStep = 1; nStep <= 8; ++nStep)
         MouseTo(CPoint(ptFrom.x, ptFrom.y + (ptTo.y - ptFrom.y) * nStep / 8));
-    if (!WaitFor([&] { return ::GetCapture() == pList->m_hWnd; }))
-        return run.Fail("the list did not take the mouse while the item was carried");
-    PumpFor(200);
+    if (!WaitFor([&] { return ShowsMarker(pList, 4); }))
+        return run.Fail("no insertion marker showed above the fifth item while the first was carried");
     CRect rc = ScreenRect(pList);
     rc.InflateRect(16, 0); // the marker's arrows stand beside the list
     rc.bottom = rc.top + (rc.Height() / 2);
@@ -570,11 +579,8 @@ bool SwitchTabScheme(TourRun& run)
         return run.Fail("the scheme switch did not set the dark scheme");
     // The chart's background, above its bars, turns the dark scheme's gray.
     const CRect rcChart = ScreenRect(pChart);
-    if (!WaitFor([&] {
-            const std::vector<BYTE> pixel = ScreenPixels(CRect(rcChart.left + 2, rcChart.top + 2, rcChart.left + 3,
-                                                               rcChart.top + 3));
-            return pixel.size() >= 3 && pixel[0] == 41 && pixel[1] == 41 && pixel[2] == 41;
-        }))
+    const CRect rcCorner(rcChart.left + 2, rcChart.top + 2, rcChart.left + 3, rcChart.top + 3);
+    if (!WaitFor([&] { return ScreenShowsColour(rcCorner, RGB(41, 41, 41)); }))
         return run.Fail("the chart was not repainted in the dark scheme");
     CRect rc = ScreenRect(run.Item(GalleryWindow::kBasicPage, BasicControlsPage::kTabsId));
     run.Picture("tab-colour-set", rc);
