@@ -627,7 +627,7 @@ DWORD WINAPI Watchdog(LPVOID)
     }
 }
 
-// "3 choose a symbol" -> "03-choose-a-symbol"
+// Step 3, "choose a symbol": "03-choose-a-symbol".
 std::string ShotName(int nStep, const char* pszName)
 {
     char szName[80];
@@ -661,6 +661,7 @@ int RunTour(GalleryWindow& window, const char* pszFolder)
             SaveWindowBitmap(window.m_hWnd, run.shotPath.c_str());
         }
         if (!bOk) {
+            g_nStep = -1;
             fprintf(stderr, "tour step '%s': %s\n", kSteps[i].pszName, Utf8FromText(run.strWhy).c_str());
             return 1;
         }
