@@ -1,9 +1,7 @@
-// The gallery application. With "/screenshot <file.bmp>" it shows its main
-// window, saves a picture of it and exits: that is how the demo runs where
-// there is no display. "/page <n>" before it opens page n first, and
-// "/type <text>" after that puts text into that page's symbol edit, which
-// then shows its list. "/tour <folder>" runs the guided tour instead, with
-// real input, and exits with its result.
+// The gallery application. "/page <n>" opens page n first. "/tour <folder>"
+// runs the guided tour, with real input, and exits with its result: that is
+// how the demo runs where there is no display. "/screenshot <file.bmp>"
+// saves a picture of the main window and exits.
 #include <afxwin.h>
 
 #include <stdio.h>
@@ -50,15 +48,6 @@ void RunPendingMessages()
     }
 }
 
-// The word after "/type" on the command line, or "".
-CString TypedText(const char* pszCmdLine)
-{
-    const char* pszSwitch = strstr(pszCmdLine, "/type ");
-    if (pszSwitch == NULL)
-        return CString();
-    pszSwitch += strlen("/type ");
-    return CString(pszSwitch, static_cast<int>(strcspn(pszSwitch, " ")));
-}
 } // namespace
 
 BOOL GalleryApp::InitInstance()
@@ -85,14 +74,6 @@ BOOL GalleryApp::InitInstance()
         m_window.ShowPage(atoi(pszPage + strlen("/page ")));
     m_window.ShowWindow(m_nCmdShow);
     m_window.UpdateWindow();
-    const CString strTyped = m_lpCmdLine == NULL ? CString() : TypedText(m_lpCmdLine);
-    if (!strTyped.IsEmpty()) {
-        // Once the window is shown and active, as when a user types: the
-        // edit's list closes when the edit loses the focus.
-        RunPendingMessages();
-        m_window.TypeIntoPage(strTyped);
-    }
-
     const char* pszShot = LastArgument(m_lpCmdLine, "/screenshot ");
     const char* pszTour = LastArgument(m_lpCmdLine, "/tour ");
     if (pszShot == NULL && pszTour == NULL)

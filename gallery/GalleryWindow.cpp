@@ -127,14 +127,3 @@ CWnd* GalleryWindow::PageWindow(int nPage)
     static_assert(kSymbolPageCount == 4, "one line per symbol page");
     return nPage >= 0 && nPage < kPageCount ? pages[nPage] : NULL;
 }
-
-void GalleryWindow::TypeIntoPage(const CString& strText)
-{
-    const int nSymbolPage = m_pages.GetCurSel() - kSymbolPage;
-    if (nSymbolPage >= 0 && nSymbolPage < kSymbolPageCount)
-        m_symbolPages[nSymbolPage].SetEditText(strText);
-    if (m_pages.GetCurSel() == kPreviewPage && strText == "print")
-        m_previewPage.PrintChart();
-    else if (m_pages.GetCurSel() == kPreviewPage)
-        m_previewPage.OpenPreview();
-}

@@ -24,9 +24,6 @@ public:
     BOOL CreateMain();
     // Shows page nPage of the list on the left, as a click on it would.
     void ShowPage(int nPage);
-    // Sets the text of the shown page's symbol edit, which then searches as
-    // after typing; pages without one ignore it.
-    void TypeIntoPage(const CString& strText);
     // The window that shows page nPage, NULL for a line out of range.
     CWnd* PageWindow(int nPage);
 
@@ -49,7 +46,6 @@ private:
     static const int kSymbolPageCount = kPreviewPage - kSymbolPage;
     SymbolSearchPage m_symbolPages[kSymbolPageCount];
 
-    // Typing into it opens the preview.
     PrintPreviewPage m_previewPage;
     BasicControlsPage m_basicPage;
     LinkPage m_linkPage;

@@ -9,7 +9,6 @@
 #include "Utf8Text.h"
 
 namespace {
-const UINT_PTR kConfirmTimer = 1; // confirms the print dialog for PrintChart
 
 COLORREF HostColour(const char* pszKey) { return CSyncInfo::GetSettingCFG().SYS_crGetOtherColor(pszKey); }
 
@@ -72,7 +71,6 @@ void DrawDemoChart(CDC& dc, const CRect& rc, CFont* pFont)
 BEGIN_MESSAGE_MAP(PrintPreviewPage, GalleryPage)
     ON_WM_PAINT()
     ON_BN_CLICKED(kButtonId, OnPreview)
-    ON_WM_TIMER()
 END_MESSAGE_MAP()
 
 BOOL PrintPreviewPage::Create(CWnd* pParent, const CRect& rect, UINT nID, CFont* pFont)
@@ -124,30 +122,4 @@ void PrintPreviewPage::OpenPreview()
     m_preview->SetWindowPos(NULL, rcMain.CenterPoint().x - rcPreview.Width() / 2,
                             rcMain.CenterPoint().y - rcPreview.Height() / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     m_preview->ShowWindow(SW_SHOW);
-}
-
-void PrintPreviewPage::PrintChart()
-{
-    OpenPreview();
-    if (m_preview == nullptr || m_preview->m_hWnd == NULL)
-        return;
-    // The print dialog runs modal inside OK; this page's timer keeps ticking
-    // in its loop and presses the dialog's OK once it is up.
-    SetTimer(kConfirmTimer, 100, NULL);
-    m_preview->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-    KillTimer(kConfirmTimer);
-}
-
-void PrintPreviewPage::OnTimer(UINT_PTR nIDEvent)
-{
-    if (nIDEvent != kConfirmTimer || m_preview == nullptr)
-        return;
-    HWND hPreview = m_preview->m_hWnd;
-    for (HWND h = ::GetWindow(::GetDesktopWindow(), GW_CHILD); h != NULL; h = ::GetWindow(h, GW_HWNDNEXT)) {
-        if (h != hPreview && ::GetWindow(h, GW_OWNER) == hPreview && ::IsWindowVisible(h)) {
-            KillTimer(kConfirmTimer);
-            ::PostMessageA(::GetDlgItem(h, IDOK), BM_CLICK, 0, 0);
-            return;
-        }
-    }
 }

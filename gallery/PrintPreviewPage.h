@@ -18,16 +18,12 @@ public:
     BOOL Create(CWnd* pParent, const CRect& rect, UINT nID, CFont* pFont);
     // Opens the preview as the button does, centred over the main window.
     void OpenPreview();
-    // Opens the preview and prints the chart as a user pressing OK would,
-    // confirming the system's print dialog with its default printer.
-    void PrintChart();
     // The open preview, or NULL.
     CWnd* PreviewWindow() const { return m_preview != nullptr && m_preview->m_hWnd != NULL ? m_preview.get() : NULL; }
 
 protected:
     afx_msg void OnPaint();
     afx_msg void OnPreview();
-    afx_msg void OnTimer(UINT_PTR nIDEvent);
     DECLARE_MESSAGE_MAP()
 
 private:

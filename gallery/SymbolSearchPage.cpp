@@ -35,11 +35,6 @@ void SymbolSearchPage::SetSearchData(std::vector<CSymbolInfo>& records)
     m_edit.SetSearchData(records);
 }
 
-void SymbolSearchPage::SetEditText(const CString& strText)
-{
-    m_edit.SetWindowText(strText);
-}
-
 LRESULT SymbolSearchPage::OnSymbolSelected(WPARAM, LPARAM)
 {
     CSymbolInfo info;

@@ -20,9 +20,6 @@ public:
     BOOL Create(CWnd* pParent, const CRect& rect, UINT nID, CFont* pFont, const char* pszCaptionUtf8,
                 CSymbolSearchEdit::TYPE type);
     void SetSearchData(std::vector<CSymbolInfo>& records);
-    // Puts text into the edit as a host would; the edit then searches and
-    // shows its list.
-    void SetEditText(const CString& strText);
 
 protected:
     afx_msg LRESULT OnSymbolSelected(WPARAM wParam, LPARAM lParam);
