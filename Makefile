@@ -1,5 +1,6 @@
 # Two commands do everything on a fresh Debian machine:
 #   make demo   installs what is missing, builds, and runs the gallery
+#               (without a display: its guided tour, every step checked)
 #   make test   installs what is missing, builds all three targets, runs every test
 # and `make bench` runs the benchmarks.
 
@@ -7,7 +8,7 @@ BUILD  := build
 JOBS   ?= $(shell nproc)
 CMAKE_GEN := -G Ninja
 
-.PHONY: all deps native win64 win32 test test-native test-wine demo bench fuzz soak clean
+.PHONY: all deps native win64 win32 test test-native test-wine demo pictures bench fuzz soak clean
 
 all: native win64 win32
 
@@ -53,6 +54,10 @@ test-wine:
 
 demo: win64
 	scripts/demo.sh $(BUILD)/win64
+
+# The README's pictures of the controls, taken by the tour and made small.
+pictures: win64
+	scripts/demo.sh $(BUILD)/win64 --pictures docs/pictures
 
 bench: win64
 	scripts/bench.sh $(BUILD)/win64

@@ -3,15 +3,6 @@
 #include "CMemDrawDC.h"
 #include "Utf8Text.h"
 
-namespace {
-const UINT kHintId = 1;
-const UINT kFilterId = 2;
-const UINT kRichId = 3;
-const UINT kSchemeId = 4;
-const UINT kTabsId = 5;
-const UINT kChartId = 6;
-} // namespace
-
 BEGIN_MESSAGE_MAP(BufferedChartPanel, CWnd)
     ON_WM_PAINT()
     ON_WM_ERASEBKGND()
@@ -40,17 +31,15 @@ void BufferedChartPanel::OnPaint()
 // The whole client area is painted by OnPaint in one copy.
 BOOL BufferedChartPanel::OnEraseBkgnd(CDC*) { return TRUE; }
 
-BEGIN_MESSAGE_MAP(BasicControlsPage, CWnd)
+BEGIN_MESSAGE_MAP(BasicControlsPage, GalleryPage)
     ON_BN_CLICKED(kSchemeId, OnSchemeSwitch)
 END_MESSAGE_MAP()
 
 BOOL BasicControlsPage::Create(CWnd* pParent, const CRect& rect, UINT nID, CFont* pFont)
 {
-    if (!CreateEx(0, NULL, NULL, WS_CHILD | WS_CLIPCHILDREN, rect, pParent, nID))
+    if (!CreatePage(pParent, rect, nID, pFont,
+                    u8"代號只接受英文字母、數字、( ) - _ 與中文字；特殊字元與鍵盤貼上會被拒絕。"))
         return FALSE;
-    m_filterHint.Create(TextFromUtf8(u8"代號只接受英文字母、數字、( ) - _ 與中文字；特殊字元與鍵盤貼上會被拒絕。"),
-                        WS_CHILD | WS_VISIBLE, CRect(0, 0, rect.Width(), 44), this, kHintId);
-    m_filterHint.SetFont(pFont);
     m_filter.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, CRect(24, 52, 304, 78), this,
                     kFilterId);
     m_filter.SetFont(pFont);

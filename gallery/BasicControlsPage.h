@@ -6,6 +6,7 @@
 #include <afxwin.h>
 
 #include "CXTPTabControl.h"
+#include "GalleryPage.h"
 #include "MyRichEdit.h"
 #include "NoSpecialEdit.h"
 #include "SMXTabColorSet.h"
@@ -19,8 +20,10 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
-class BasicControlsPage : public CWnd {
+class BasicControlsPage : public GalleryPage {
 public:
+    enum { kFilterId = 2, kRichId = 3, kSchemeId = 4, kTabsId = 5, kChartId = 6 };
+
     BOOL Create(CWnd* pParent, const CRect& rect, UINT nID, CFont* pFont);
 
 protected:
@@ -28,7 +31,6 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    CStatic m_filterHint;
     NoSpecialEdit m_filter;
     MyRichEdit m_rich;
     CButton m_darkScheme;

@@ -12,14 +12,11 @@
 #include "Utf8Text.h"
 
 namespace {
-const UINT kHelpId = 1;
 const UINT kInfoId = 2;
 const UINT kInfoDisabledId = 3;
-const UINT kPlayId = 4;
 const UINT kFirstRadioId = 5;
 const UINT kColourSwitchId = 8;
 const UINT kScaleSwitchId = 9;
-const UINT kStatusId = 10;
 
 const char kTextKey[] = "COLOR_LISTCTL_NORMALTEXT";
 
@@ -41,7 +38,7 @@ int ScaleFromCommandLine()
 }
 } // namespace
 
-BEGIN_MESSAGE_MAP(ButtonsPage, CWnd)
+BEGIN_MESSAGE_MAP(ButtonsPage, GalleryPage)
     ON_BN_CLICKED(kInfoId, OnHoverClicked)
     ON_BN_CLICKED(kPlayId, OnHoverClicked)
     ON_BN_CLICKED(kColourSwitchId, OnNextColour)
@@ -52,7 +49,10 @@ END_MESSAGE_MAP()
 
 BOOL ButtonsPage::Create(CWnd* pParent, const CRect& rect, UINT nID, CFont* pFont)
 {
-    if (!CreateEx(0, NULL, NULL, WS_CHILD | WS_CLIPCHILDREN, rect, pParent, nID))
+    if (!CreatePage(pParent, rect, nID, pFont,
+                    u8"滑鼠移到按鈕上會換圖；按下放開即按一下。下方的選項按鈕以主程式清單的文字顏色顯示，"
+                    u8"上下鍵切換選項，按鍵也會轉給父視窗。",
+                    "", 316))
         return FALSE;
     // The host's colours and scale come from the stand-ins' demo data
     // (HOST_DEVICE_SCALE_PERCENT applies); "/scale" overrides the scale.
@@ -65,10 +65,6 @@ BOOL ButtonsPage::Create(CWnd* pParent, const CRect& rect, UINT nID, CFont* pFon
         CommonObjectStub::SetDeviceScale(nPercent / 100.0);
     SettingsStub::SetColor(kTextKey, kTextColours[0].cr);
 
-    m_help.Create(TextFromUtf8(u8"滑鼠移到按鈕上會換圖；按下放開即按一下。下方的選項按鈕以主程式清單的文字顏色顯示，"
-                               u8"上下鍵切換選項，按鍵也會轉給父視窗。"),
-                  WS_CHILD | WS_VISIBLE, CRect(0, 0, rect.Width(), 44), this, kHelpId);
-    m_help.SetFont(pFont);
 
     const DWORD dwHover = WS_CHILD | WS_VISIBLE | BS_OWNERDRAW;
     m_info.Create("", dwHover, CRect(24, 60, 42, 78), this, kInfoId);
@@ -94,8 +90,6 @@ BOOL ButtonsPage::Create(CWnd* pParent, const CRect& rect, UINT nID, CFont* pFon
     m_scaleSwitch.Create(TextFromUtf8(u8"切換畫面比例"), WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
                          CRect(200, 270, 360, 300), this, kScaleSwitchId);
     m_scaleSwitch.SetFont(pFont);
-    m_status.Create("", WS_CHILD | WS_VISIBLE, CRect(24, 316, rect.Width(), 380), this, kStatusId);
-    m_status.SetFont(pFont);
     ShowStatus();
     return TRUE;
 }
@@ -119,7 +113,7 @@ void ButtonsPage::ShowStatus()
     strStatus.Format(TextFromUtf8(u8"按鈕按了 %d 次。文字顏色：%s。畫面比例：%d%%。父視窗收到按鍵 %d 次。"), m_nClicks,
                      static_cast<const char*>(TextFromUtf8(kTextColours[m_nColour].pszName)),
                      static_cast<int>(dbGetDeviceScale() * 100 + 0.5), m_nKeyCopies);
-    m_status.SetWindowText(strStatus);
+    SetStatus(strStatus);
 }
 
 void ButtonsPage::OnHoverClicked()
@@ -152,7 +146,7 @@ HBRUSH ButtonsPage::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
         if (pWnd != NULL && pWnd->m_hWnd == radio.m_hWnd)
             return m_listBackground;
     }
-    return CWnd::OnCtlColor(pDC, pWnd, nCtlColor);
+    return GalleryPage::OnCtlColor(pDC, pWnd, nCtlColor);
 }
 
 void ButtonsPage::OnKeyDown(UINT, UINT, UINT)

@@ -7,9 +7,12 @@
 
 #include "CCJRadioButton.h"
 #include "CHoverButton.h"
+#include "GalleryPage.h"
 
-class ButtonsPage : public CWnd {
+class ButtonsPage : public GalleryPage {
 public:
+    enum { kPlayId = 4 };
+
     // "/scale <percent>" on the command line starts the page at that scale.
     BOOL Create(CWnd* pParent, const CRect& rect, UINT nID, CFont* pFont);
 
@@ -28,14 +31,12 @@ private:
     void LoadHoverButtons();
     void ShowStatus();
 
-    CStatic m_help;
     CHoverButton m_info;         // the library's pair
     CHoverButton m_infoDisabled; // the same pair, disabled
     CHoverButton m_play;         // the gallery's larger pair
     CCJRadioButton m_radios[3];
     CButton m_colourSwitch;
     CButton m_scaleSwitch;
-    CStatic m_status;
     CBrush m_listBackground;
     int m_nClicks = 0;
     int m_nKeyCopies = 0;

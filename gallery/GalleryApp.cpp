@@ -1,8 +1,7 @@
-// The gallery application. With "/screenshot <file.bmp>" it shows its main
-// window, saves a picture of it and exits: that is how the demo runs where
-// there is no display. "/page <n>" before it opens page n first, and
-// "/type <text>" after that puts text into that page's symbol edit, which
-// then shows its list.
+// The gallery application. "/page <n>" opens page n first. "/tour <folder>"
+// runs the guided tour, with real input, and exits with its result: that is
+// how the demo runs where there is no display. "/screenshot <file.bmp>"
+// saves a picture of the main window and exits.
 #include <afxwin.h>
 
 #include <stdio.h>
@@ -12,6 +11,7 @@
 #include "BackendStub.h"
 #include "GalleryWindow.h"
 #include "Screenshot.h"
+#include "Tour.h"
 
 class GalleryApp : public CWinApp {
 public:
@@ -28,11 +28,11 @@ private:
 namespace {
 GalleryApp theApp;
 
-// The path after "/screenshot" on the command line, or NULL.
-const char* ScreenshotPath(char* pszCmdLine)
+// The rest of the command line after a switch that ends it, or NULL.
+const char* LastArgument(const char* pszCmdLine, const char* pszSwitch)
 {
-    const char* pszSwitch = strstr(pszCmdLine, "/screenshot ");
-    return pszSwitch == NULL ? NULL : pszSwitch + strlen("/screenshot ");
+    const char* pszFound = pszCmdLine == NULL ? NULL : strstr(pszCmdLine, pszSwitch);
+    return pszFound == NULL ? NULL : pszFound + strlen(pszSwitch);
 }
 
 // Dispatches messages for half a second, so that windows paint and settle.
@@ -48,15 +48,6 @@ void RunPendingMessages()
     }
 }
 
-// The word after "/type" on the command line, or "".
-CString TypedText(const char* pszCmdLine)
-{
-    const char* pszSwitch = strstr(pszCmdLine, "/type ");
-    if (pszSwitch == NULL)
-        return CString();
-    pszSwitch += strlen("/type ");
-    return CString(pszSwitch, static_cast<int>(strcspn(pszSwitch, " ")));
-}
 } // namespace
 
 BOOL GalleryApp::InitInstance()
@@ -83,20 +74,16 @@ BOOL GalleryApp::InitInstance()
         m_window.ShowPage(atoi(pszPage + strlen("/page ")));
     m_window.ShowWindow(m_nCmdShow);
     m_window.UpdateWindow();
-    const CString strTyped = m_lpCmdLine == NULL ? CString() : TypedText(m_lpCmdLine);
-    if (!strTyped.IsEmpty()) {
-        // Once the window is shown and active, as when a user types: the
-        // edit's list closes when the edit loses the focus.
-        RunPendingMessages();
-        m_window.TypeIntoPage(strTyped);
-    }
-
-    const char* pszShot = m_lpCmdLine == NULL ? NULL : ScreenshotPath(m_lpCmdLine);
-    if (pszShot == NULL)
+    const char* pszShot = LastArgument(m_lpCmdLine, "/screenshot ");
+    const char* pszTour = LastArgument(m_lpCmdLine, "/tour ");
+    if (pszShot == NULL && pszTour == NULL)
         return TRUE;
     // Let the window paint completely before taking the picture.
     RunPendingMessages();
-    m_nExitCode = SaveWindowBitmap(m_window.m_hWnd, pszShot) ? 0 : 1;
+    if (pszTour != NULL)
+        m_nExitCode = RunTour(m_window, pszTour);
+    else
+        m_nExitCode = SaveWindowBitmap(m_window.m_hWnd, pszShot) ? 0 : 1;
     m_window.DestroyWindow();
     m_pMainWnd = NULL;
     return FALSE;

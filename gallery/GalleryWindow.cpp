@@ -7,9 +7,7 @@
 namespace {
 const UINT kPagesId = 100;
 const UINT kAboutId = 101;
-const UINT kDragHelpId = 110;
-const UINT kDragListId = 111;
-const UINT kDragStatusId = 112;
+const UINT kDragPageId = 110;
 const UINT kSearchPageId = 120;
 const UINT kFirstSymbolPageId = 130;
 const UINT kPreviewPageId = 140;
@@ -54,15 +52,11 @@ std::vector<CSymbolInfo> WatchListRecords()
     }
     return data;
 }
-
-// The host learns of a finished drag by registering the same name.
-UINT g_uDragEnd = ::RegisterWindowMessageA("DRAGLISTBOX_MSG_DRAG_END");
 } // namespace
 
 BEGIN_MESSAGE_MAP(GalleryWindow, CWnd)
     ON_WM_CREATE()
     ON_LBN_SELCHANGE(kPagesId, OnPageChange)
-    ON_REGISTERED_MESSAGE(g_uDragEnd, OnDragEnd)
 END_MESSAGE_MAP()
 
 GalleryWindow::GalleryWindow() = default;
@@ -86,47 +80,29 @@ int GalleryWindow::OnCreate(LPCREATESTRUCT lpCreateStruct)
                    CRect(216, 8, 880, 200), this, kAboutId);
     m_about.SetFont(&m_font);
 
+    const CRect rcPage(216, 8, 880, 590);
     m_pages.AddString(TextFromUtf8(u8"拖放清單"));
-    m_dragHelp.Create(TextFromUtf8(u8"選取一或多個項目（Ctrl、Shift 可多選），拖到新位置放開；Esc 取消。"),
-                      WS_CHILD, CRect(216, 8, 880, 48), this, kDragHelpId);
-    m_dragHelp.SetFont(&m_font);
-    // Room on both sides for the marker's arrows, which are drawn beside the list.
-    m_dragList.Create(WS_CHILD | WS_BORDER | WS_VSCROLL | LBS_EXTENDEDSEL, CRect(240, 56, 520, 420), this,
-                      kDragListId);
-    m_dragList.SetFont(&m_font);
-    const char* const symbols[] = {u8"2330 台積電", u8"2317 鴻海", u8"2454 聯發科", u8"2412 中華電",
-                                   u8"2882 國泰金", u8"2881 富邦金", u8"1301 台塑", u8"2002 中鋼",
-                                   u8"2303 聯電", u8"3711 日月光投控", u8"2308 台達電", u8"1216 統一",
-                                   u8"2886 兆豐金", u8"2891 中信金", u8"2603 長榮", u8"5880 合庫金",
-                                   u8"2207 和泰車", u8"2912 統一超", u8"4904 遠傳", u8"3008 大立光",
-                                   u8"2357 華碩", u8"2382 廣達", u8"6505 台塑化", u8"1303 南亞"};
-    for (int i = 0; i < static_cast<int>(sizeof(symbols) / sizeof(symbols[0])); ++i) {
-        const int nIndex = m_dragList.AddString(TextFromUtf8(symbols[i]));
-        m_dragList.SetItemData(nIndex, static_cast<DWORD_PTR>(i));
-    }
-    m_dragStatus.Create(TextFromUtf8(u8"尚未拖放。"), WS_CHILD, CRect(240, 430, 880, 460), this, kDragStatusId);
-    m_dragStatus.SetFont(&m_font);
-
+    m_dragPage.Create(this, rcPage, kDragPageId, &m_font);
     m_pages.AddString(TextFromUtf8(u8"搜尋輸入框"));
-    m_searchPage.Create(this, CRect(216, 8, 880, 590), kSearchPageId, &m_font);
+    m_searchPage.Create(this, rcPage, kSearchPageId, &m_font);
 
     static_assert(sizeof(kSymbolPages) / sizeof(kSymbolPages[0]) == kSymbolPageCount, "one setup per page");
     for (int i = 0; i < kSymbolPageCount; ++i) {
         m_pages.AddString(TextFromUtf8(kSymbolPages[i].pszName));
-        m_symbolPages[i].Create(this, CRect(216, 8, 880, 590), kFirstSymbolPageId + i, &m_font,
+        m_symbolPages[i].Create(this, rcPage, kFirstSymbolPageId + i, &m_font,
                                 kSymbolPages[i].pszCaption, kSymbolPages[i].type);
     }
     std::vector<CSymbolInfo> records = WatchListRecords();
     m_symbolPages[kSymbolPageCount - 1].SetSearchData(records);
 
     m_pages.AddString(TextFromUtf8(u8"預覽列印"));
-    m_previewPage.Create(this, CRect(216, 8, 880, 590), kPreviewPageId, &m_font);
-    m_nBasicPage = m_pages.AddString(TextFromUtf8(u8"基本控制項"));
-    m_basicPage.Create(this, CRect(216, 8, 880, 590), kBasicPageId, &m_font);
-    m_nLinkPage = m_pages.AddString(TextFromUtf8(u8"超連結"));
-    m_linkPage.Create(this, CRect(216, 8, 880, 590), kLinkPageId, &m_font);
-    m_nButtonsPage = m_pages.AddString(TextFromUtf8(u8"按鈕"));
-    m_buttonsPage.Create(this, CRect(216, 8, 880, 590), kButtonsPageId, &m_font);
+    m_previewPage.Create(this, rcPage, kPreviewPageId, &m_font);
+    m_pages.AddString(TextFromUtf8(u8"基本控制項"));
+    m_basicPage.Create(this, rcPage, kBasicPageId, &m_font);
+    m_pages.AddString(TextFromUtf8(u8"超連結"));
+    m_linkPage.Create(this, rcPage, kLinkPageId, &m_font);
+    m_pages.AddString(TextFromUtf8(u8"按鈕"));
+    m_buttonsPage.Create(this, rcPage, kButtonsPageId, &m_font);
     return 0;
 }
 
@@ -138,37 +114,16 @@ void GalleryWindow::ShowPage(int nPage)
 
 void GalleryWindow::OnPageChange()
 {
-    const int nPage = m_pages.GetCurSel();
-    const bool bDragPage = nPage == 1;
-    m_about.ShowWindow(nPage == 0 ? SW_SHOW : SW_HIDE);
-    m_searchPage.ShowWindow(nPage == 2 ? SW_SHOW : SW_HIDE);
-    m_dragHelp.ShowWindow(bDragPage ? SW_SHOW : SW_HIDE);
-    m_dragList.ShowWindow(bDragPage ? SW_SHOW : SW_HIDE);
-    m_dragStatus.ShowWindow(bDragPage ? SW_SHOW : SW_HIDE);
-    for (int i = 0; i < kSymbolPageCount; ++i)
-        m_symbolPages[i].ShowWindow(nPage == kFirstSymbolPage + i ? SW_SHOW : SW_HIDE);
-    m_previewPage.ShowWindow(nPage == m_nPreviewPage ? SW_SHOW : SW_HIDE);
-    m_basicPage.ShowWindow(nPage == m_nBasicPage ? SW_SHOW : SW_HIDE);
-    m_linkPage.ShowWindow(nPage == m_nLinkPage ? SW_SHOW : SW_HIDE);
-    m_buttonsPage.ShowWindow(nPage == m_nButtonsPage ? SW_SHOW : SW_HIDE);
+    const int nShown = m_pages.GetCurSel();
+    for (int nPage = 0; nPage < kPageCount; ++nPage)
+        PageWindow(nPage)->ShowWindow(nPage == nShown ? SW_SHOW : SW_HIDE);
 }
 
-void GalleryWindow::TypeIntoPage(const CString& strText)
+CWnd* GalleryWindow::PageWindow(int nPage)
 {
-    const int nSymbolPage = m_pages.GetCurSel() - kFirstSymbolPage;
-    if (nSymbolPage >= 0 && nSymbolPage < kSymbolPageCount)
-        m_symbolPages[nSymbolPage].SetEditText(strText);
-    if (m_pages.GetCurSel() == m_nPreviewPage && strText == "print")
-        m_previewPage.PrintChart();
-    else if (m_pages.GetCurSel() == m_nPreviewPage)
-        m_previewPage.OpenPreview();
-}
-
-LRESULT GalleryWindow::OnDragEnd(WPARAM, LPARAM)
-{
-    ++m_nDragEnds;
-    CString strStatus;
-    strStatus.Format(TextFromUtf8(u8"拖放已結束 %d 次。"), m_nDragEnds);
-    m_dragStatus.SetWindowText(strStatus);
-    return 0;
+    CWnd* const pages[kPageCount] = {&m_about, &m_dragPage, &m_searchPage, &m_symbolPages[0], &m_symbolPages[1],
+                                     &m_symbolPages[2], &m_symbolPages[3], &m_previewPage, &m_basicPage,
+                                     &m_linkPage, &m_buttonsPage};
+    static_assert(kSymbolPageCount == 4, "one line per symbol page");
+    return nPage >= 0 && nPage < kPageCount ? pages[nPage] : NULL;
 }

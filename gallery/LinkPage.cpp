@@ -3,13 +3,10 @@
 #include "Utf8Text.h"
 
 namespace {
-const UINT kHelpId = 1;
 const UINT kLeftId = 2;
 const UINT kCentreId = 3;
 const UINT kRightId = 4;
 const UINT kShadedId = 5;
-const UINT kNotifyingId = 6;
-const UINT kStatusId = 7;
 
 // The host learns of a click by registering the same name.
 UINT g_uLinkClicked = ::RegisterWindowMessageA("WM_XHYPERLINK_CLICKED");
@@ -24,7 +21,7 @@ CString DemoTarget()
 }
 } // namespace
 
-BEGIN_MESSAGE_MAP(LinkPage, CWnd)
+BEGIN_MESSAGE_MAP(LinkPage, GalleryPage)
     ON_REGISTERED_MESSAGE(g_uLinkClicked, OnLinkClicked)
 END_MESSAGE_MAP()
 
@@ -32,11 +29,10 @@ BOOL LinkPage::Create(CWnd* pParent, const CRect& rect, UINT nID, CFont* pFont)
 {
     // The face colour of a host's form, which the links erase with.
     LPCTSTR lpszClass = AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW), ::GetSysColorBrush(COLOR_3DFACE));
-    if (!CreateEx(0, lpszClass, NULL, WS_CHILD | WS_CLIPCHILDREN, rect, pParent, nID))
+    if (!CreatePage(pParent, rect, nID, pFont,
+                    u8"滑鼠移到連結上時變紅並加底線；點選後開啟目標（win.ini），連結變為已瀏覽的紫色。",
+                    u8"尚未收到連結的通知。", 320, lpszClass))
         return FALSE;
-    m_help.Create(TextFromUtf8(u8"滑鼠移到連結上時變紅並加底線；點選後開啟目標（win.ini），連結變為已瀏覽的紫色。"),
-                  WS_CHILD | WS_VISIBLE, CRect(0, 0, rect.Width(), 44), this, kHelpId);
-    m_help.SetFont(pFont);
 
     const int nWidth = rect.Width() - 48;
     AddLink(m_left, u8"靠左的連結", SS_LEFT, CRect(24, 60, 24 + nWidth, 90), kLeftId, pFont);
@@ -52,10 +48,6 @@ BOOL LinkPage::Create(CWnd* pParent, const CRect& rect, UINT nID, CFont* pFont)
     m_notifying.SetNotifyParent(TRUE);
     AddLink(m_notifying, u8"通知本頁的連結（不開啟目標）", SS_LEFT, CRect(24, 260, 24 + nWidth, 290), kNotifyingId,
             pFont);
-
-    m_status.Create(TextFromUtf8(u8"尚未收到連結的通知。"), WS_CHILD | WS_VISIBLE, CRect(24, 320, rect.Width(), 350),
-                    this, kStatusId);
-    m_status.SetFont(pFont);
     return TRUE;
 }
 
@@ -75,6 +67,6 @@ LRESULT LinkPage::OnLinkClicked(WPARAM wParam, LPARAM)
     CString strStatus;
     strStatus.Format(TextFromUtf8(u8"收到 WM_XHYPERLINK_CLICKED：控制項識別碼 %u，第 %d 次。"),
                      static_cast<UINT>(wParam), ++m_nClicks);
-    m_status.SetWindowText(strStatus);
+    SetStatus(strStatus);
     return 0;
 }

@@ -6,9 +6,12 @@
 #include <afxwin.h>
 
 #include "CXHyperLink.h"
+#include "GalleryPage.h"
 
-class LinkPage : public CWnd {
+class LinkPage : public GalleryPage {
 public:
+    enum { kNotifyingId = 6 };
+
     BOOL Create(CWnd* pParent, const CRect& rect, UINT nID, CFont* pFont);
 
 protected:
@@ -19,12 +22,10 @@ private:
     // A static as a dialog would hold it, then attached as a link.
     void AddLink(CXHyperLink& link, const char* pszText, DWORD dwAlign, const CRect& rect, UINT nID, CFont* pFont);
 
-    CStatic m_help;
     CXHyperLink m_left;
     CXHyperLink m_centre;
     CXHyperLink m_right;
     CXHyperLink m_shaded;
     CXHyperLink m_notifying;
-    CStatic m_status;
     int m_nClicks = 0; // clicks the notifying link has reported
 };

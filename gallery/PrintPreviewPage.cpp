@@ -9,9 +9,6 @@
 #include "Utf8Text.h"
 
 namespace {
-const UINT kHelpId = 1;
-const UINT kButtonId = 2;
-const UINT_PTR kConfirmTimer = 1; // confirms the print dialog for PrintChart
 
 COLORREF HostColour(const char* pszKey) { return CSyncInfo::GetSettingCFG().SYS_crGetOtherColor(pszKey); }
 
@@ -71,24 +68,20 @@ void DrawDemoChart(CDC& dc, const CRect& rc, CFont* pFont)
 }
 } // namespace
 
-BEGIN_MESSAGE_MAP(PrintPreviewPage, CWnd)
+BEGIN_MESSAGE_MAP(PrintPreviewPage, GalleryPage)
     ON_WM_PAINT()
     ON_BN_CLICKED(kButtonId, OnPreview)
-    ON_WM_TIMER()
 END_MESSAGE_MAP()
 
 BOOL PrintPreviewPage::Create(CWnd* pParent, const CRect& rect, UINT nID, CFont* pFont)
 {
-    if (!CreateEx(0, NULL, NULL, WS_CHILD | WS_CLIPCHILDREN, rect, pParent, nID))
+    if (!CreatePage(pParent, rect, nID, pFont,
+                    u8"主程式畫出的走勢圖；按「預覽列印」開啟預覽，可切換彩色或黑白、直印或橫印，以及擴展至頁面。"))
         return FALSE;
     // The chart is painted in the host's list colours and the strip under
     // the picture in its common font.
     SettingsStub::LoadDefaultData();
     CommonObjectStub::LoadDefaultData();
-    m_pFont = pFont;
-    m_help.Create(TextFromUtf8(u8"主程式畫出的走勢圖；按「預覽列印」開啟預覽，可切換彩色或黑白、直印或橫印，以及擴展至頁面。"),
-                  WS_CHILD | WS_VISIBLE, CRect(0, 0, rect.Width(), 44), this, kHelpId);
-    m_help.SetFont(pFont);
     m_button.Create(TextFromUtf8(u8"預覽列印"), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
                     CRect(0, 50, 120, 80), this, kButtonId);
     m_button.SetFont(pFont);
@@ -129,30 +122,4 @@ void PrintPreviewPage::OpenPreview()
     m_preview->SetWindowPos(NULL, rcMain.CenterPoint().x - rcPreview.Width() / 2,
                             rcMain.CenterPoint().y - rcPreview.Height() / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     m_preview->ShowWindow(SW_SHOW);
-}
-
-void PrintPreviewPage::PrintChart()
-{
-    OpenPreview();
-    if (m_preview == nullptr || m_preview->m_hWnd == NULL)
-        return;
-    // The print dialog runs modal inside OK; this page's timer keeps ticking
-    // in its loop and presses the dialog's OK once it is up.
-    SetTimer(kConfirmTimer, 100, NULL);
-    m_preview->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-    KillTimer(kConfirmTimer);
-}
-
-void PrintPreviewPage::OnTimer(UINT_PTR nIDEvent)
-{
-    if (nIDEvent != kConfirmTimer || m_preview == nullptr)
-        return;
-    HWND hPreview = m_preview->m_hWnd;
-    for (HWND h = ::GetWindow(::GetDesktopWindow(), GW_CHILD); h != NULL; h = ::GetWindow(h, GW_HWNDNEXT)) {
-        if (h != hPreview && ::GetWindow(h, GW_OWNER) == hPreview && ::IsWindowVisible(h)) {
-            KillTimer(kConfirmTimer);
-            ::PostMessageA(::GetDlgItem(h, IDOK), BM_CLICK, 0, 0);
-            return;
-        }
-    }
 }

@@ -8,26 +8,25 @@
 
 #include <memory>
 
+#include "GalleryPage.h"
 #include "MXPrintPreviewWnd.h"
 
-class PrintPreviewPage : public CWnd {
+class PrintPreviewPage : public GalleryPage {
 public:
+    enum { kButtonId = 2 };
+
     BOOL Create(CWnd* pParent, const CRect& rect, UINT nID, CFont* pFont);
     // Opens the preview as the button does, centred over the main window.
     void OpenPreview();
-    // Opens the preview and prints the chart as a user pressing OK would,
-    // confirming the system's print dialog with its default printer.
-    void PrintChart();
+    // The open preview, or NULL.
+    CWnd* PreviewWindow() const { return m_preview != nullptr && m_preview->m_hWnd != NULL ? m_preview.get() : NULL; }
 
 protected:
     afx_msg void OnPaint();
     afx_msg void OnPreview();
-    afx_msg void OnTimer(UINT_PTR nIDEvent);
     DECLARE_MESSAGE_MAP()
 
 private:
-    CFont* m_pFont = nullptr;
-    CStatic m_help;
     CButton m_button;
     CRect m_rcChart;                              // where the page shows the chart
     std::unique_ptr<MXPrintPreviewWnd> m_preview; // the open preview, modeless

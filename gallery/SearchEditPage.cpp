@@ -5,10 +5,6 @@
 #include "Utf8Text.h"
 
 namespace {
-const UINT kHelpId = 1;
-const UINT kEditId = 2;
-const UINT kChoiceId = 3;
-
 // The host learns of a choice by registering the same name.
 UINT g_uSearchSelected = ::RegisterWindowMessageA("EDITMSG_SEARCH_SELECTED");
 
@@ -46,26 +42,21 @@ std::vector<CString> DemoSearchData()
 }
 } // namespace
 
-BEGIN_MESSAGE_MAP(SearchEditPage, CWnd)
+BEGIN_MESSAGE_MAP(SearchEditPage, GalleryPage)
     ON_REGISTERED_MESSAGE(g_uSearchSelected, OnSearchSelected)
 END_MESSAGE_MAP()
 
 BOOL SearchEditPage::Create(CWnd* pParent, const CRect& rect, UINT nID, CFont* pFont)
 {
-    if (!CreateEx(0, NULL, NULL, WS_CHILD | WS_CLIPCHILDREN, rect, pParent, nID))
+    if (!CreatePage(pParent, rect, nID, pFont,
+                    u8"輸入名稱的任一部分（例如「金」或「權證」），以上下鍵、滾輪或滑鼠選擇，Enter 確定。", u8"尚未選擇。"))
         return FALSE;
-    m_help.Create(TextFromUtf8(u8"輸入名稱的任一部分（例如「金」或「權證」），以上下鍵、滾輪或滑鼠選擇，Enter 確定。"),
-                  WS_CHILD | WS_VISIBLE, CRect(0, 0, rect.Width(), 44), this, kHelpId);
-    m_help.SetFont(pFont);
     m_edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, CRect(24, 52, 304, 78), this,
                   kEditId);
     m_edit.SetFont(pFont);
     m_edit.SetNofityWnd(this);
     std::vector<CString> data = DemoSearchData();
     m_edit.SetSearchData(data, TRUE);
-    m_choice.Create(TextFromUtf8(u8"尚未選擇。"), WS_CHILD | WS_VISIBLE, CRect(24, 320, rect.Width(), 350), this,
-                    kChoiceId);
-    m_choice.SetFont(pFont);
     return TRUE;
 }
 
@@ -73,6 +64,6 @@ LRESULT SearchEditPage::OnSearchSelected(WPARAM, LPARAM)
 {
     CString strChoice;
     if (m_edit.GetSelectedData(strChoice))
-        m_choice.SetWindowText(TextFromUtf8(u8"已選擇：") + strChoice);
+        SetStatus(TextFromUtf8(u8"已選擇：") + strChoice);
     return 0;
 }

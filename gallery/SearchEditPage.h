@@ -5,9 +5,12 @@
 #include <afxwin.h>
 
 #include "CSearchEdit.h"
+#include "GalleryPage.h"
 
-class SearchEditPage : public CWnd {
+class SearchEditPage : public GalleryPage {
 public:
+    enum { kEditId = 2 };
+
     BOOL Create(CWnd* pParent, const CRect& rect, UINT nID, CFont* pFont);
 
 protected:
@@ -15,7 +18,5 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    CStatic m_help;
     CSearchEdit m_edit;
-    CStatic m_choice;
 };

@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "CSymbolSearchEdit.h"
+#include "GalleryPage.h"
 
-class SymbolSearchPage : public CWnd {
+class SymbolSearchPage : public GalleryPage {
 public:
-    // Control IDs of the page's children.
-    enum { kCaptionId = 1, kEditId = 2, kChoiceId = 3 };
+    enum { kEditId = 2 };
 
     // pszCaptionUtf8 is the help text above the edit; type chooses the
     // catalogue the edit loads from the backend (TYPE_NONE: none, the page
@@ -20,16 +20,11 @@ public:
     BOOL Create(CWnd* pParent, const CRect& rect, UINT nID, CFont* pFont, const char* pszCaptionUtf8,
                 CSymbolSearchEdit::TYPE type);
     void SetSearchData(std::vector<CSymbolInfo>& records);
-    // Puts text into the edit as a host would; the edit then searches and
-    // shows its list.
-    void SetEditText(const CString& strText);
 
 protected:
     afx_msg LRESULT OnSymbolSelected(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:
-    CStatic m_caption;
     CSymbolSearchEdit m_edit;
-    CStatic m_choice;
 };

@@ -4,4 +4,8 @@
 
 #include <afx.h>
 
+#include <string>
+
 CString TextFromUtf8(const char* pszUtf8);
+// The other way, for what the gallery prints to its console.
+std::string Utf8FromText(const CString& strText);

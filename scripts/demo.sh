@@ -1,58 +1,49 @@
 #!/usr/bin/env bash
 # Runs the gallery: in a window where there is a display; otherwise under
-# Xvfb, as a tour of its pages, saving a screenshot of each as a PNG and
-# printing where they are.
-#   scripts/demo.sh <win64-build-dir>
+# Xvfb as its guided tour, which drives every control with real input,
+# checks each step's result and saves a picture of each step, the controls
+# cropped for the README and the chart it printed. A failed step fails the
+# demo with the step's name and why.
+#   scripts/demo.sh <win64-build-dir>                 (the demo)
+#   scripts/demo.sh <win64-build-dir> --pictures <dir> (the tour, then the
+#                     controls' pictures as small PNGs into <dir>)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "$1" && pwd)
 gallery="$build/bin/gallery.exe"
+pictures=""
+if [ "${2:-}" = "--pictures" ]; then
+  pictures=$(mkdir -p "$3" && cd "$3" && pwd)
+fi
 
-if [ -n "${DISPLAY:-}" ]; then
+if [ -n "${DISPLAY:-}" ] && [ -z "$pictures" ]; then
   source "$here/wine-env.sh" "$build"
   # With the run's own print queue, so that the preview prints somewhere.
   exec "$here/print-server.sh" run "$build" wine "$gallery"
 fi
 
-# Each stop of the tour: the picture's name and the gallery's switches.
-tour=(
-  "gallery|"
-  "drag-list|/page 1"
-  "search-edit|/page 2"
-  "symbol-search|/page 3 /type 23"
-  "warrant-no-match|/page 4 /type ZZZ"
-  "industry-search|/page 5 /type 2"
-  "records-search|/page 6 /type 0"
-  "print-preview|/page 7 /type open"
-  "print-chart|/page 7 /type print"
-  "basic-controls|/page 8"
-  "links|/page 9"
-  "buttons|/page 10"
-  "buttons-150|/page 10 /scale 150"
-)
 out="$build/demo"
 rm -rf "$out"
 mkdir -p "$out"
-# One session for the whole tour; Wine sees the Linux file system as drive Z:.
-"$here/wine-session.sh" "$build" bash -c '
-  out=$1 gallery=$2; shift 2
-  for stop in "$@"; do
-    name=${stop%%|*} switches=${stop#*|}
-    shot="Z:$(echo "$out/$name.bmp" | tr / "\\\\")"
-    # shellcheck disable=SC2086 # the switches are words
-    wine "$gallery" $switches /screenshot "$shot" || exit 1
-  done
-  # The chart printed through the preview to the session'"'"'s own queue.
-  for _ in $(seq 300); do [ -z "$(lpstat -o 2>/dev/null)" ] && break; sleep 0.1; done
-  cp "$LATTICE_PRINT_DIR/out/job.pdf" "$out/print-chart.pdf" 2>/dev/null || true' tour "$out" "$gallery" "${tour[@]}"
-for bmp in "$out"/*.bmp; do
+# Wine sees the Linux file system as drive Z:.
+"$here/wine-session.sh" "$build" wine "$gallery" /tour "Z:$(echo "$out" | tr / '\\')"
+for bmp in "$out"/*.bmp "$out"/pictures/*.bmp; do
   convert "$bmp" "${bmp%.bmp}.png"
   rm -f "$bmp"
 done
-echo "Gallery screenshots in $out:"
-ls "$out"
-if [ -f "$out/print-chart.pdf" ]; then
-  echo "The chart as printed through the preview: $out/print-chart.pdf"
-else
-  echo "demo: the chart was not printed (no print queue?)" >&2
+echo "The tour's pictures, one per step, in $out:"
+(cd "$out" && ls ./*.png | sed 's|^\./|  |')
+echo "The controls cropped, in $out/pictures/"
+echo "The chart as printed through the preview: $out/print-chart.pdf"
+
+if [ -n "$pictures" ]; then
+  # Small enough to check in: a palette of at most 64 colours, then the
+  # smallest lossless encoding of it. Pictures the tour no longer takes go.
+  rm -f "$pictures"/*.png
+  for png in "$out"/pictures/*.png; do
+    pngquant --force --quality 60-95 --speed 1 64 --output "$pictures/$(basename "$png")" "$png"
+    optipng -quiet -o5 "$pictures/$(basename "$png")"
+  done
+  echo "The README's pictures in $pictures:"
+  du -b "$pictures"/*.png | sed 's|^|  |'
 fi

@@ -11,6 +11,7 @@ packages=(
   wine wine64                                          # running the x86-64 build
   xvfb xauth                                           # an X display for Wine
   imagemagick fonts-wqy-zenhei                         # demo screenshots with Chinese text
+  pngquant optipng                                     # the README's pictures, made small
   cups cups-client cups-filters                        # a private print scheduler with a PDF queue
   poppler-utils                                        # reading the printed PDFs back
 )
