@@ -79,21 +79,6 @@ public:
     ~BenchFrame() override { DestroyWindow(); }
 };
 
-// A picture of w x h compatible with the screen, selected into a memory DC.
-struct ScreenPicture {
-    CDC dc;
-    CBitmap bmp;
-    CBitmap* pOld;
-    ScreenPicture(int w, int h)
-    {
-        CClientDC screen(NULL);
-        dc.CreateCompatibleDC(&screen);
-        bmp.CreateCompatibleBitmap(&screen, w, h);
-        pOld = dc.SelectObject(&bmp);
-    }
-    ~ScreenPicture() { dc.SelectObject(pOld); }
-};
-
 // One figure beside its floor from the same run, and their ratio.
 inline void PrintVsFloor(const char* pszWhat, double dFigure, double dFloor)
 {

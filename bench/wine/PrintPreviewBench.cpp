@@ -10,11 +10,10 @@
 #include <vector>
 
 #include "BenchClock.h"
-#include "MXPrintPreviewWnd.h"
 #include "ModalClicks.h"
 #include "PackedPicture.h"
+#include "PreviewHost.h"
 #include "PrintedPaper.h"
-#include "SettingsStub.h"
 
 namespace {
 
@@ -55,7 +54,7 @@ LRESULT CALLBACK WatchDestroy(int nCode, WPARAM wParam, LPARAM lParam)
 
 void Measure(MXPrintPreviewWnd& transforms, int w, int h)
 {
-    ScreenPicture pic(w, h);
+    Canvas pic(w, h);
     const CRect rc(0, 0, w, h);
     const std::string size = std::to_string(w) + " x " + std::to_string(h);
 
@@ -85,7 +84,7 @@ void Measure(MXPrintPreviewWnd& transforms, int w, int h)
     }
     DrawChart(pic.dc, w, h);
     const double dPack = BestOf(5, [&] {
-        pic.dc.SelectObject(pic.pOld); // a bitmap is read for packing while no DC holds it
+        pic.Release(); // a bitmap is read for packing while no DC holds it
         PackedPicture().Pack(hBitmap, NULL);
         pic.dc.SelectObject(&pic.bmp);
     });

@@ -30,6 +30,7 @@ public:
 // A memory DC holding a bitmap, read back through the DC: one of its own,
 // compatible with the screen (32 bits here) or a DIB section of nBitCount
 // bits, or a picture lent for reading (no other DC may hold it meanwhile).
+// The benchmarks draw on such pictures too.
 struct Canvas {
     CDC dc;
     CBitmap bmp;
@@ -40,14 +41,13 @@ struct Canvas {
         CClientDC screen(NULL);
         BITMAPINFO bi = {{sizeof(BITMAPINFOHEADER), w, h, 1, static_cast<WORD>(nBitCount), BI_RGB, 0, 0, 0, 0, 0}, {}};
         void* pBits = nullptr;
-        if (nBitCount == 0)
-            bmp.CreateCompatibleBitmap(&screen, w, h);
-        else
-            bmp.Attach(::CreateDIBSection(screen.m_hDC, &bi, DIB_RGB_COLORS, &pBits, NULL, 0));
+        bmp.Attach(nBitCount ? ::CreateDIBSection(screen.m_hDC, &bi, DIB_RGB_COLORS, &pBits, NULL, 0)
+                             : ::CreateCompatibleBitmap(screen.m_hDC, w, h));
         Hold(bmp);
     }
     explicit Canvas(CBitmap& picture) { Hold(picture); }
-    ~Canvas() { ::SelectObject(dc.m_hDC, hOld); }
+    ~Canvas() { Release(); }
+    void Release() { ::SelectObject(dc.m_hDC, hOld); }
     COLORREF At(int x, int y) { return dc.GetPixel(x, y); }
     CSize Size()
     {
