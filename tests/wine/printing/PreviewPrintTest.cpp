@@ -25,7 +25,6 @@ const int kRenderDpi = 50;
 // portrait sheet; a landscape page lies on it turned a quarter to the left,
 // so that the page's top-left corner is the sheet's bottom-left.
 struct PrinterPage {
-    // LOGPIXELSX, PHYSICALOFFSETX/Y, PHYSICALWIDTH, HORZRES, VERTRES.
     int nDpi = 0, nOffsetX = 0, nOffsetY = 0, nPhysicalWidth = 0, nWidth = 0, nHeight = 0;
     bool bLandscape = false;
 
@@ -40,10 +39,9 @@ struct PrinterPage {
         pMode->dmOrientation = nOrientation;
         ::ResetDCA(pd.hDC, pMode);
         ::GlobalUnlock(pd.hDevMode);
-        int* const pFields[] = {&nDpi, &nOffsetX, &nOffsetY, &nPhysicalWidth, &nWidth, &nHeight};
-        const int nIndexes[] = {LOGPIXELSX, PHYSICALOFFSETX, PHYSICALOFFSETY, PHYSICALWIDTH, HORZRES, VERTRES};
-        for (int i = 0; i < 6; ++i)
-            *pFields[i] = ::GetDeviceCaps(pd.hDC, nIndexes[i]);
+        const auto caps = [&](int nIndex) { return ::GetDeviceCaps(pd.hDC, nIndex); };
+        nDpi = caps(LOGPIXELSX), nOffsetX = caps(PHYSICALOFFSETX), nOffsetY = caps(PHYSICALOFFSETY);
+        nPhysicalWidth = caps(PHYSICALWIDTH), nWidth = caps(HORZRES), nHeight = caps(VERTRES);
         ::DeleteDC(pd.hDC);
         ::GlobalFree(pd.hDevMode);
         ::GlobalFree(pd.hDevNames);
