@@ -139,7 +139,8 @@ TEST(SearchEditBench, KeystrokeToShownList)
         std::printf("CSearchEdit, %d strings:\n", nCount);
         PlainList plain(static_cast<HFONT>(font.m_hObject), 240, nCount);
         MeasureKeystrokes(edit, plain, lines, {},
-                          {{"narrowing", keyB.c_str(), keyA.c_str()}, {"lists everything after no match", "no match", ""}},
+                          {{"narrowing", keyB.c_str(), keyA.c_str()},
+                           {"lists everything after no match", "no match", ""}},
                           nCount >= 131072 ? 4 : 10);
         edit.DestroyWindow();
     }

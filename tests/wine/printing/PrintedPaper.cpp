@@ -88,7 +88,8 @@ int JobsReceived()
 std::string Info()
 {
     std::string strOut;
-    const std::string strScript = "i=$(pdfinfo " + Quoted(JobPdf()) + ") && echo \"$i\" | grep -E '^(Title|Pages|Page size):' | tr -s ' '";
+    const std::string strScript =
+        "i=$(pdfinfo " + Quoted(JobPdf()) + ") && echo \"$i\" | grep -E '^(Title|Pages|Page size):' | tr -s ' '";
     return RunShell(strScript, &strOut) == 0 ? strOut : "";
 }
 
