@@ -19,7 +19,7 @@ namespace {
 
 CWinApp theBenchApp("bench_print_preview");
 
-// The host's list colours that the exchange takes.
+// The host's list colours that the exchange takes, in its table's order.
 const COLORREF kList[] = {RGB(0, 0, 0), RGB(24, 24, 48), RGB(220, 220, 220), RGB(255, 255, 0), RGB(0, 192, 0)};
 
 // A chart as the host paints it: its list background, a grid, an axis,
@@ -112,7 +112,9 @@ void Measure(MXPrintPreviewWnd& transforms, int w, int h)
 int main()
 {
     SettingsStub::Reset();
-    SetListColours(kList);
+    const char* keys[] = {"BACKGROUND", "BACKGROUNDSLASH", "NORMALTEXT", "NORMALNUMBER", "DOWN"};
+    for (int i = 0; i < 5; ++i)
+        SettingsStub::SetColor(CString("COLOR_LISTCTL_") + keys[i], kList[i]);
     MXPrintPreviewWnd transforms(NULL);
     transforms.vSetExchangeColor();
     HHOOK hHook = ::SetWindowsHookExA(WH_CALLWNDPROC, WatchDestroy, NULL, ::GetCurrentThreadId());

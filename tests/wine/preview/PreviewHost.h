@@ -64,15 +64,6 @@ private:
     }
 };
 
-// The host's five list colours that the preview exchanges for print, in
-// its table's order, set in the settings stand-in.
-inline void SetListColours(const COLORREF (&colours)[5])
-{
-    const char* keys[] = {"BACKGROUND", "BACKGROUNDSLASH", "NORMALTEXT", "NORMALNUMBER", "DOWN"};
-    for (int i = 0; i < 5; ++i)
-        SettingsStub::SetColor(CString("COLOR_LISTCTL_") + keys[i], colours[i]);
-}
-
 // A control's rectangle in its dialog's client coordinates.
 inline CRect ChildRect(HWND hDlg, int nID)
 {

@@ -12,7 +12,9 @@ TEST_F(PreviewHostTest, ColourExchangeInOneBlockAndPixelByPixelGiveTheSamePrinte
     // The host's five list colours and what each becomes on paper.
     const COLORREF kTable[] = {RGB(0, 0, 0), RGB(24, 24, 48), RGB(220, 220, 220), RGB(255, 255, 0), RGB(0, 192, 0)};
     const COLORREF kPrinted[] = {0xFFFFFF, 0xFFFFFF, 0, 0, 0xAAAAAA};
-    SetListColours(kTable);
+    const char* keys[] = {"BACKGROUND", "BACKGROUNDSLASH", "NORMALTEXT", "NORMALNUMBER", "DOWN"};
+    for (int i = 0; i < 5; ++i)
+        SettingsStub::SetColor(CString("COLOR_LISTCTL_") + keys[i], kTable[i]);
     m_dlg.vSetExchangeColor();
     // Table colours, their neighbours one step off in each channel (which a
     // 16-bit picture rounds onto them) and anything else.

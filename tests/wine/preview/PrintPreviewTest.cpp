@@ -6,7 +6,6 @@
 
 #include <cstdio>
 #include <string>
-#include <tuple>
 
 #include "lattice/core/PrintLayout.h"
 
@@ -39,26 +38,26 @@ protected:
             std::snprintf(sz, sizeof(sz), " %06lx", pic.At(pt.x, pt.y)), str += sz;
         return str;
     }
-    void ExpectSeen(std::initializer_list<std::tuple<int, int, COLORREF>> seen)
-    {
-        for (const auto& [x, y, cr] : seen)
-            EXPECT_EQ(Seen(x, y), cr) << x << "," << y;
-    }
     // The sheet as the dialog paints it: gray around, the shadow 3 pixels
     // down and right, the paper white where no picture lies.
     void ExpectSheet()
     {
         const CRect bg = ChildRect(m_dlg.m_hWnd, 1676), p = Paper();
-        ExpectSeen({{bg.left + 1, bg.bottom - 2, kGray}, {p.right + 2, p.top + 3, kShadow},
-                    {p.right + 2, p.top + 2, kGray}, {p.left + 3, p.bottom + 2, kShadow},
-                    {p.left + 2, p.bottom + 2, kGray}, {p.right - 1, p.bottom - 1, kWhite}});
+        const struct { int x, y; COLORREF cr; } seen[] = {
+            {bg.left + 1, bg.bottom - 2, kGray},     {p.right + 2, p.top + 3, kShadow},  {p.right + 2, p.top + 2, kGray},
+            {p.left + 3, p.bottom + 2, kShadow},     {p.left + 2, p.bottom + 2, kGray},  {p.right - 1, p.bottom - 1, kWhite}};
+        for (const auto& s : seen)
+            EXPECT_EQ(Seen(s.x, s.y), s.cr) << s.x << "," << s.y;
     }
     // The two halves of the picture's upper part, and white just outside it.
     void ExpectPicture(bool bStretch, COLORREF crLeft, COLORREF crRight)
     {
         const CRect r = PicturePlace(bStretch);
-        ExpectSeen({{r.left, r.top, crLeft}, {r.right - 1, r.top, crRight}, {r.left - 1, r.top, kWhite},
-                    {r.right, r.top, kWhite}, {r.left, r.top - 1, kWhite}, {r.left + 3, r.bottom, kWhite}});
+        const struct { int x, y; COLORREF cr; } seen[] = {
+            {r.left, r.top, crLeft}, {r.right - 1, r.top, crRight}, {r.left - 1, r.top, kWhite},
+            {r.right, r.top, kWhite}, {r.left, r.top - 1, kWhite}, {r.left + 3, r.bottom, kWhite}};
+        for (const auto& s : seen)
+            EXPECT_EQ(Seen(s.x, s.y), s.cr) << s.x << "," << s.y;
     }
 };
 
