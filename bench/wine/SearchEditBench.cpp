@@ -57,11 +57,7 @@ public:
             ::SetScrollInfo(m_hList, SB_VERT, &si, TRUE);
         }
     }
-    ~PlainList()
-    {
-        ::DestroyWindow(m_hList);
-        ::DestroyWindow(m_hOwner);
-    }
+    ~PlainList() { ::DestroyWindow(m_hList), ::DestroyWindow(m_hOwner); }
 
     // The list's part of a keystroke from `from` to `to`: emptied, filled
     // with to's lines, the preselected line found by prefix, painted.
@@ -90,10 +86,9 @@ private:
     HWND m_hList;
 };
 
+// A keystroke's name, the text before it (typed untimed) and its own text.
 struct Stroke {
-    const char* pszName;
-    const char* pszFrom; // the text before, typed untimed
-    const char* pszTo;   // the text of the timed keystroke
+    const char *pszName, *pszFrom, *pszTo;
 };
 
 // Each keystroke in the edit beside the plain list's part of it, the best
