@@ -7,21 +7,16 @@
 #include <afxwin.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <vector>
 
 #include "MessagePump.h"
 
+// steady_clock reads the performance counter here (through winpthreads).
 inline double NowMilliseconds()
 {
-    static const LONGLONG frequency = [] {
-        LARGE_INTEGER f;
-        ::QueryPerformanceFrequency(&f);
-        return f.QuadPart;
-    }();
-    LARGE_INTEGER t;
-    ::QueryPerformanceCounter(&t);
-    return static_cast<double>(t.QuadPart) * 1000.0 / static_cast<double>(frequency);
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
 // The lowest of nRuns figures that `timed` returns.

@@ -1,30 +1,36 @@
-// The preview's colour transforms on screen-compatible pictures of 800 x 600
-// and 1920 x 1080: the gray conversion and the colour exchange, beside one
-// block read and write of the same bitmap (the floor either can reach),
-// measured in the same run.
+// The print preview on screen-compatible pictures of 800 x 600 and
+// 1920 x 1080, each figure beside its floor from the same run: the gray
+// conversion and the colour exchange beside one block read and write of the
+// same bitmap (the floor either can reach); and the time from OK in the
+// system's print dialog to the job handed to the queue (the print dialog's
+// window gone, then the printer DC, the page, the packed picture stretched
+// onto it and the end of the job, which spools it to the scheduler) beside
+// packing the same picture alone.
 #include <string>
 #include <vector>
 
 #include "BenchClock.h"
-#include "MXPrintPreviewWnd.h"
-#include "SettingsStub.h"
+#include "ModalClicks.h"
+#include "PackedPicture.h"
+#include "PreviewHost.h"
+#include "PrintedPaper.h"
 
 namespace {
 
 CWinApp theBenchApp("bench_print_preview");
 
-const COLORREF kBackground = RGB(0, 0, 0), kSlash = RGB(24, 24, 48), kText = RGB(220, 220, 220),
-               kNumber = RGB(255, 255, 0), kDown = RGB(0, 192, 0), kUp = RGB(255, 64, 64);
+// The host's list colours that the exchange takes, in its table's order.
+const COLORREF kList[] = {RGB(0, 0, 0), RGB(24, 24, 48), RGB(220, 220, 220), RGB(255, 255, 0), RGB(0, 192, 0)};
 
 // A chart as the host paints it: its list background, a grid, an axis,
 // and price lines in its list colours.
 void DrawChart(CDC& dc, int w, int h)
 {
-    dc.FillSolidRect(CRect(0, 0, w, h), kBackground);
+    dc.FillSolidRect(CRect(0, 0, w, h), kList[0]);
     for (int x = 0; x < w; x += 40)
-        dc.FillSolidRect(CRect(x, 0, x + 1, h), kSlash);
-    dc.FillSolidRect(CRect(0, h - 60, w, h - 59), kText);
-    const COLORREF lines[] = {kNumber, kDown, kUp};
+        dc.FillSolidRect(CRect(x, 0, x + 1, h), kList[1]);
+    dc.FillSolidRect(CRect(0, h - 60, w, h - 59), kList[2]);
+    const COLORREF lines[] = {kList[3], kList[4], RGB(255, 64, 64)};
     for (int i = 0; i < 3; ++i) {
         CPen pen(PS_SOLID, 2, lines[i]);
         CPen* pOld = dc.SelectObject(&pen);
@@ -35,15 +41,22 @@ void DrawChart(CDC& dc, int w, int h)
     }
 }
 
-void Measure(MXPrintPreviewWnd& preview, int w, int h)
+HWND g_hPreview = NULL;
+double g_dPrintDialogGone = 0; // when the print dialog owned by the preview was destroyed
+
+LRESULT CALLBACK WatchDestroy(int nCode, WPARAM wParam, LPARAM lParam)
 {
-    CClientDC screen(NULL);
-    CDC dc;
-    dc.CreateCompatibleDC(&screen);
-    CBitmap bmp;
-    bmp.CreateCompatibleBitmap(&screen, w, h);
-    CBitmap* pOld = dc.SelectObject(&bmp);
+    const CWPSTRUCT* pMsg = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (nCode == HC_ACTION && pMsg->message == WM_DESTROY && ::GetWindow(pMsg->hwnd, GW_OWNER) == g_hPreview)
+        g_dPrintDialogGone = NowMilliseconds();
+    return ::CallNextHookEx(NULL, nCode, wParam, lParam);
+}
+
+void Measure(MXPrintPreviewWnd& transforms, int w, int h)
+{
+    Canvas pic(w, h);
     const CRect rc(0, 0, w, h);
+    const std::string size = std::to_string(w) + " x " + std::to_string(h);
 
     // The floor: the whole bitmap read into memory and written back, on a
     // freshly drawn chart as the transforms get it (a bitmap read just
@@ -51,22 +64,47 @@ void Measure(MXPrintPreviewWnd& preview, int w, int h)
     BITMAPINFO bi = {};
     bi.bmiHeader = {sizeof(BITMAPINFOHEADER), w, h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     std::vector<DWORD> bits(static_cast<size_t>(w) * h);
-    const HBITMAP hBitmap = static_cast<HBITMAP>(bmp.m_hObject);
+    const HBITMAP hBitmap = static_cast<HBITMAP>(pic.bmp.m_hObject);
     const auto onFreshChart = [&](auto work) {
-        return Best(10, [&] { return DrawChart(dc, w, h), MillisecondsOf(work); });
+        return Best(10, [&] { return DrawChart(pic.dc, w, h), MillisecondsOf(work); });
     };
     const double dFloor = onFreshChart([&] {
-        ::GetDIBits(dc.m_hDC, hBitmap, 0, h, bits.data(), &bi, DIB_RGB_COLORS);
-        ::SetDIBits(dc.m_hDC, hBitmap, 0, h, bits.data(), &bi, DIB_RGB_COLORS);
+        ::GetDIBits(pic.dc.m_hDC, hBitmap, 0, h, bits.data(), &bi, DIB_RGB_COLORS);
+        ::SetDIBits(pic.dc.m_hDC, hBitmap, 0, h, bits.data(), &bi, DIB_RGB_COLORS);
     });
-
     // Each transform on a fresh chart, the drawing not timed.
-    const double dGray = onFreshChart([&] { preview.vConvertToBW(&dc, rc, 0.0, false); });
-    const double dExchange = onFreshChart([&] { preview.vConvertSpecialColor(&dc, rc); });
-    const std::string size = std::to_string(w) + " x " + std::to_string(h);
+    const double dGray = onFreshChart([&] { transforms.vConvertToBW(&pic.dc, rc, 0.0, false); });
+    const double dExchange = onFreshChart([&] { transforms.vConvertSpecialColor(&pic.dc, rc); });
     PrintVsFloor((size + " gray conversion (floor: block copy)").c_str(), dGray, dFloor);
     PrintVsFloor((size + " colour exchange (floor: block copy)").c_str(), dExchange, dFloor);
-    dc.SelectObject(pOld);
+
+    if (printed_paper::PrintDir().empty()) {
+        std::printf("%s printing: no print queue in this session\n", size.c_str());
+        return;
+    }
+    DrawChart(pic.dc, w, h);
+    const double dPack = BestOf(5, [&] {
+        pic.Release(); // a bitmap is read for packing while no DC holds it
+        PackedPicture().Pack(hBitmap, NULL);
+        pic.dc.SelectObject(&pic.bmp);
+    });
+    const double dPrint = Best(3, [&] {
+        MXPrintPreviewWnd preview(NULL);
+        preview.vSetColorDefault(true);
+        preview.CreateByID(NULL);
+        preview.vCpyViewDCToDlgDC(&pic.dc, rc, false);
+        preview.ShowWindow(SW_SHOW);
+        PumpUntilIdle();
+        g_hPreview = preview.m_hWnd;
+        modal_clicks::Start({{[] { return modal_clicks::SystemPrintDialogOf(g_hPreview); }, IDOK}});
+        preview.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        const double dDone = NowMilliseconds();
+        modal_clicks::Stop();
+        preview.DestroyWindow();
+        printed_paper::WaitForIdleQueue();
+        return dDone - g_dPrintDialogGone;
+    });
+    PrintVsFloor((size + " OK to the job queued (floor: packing)").c_str(), dPrint, dPack);
 }
 
 } // namespace
@@ -74,14 +112,14 @@ void Measure(MXPrintPreviewWnd& preview, int w, int h)
 int main()
 {
     SettingsStub::Reset();
-    SettingsStub::SetColor("COLOR_LISTCTL_BACKGROUND", kBackground);
-    SettingsStub::SetColor("COLOR_LISTCTL_BACKGROUNDSLASH", kSlash);
-    SettingsStub::SetColor("COLOR_LISTCTL_NORMALTEXT", kText);
-    SettingsStub::SetColor("COLOR_LISTCTL_NORMALNUMBER", kNumber);
-    SettingsStub::SetColor("COLOR_LISTCTL_DOWN", kDown);
-    MXPrintPreviewWnd preview(NULL);
-    preview.vSetExchangeColor();
-    Measure(preview, 800, 600);
-    Measure(preview, 1920, 1080);
+    const char* keys[] = {"BACKGROUND", "BACKGROUNDSLASH", "NORMALTEXT", "NORMALNUMBER", "DOWN"};
+    for (int i = 0; i < 5; ++i)
+        SettingsStub::SetColor(CString("COLOR_LISTCTL_") + keys[i], kList[i]);
+    MXPrintPreviewWnd transforms(NULL);
+    transforms.vSetExchangeColor();
+    HHOOK hHook = ::SetWindowsHookExA(WH_CALLWNDPROC, WatchDestroy, NULL, ::GetCurrentThreadId());
+    Measure(transforms, 800, 600);
+    Measure(transforms, 1920, 1080);
+    ::UnhookWindowsHookEx(hHook);
     return 0;
 }

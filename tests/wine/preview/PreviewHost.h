@@ -27,54 +27,40 @@ public:
     using MXPrintPreviewWnd::m_pPrinterDC;
 };
 
-// The pixels of a bitmap as 0x00BBGGRR, row 0 at the top.
-struct Pixels {
-    int nWidth = 0, nHeight = 0;
-    std::vector<COLORREF> colours;
-    COLORREF At(int x, int y) const { return colours[static_cast<size_t>(y) * nWidth + x]; }
-};
-
-inline Pixels ReadPixels(HBITMAP hBitmap)
-{
-    BITMAP bm = {};
-    ::GetObjectA(hBitmap, sizeof(bm), &bm);
-    Pixels px{bm.bmWidth, bm.bmHeight, std::vector<COLORREF>(static_cast<size_t>(bm.bmWidth) * bm.bmHeight)};
-    BITMAPINFO bi = {{sizeof(BITMAPINFOHEADER), bm.bmWidth, -bm.bmHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
-    HDC hScreen = ::GetDC(NULL);
-    ::GetDIBits(hScreen, hBitmap, 0, bm.bmHeight, px.colours.data(), &bi, DIB_RGB_COLORS);
-    ::ReleaseDC(NULL, hScreen);
-    for (COLORREF& cr : px.colours) // the DIB's 0x00RRGGBB turned round
-        cr = RGB(GetBValue(cr), GetGValue(cr), GetRValue(cr));
-    return px;
-}
-
-// A memory DC with a bitmap of its own selected.
+// A memory DC holding a bitmap, read back through the DC: one of its own,
+// compatible with the screen (32 bits here) or a DIB section of nBitCount
+// bits, or a picture lent for reading (no other DC may hold it meanwhile).
+// The benchmarks draw on such pictures too.
 struct Canvas {
     CDC dc;
     CBitmap bmp;
-    CBitmap* pOld = nullptr;
+    HGDIOBJ hOld = NULL;
 
-    // A bitmap compatible with the screen (32 bits here), or a DIB section
-    // of the given bit count.
     Canvas(int w, int h, int nBitCount = 0)
     {
         CClientDC screen(NULL);
-        dc.CreateCompatibleDC(&screen);
         BITMAPINFO bi = {{sizeof(BITMAPINFOHEADER), w, h, 1, static_cast<WORD>(nBitCount), BI_RGB, 0, 0, 0, 0, 0}, {}};
         void* pBits = nullptr;
-        if (nBitCount == 0)
-            bmp.CreateCompatibleBitmap(&screen, w, h);
-        else
-            bmp.Attach(::CreateDIBSection(screen.m_hDC, &bi, DIB_RGB_COLORS, &pBits, NULL, 0));
-        pOld = dc.SelectObject(&bmp);
+        bmp.Attach(nBitCount ? ::CreateDIBSection(screen.m_hDC, &bi, DIB_RGB_COLORS, &pBits, NULL, 0)
+                             : ::CreateCompatibleBitmap(screen.m_hDC, w, h));
+        Hold(bmp);
     }
-    ~Canvas() { dc.SelectObject(pOld); }
-    Pixels Read()
+    explicit Canvas(CBitmap& picture) { Hold(picture); }
+    ~Canvas() { Release(); }
+    void Release() { ::SelectObject(dc.m_hDC, hOld); }
+    COLORREF At(int x, int y) { return dc.GetPixel(x, y); }
+    CSize Size()
     {
-        dc.SelectObject(pOld);
-        Pixels px = ReadPixels(static_cast<HBITMAP>(bmp.m_hObject));
-        dc.SelectObject(&bmp);
-        return px;
+        BITMAP bm = {};
+        ::GetObjectA(::GetCurrentObject(dc.m_hDC, OBJ_BITMAP), sizeof(bm), &bm);
+        return CSize(bm.bmWidth, bm.bmHeight);
+    }
+
+private:
+    void Hold(CBitmap& picture)
+    {
+        dc.CreateCompatibleDC(NULL);
+        hOld = ::SelectObject(dc.m_hDC, picture.m_hObject);
     }
 };
 

@@ -4,6 +4,7 @@
 // printing tests (PreviewPrintModal), which share this host.
 #include "PreviewHost.h"
 
+#include <cstdio>
 #include <string>
 
 #include "lattice/core/PrintLayout.h"
@@ -27,7 +28,16 @@ protected:
         return FromCore(core::CalcShowArea({0, 0, 800, 600}, ToCore(Paper()), 0.02, bStretch));
     }
     std::string Text(int nID) { return WindowTextOf(::GetDlgItem(m_dlg.m_hWnd, nID)); }
-    Pixels Picture(bool bColor) { return ReadPixels(static_cast<HBITMAP>((bColor ? m_dlg.m_bmpColor : m_dlg.m_bmpBW).m_hObject)); }
+    // The picture's size and its colours (0xBBGGRR) at the given points.
+    std::string Picture(bool bColor, std::initializer_list<POINT> pts)
+    {
+        Canvas pic(bColor ? m_dlg.m_bmpColor : m_dlg.m_bmpBW);
+        std::string str = std::to_string(pic.Size().cx) + "x" + std::to_string(pic.Size().cy);
+        char sz[12];
+        for (const POINT& pt : pts)
+            std::snprintf(sz, sizeof(sz), " %06lx", pic.At(pt.x, pt.y)), str += sz;
+        return str;
+    }
     // The sheet as the dialog paints it: gray around, the shadow 3 pixels
     // down and right, the paper white where no picture lies.
     void ExpectSheet()
@@ -116,27 +126,15 @@ TEST_F(PrintPreview, HostDrawsBothPicturesAndTheUserSwitchesEverything)
     const CSize sz = ref.dc.GetTextExtent(text.c_str(), static_cast<int>(text.size()));
     CRect rcText = FromCore(core::InformationTextRect({0, 564, 800, 600}, sz.cx, sz.cy));
     ref.dc.DrawText(text.c_str(), &rcText, DT_VCENTER);
-    const Pixels expected = ref.Read(), pic = Picture(true);
+    Canvas pic(m_dlg.m_bmpColor);
     int nInk = 0, nDiffer = 0;
     for (int y = 560; y < 600; ++y)
         for (int x = 0; x < 800; ++x) {
-            nInk += expected.At(x, y) != kWhite;
-            nDiffer += expected.At(x, y) != pic.At(x, y);
+            nInk += ref.At(x, y) != kWhite;
+            nDiffer += ref.At(x, y) != pic.At(x, y);
         }
     EXPECT_GT(nInk, 50) << "the reference text drew nothing";
     EXPECT_EQ(nDiffer, 0) << text;
-}
-
-TEST_F(PrintPreview, ColourDefaultChosenByTheHostBeforeCreation)
-{
-    Open(true);
-    EXPECT_TRUE(m_dlg.IsDlgButtonChecked(1672) && !m_dlg.IsDlgButtonChecked(1671));
-    EXPECT_EQ(Text(1672), "<IDS_DIALOG-TAPREVIEW_PRINT_COLOR_DEFAULT>");
-    EXPECT_EQ(Text(1671), "<IDS_DIALOG-TAPREVIEW_PRINT_BW>");
-    // With colour checked but only a black-and-white picture, the paper stays blank.
-    DrawPicture(false, {kRed});
-    Settle();
-    EXPECT_EQ(Seen(PicturePlace(false).left, PicturePlace(false).top), kWhite);
 }
 
 TEST_F(PrintPreview, CopiedViewsAndBadInputLeaveTheDialogWorking)
@@ -147,12 +145,8 @@ TEST_F(PrintPreview, CopiedViewsAndBadInputLeaveTheDialogWorking)
     m_dlg.dcGetMemoryDC(true);
     const HGDIOBJ hFirst = m_dlg.m_bmpColor.m_hObject;
     PumpUntilIdle();
-    CDC* pDC = m_dlg.dcGetMemoryDC(true);
+    DrawPicture(true, {kBlue, kBlue, kBlue, kBlue, kRed}); // blue up to x 640
     EXPECT_EQ(::GetObjectType(hFirst), 0u) << "the first picture was not deleted";
-    PumpUntilIdle();
-    pDC->FillSolidRect(CRect(0, 0, 640, 560), kBlue);
-    pDC->FillSolidRect(CRect(640, 0, 800, 560), kRed);
-    m_dlg.vMemoryDCDrawDone(true);
     EXPECT_EQ(m_dlg.m_pOldBitmap, nullptr);
 
     // Only a view's size counts, not its position; no information strip.
@@ -161,11 +155,10 @@ TEST_F(PrintPreview, CopiedViewsAndBadInputLeaveTheDialogWorking)
     view.dc.FillSolidRect(CRect(0, 0, 100, 100), kGreen);
     m_dlg.vCpyViewDCToDlgDC(&view.dc, CRect(10, 20, 650, 500), true);
     EXPECT_EQ(m_dlg.szGetMemoryDCSize(), CSize(640, 440));
-    const Pixels bw = Picture(false);
-    EXPECT_TRUE(bw.nWidth == 640 && bw.nHeight == 480 && bw.At(50, 50) == kGrayGreen && bw.At(300, 200) == kGrayRed && bw.At(300, 475) == kGrayRed);
+    EXPECT_EQ(Picture(false, {{50, 50}, {300, 200}, {300, 475}}), "640x480 969696 4c4c4c 4c4c4c"); // green, red grayed
     // The colour picture keeps its old size and content; painted, it shows
     // only its top-left 640 x 480 pixels: no red.
-    EXPECT_EQ(Picture(true).At(700, 10), kRed);
+    EXPECT_EQ(Picture(true, {{700, 10}}), "800x600 0000ff");
     Click(1672);
     EXPECT_EQ(Seen(PicturePlace(false).right - 1, PicturePlace(false).top), kBlue);
 
@@ -175,14 +168,13 @@ TEST_F(PrintPreview, CopiedViewsAndBadInputLeaveTheDialogWorking)
         m_dlg.vCpyViewDCToDlgDC(&screen, rc, false);
     m_dlg.vCpyViewDCToDlgDC(NULL, CRect(0, 0, 640, 480), false);
     EXPECT_EQ(m_dlg.szGetMemoryDCSize(), CSize(640, 440));
-    EXPECT_EQ(Picture(true).nWidth, 800);
+    EXPECT_EQ(Picture(true, {}), "800x600");
 
     m_dlg.vCpyViewDCToDlgDC(&view.dc, CRect(0, 0, 640, 480), false);
-    const Pixels copied = Picture(true);
-    EXPECT_TRUE(copied.nWidth == 640 && copied.At(50, 50) == kGreen && copied.At(639, 479) == kRed);
+    EXPECT_EQ(Picture(true, {{50, 50}, {639, 479}}), "640x480 00ff00 0000ff");
     // Erasing makes a fresh picture of the current size in one colour.
     m_dlg.vEraseMemoryDC(false, RGB(1, 2, 3));
-    EXPECT_EQ(Picture(false).At(639, 479), RGB(1, 2, 3));
+    EXPECT_EQ(Picture(false, {{639, 479}}), "640x480 030201");
 
     // A view larger than the screen: the picture takes its size, the part
     // beyond the screen copies as whatever the screen DC gives.

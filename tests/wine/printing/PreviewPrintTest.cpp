@@ -25,7 +25,6 @@ const int kRenderDpi = 50;
 // portrait sheet; a landscape page lies on it turned a quarter to the left,
 // so that the page's top-left corner is the sheet's bottom-left.
 struct PrinterPage {
-    // LOGPIXELSX, PHYSICALOFFSETX/Y, PHYSICALWIDTH, HORZRES, VERTRES.
     int nDpi = 0, nOffsetX = 0, nOffsetY = 0, nPhysicalWidth = 0, nWidth = 0, nHeight = 0;
     bool bLandscape = false;
 
@@ -40,10 +39,9 @@ struct PrinterPage {
         pMode->dmOrientation = nOrientation;
         ::ResetDCA(pd.hDC, pMode);
         ::GlobalUnlock(pd.hDevMode);
-        int* const pFields[] = {&nDpi, &nOffsetX, &nOffsetY, &nPhysicalWidth, &nWidth, &nHeight};
-        const int nIndexes[] = {LOGPIXELSX, PHYSICALOFFSETX, PHYSICALOFFSETY, PHYSICALWIDTH, HORZRES, VERTRES};
-        for (int i = 0; i < 6; ++i)
-            *pFields[i] = ::GetDeviceCaps(pd.hDC, nIndexes[i]);
+        const auto caps = [&](int nIndex) { return ::GetDeviceCaps(pd.hDC, nIndex); };
+        nDpi = caps(LOGPIXELSX), nOffsetX = caps(PHYSICALOFFSETX), nOffsetY = caps(PHYSICALOFFSETY);
+        nPhysicalWidth = caps(PHYSICALWIDTH), nWidth = caps(HORZRES), nHeight = caps(VERTRES);
         ::DeleteDC(pd.hDC);
         ::GlobalFree(pd.hDevMode);
         ::GlobalFree(pd.hDevNames);
@@ -94,19 +92,14 @@ const char kOnePage[] = "Title: ZevaZuve\nPages: 1\nPage size: 612 x 792 pts (le
 
 class PreviewPrint : public PreviewHostTest {
 protected:
-    void SetUp() override
-    {
-        PreviewHostTest::SetUp();
-        ASSERT_TRUE(pp::WaitForIdleQueue()) << "no print queue: run through scripts/wine-session.sh, which starts it";
-        pp::ClearOutput();
-        m_nJobsBefore = pp::JobsReceived();
-    }
-
     // The user presses OK and answers the print dialog with OK; the preview
     // closes (hides, being modeless) once OK has done its work, and the
     // job's paper is read back.
     void PrintAndReadBack()
     {
+        ASSERT_TRUE(pp::WaitForIdleQueue()) << "no print queue: run through scripts/wine-session.sh, which starts it";
+        pp::ClearOutput();
+        const int nJobsBefore = pp::JobsReceived();
         HWND hPreview = m_dlg.m_hWnd;
         modal_clicks::Start({{[hPreview] { return modal_clicks::SystemPrintDialogOf(hPreview); }, IDOK}});
         Click(IDOK);
@@ -119,11 +112,17 @@ protected:
         EXPECT_EQ(m_dlg.m_pPrinterDC->m_hDC, nullptr);
         EXPECT_EQ(::GetObjectType(m_dlg.m_pPrintDlg->m_pd.hDC), 0u); // 0 for NULL too
         ASSERT_TRUE(pp::WaitForIdleQueue());
-        m_nJobs = pp::JobsReceived() - m_nJobsBefore;
+        m_nJobs = pp::JobsReceived() - nJobsBefore;
         m_strInfo = pp::Info();
         // A landscape page too stays on a portrait letter sheet.
-        if (m_strInfo == kOnePage)
-            ASSERT_TRUE(pp::RenderFirstPage(kRenderDpi, m_raster));
+        ASSERT_TRUE(m_strInfo != kOnePage || pp::RenderFirstPage(kRenderDpi, m_raster));
+    }
+    // The closed preview shown again, as a host reopens it.
+    void Reopen()
+    {
+        m_dlg.ShowWindow(SW_SHOW);
+        ActivateForInput(m_dlg.m_hWnd);
+        Settle();
     }
 
     // The picture's corners and the paper just outside them, sampled 24
@@ -147,32 +146,46 @@ protected:
         return str;
     }
 
-    int m_nJobsBefore = 0, m_nJobs = 0;
+    int m_nJobs = 0;
     std::string m_strInfo;
     pp::PageRaster m_raster;
 };
 
 } // namespace
 
-TEST_F(PreviewPrint, ColourPictureFitsTheTopLeftCornerInColour)
+TEST_F(PreviewPrint, OneWindowPrintsEmptyColourAndStretchedLandscapePagesThenARefusedJob)
 {
+    // Colour chosen by the host before creation: checked, and its text says default.
     Open(true);
-    DrawPicture(true, {kRed, kBlue});
+    EXPECT_TRUE(m_dlg.IsDlgButtonChecked(1672) && !m_dlg.IsDlgButtonChecked(1671));
+    EXPECT_EQ(WindowTextOf(::GetDlgItem(m_dlg.m_hWnd, 1672)), "<IDS_DIALOG-TAPREVIEW_PRINT_COLOR_DEFAULT>");
+    EXPECT_EQ(WindowTextOf(::GetDlgItem(m_dlg.m_hWnd, 1671)), "<IDS_DIALOG-TAPREVIEW_PRINT_BW>");
+    // Colour mode with only a black-and-white picture: the paper stays blank,
+    // on the screen and on the printed page.
     DrawPicture(false, {kRed, kBlue});
+    Settle();
+    const CRect paper = ChildRect(m_dlg.m_hWnd, 1674);
+    EXPECT_EQ(Seen(paper.CenterPoint().x, paper.top + paper.Width() / 4), RGB(255, 255, 255));
+    PrintAndReadBack();
+    ASSERT_EQ(m_strInfo, kOnePage);
+    EXPECT_TRUE(std::all_of(m_raster.rgb.begin(), m_raster.rgb.end(), [](unsigned char c) { return c > 245; }));
+
+    // A colour picture fits the page's top-left corner in colour, its aspect
+    // kept, the lower part of the page white.
+    Reopen();
+    DrawPicture(true, {kRed, kBlue});
     PrintAndReadBack();
     EXPECT_EQ(m_nJobs, 1);
     ASSERT_EQ(m_strInfo, kOnePage);
-    const PrinterPage page(DMORIENT_PORTRAIT);
-    EXPECT_EQ(Samples(page, page.Place(false)),
-              "rrbwww"); // aspect kept, the lower part of the page white
-}
+    const PrinterPage portrait(DMORIENT_PORTRAIT);
+    EXPECT_EQ(Samples(portrait, portrait.Place(false)), "rrbwww");
 
-TEST_F(PreviewPrint, BlackAndWhiteStretchedOntoALandscapePage)
-{
-    Open(false);
-    DrawPicture(false, {kRed, kBlue});
-    Click(1678); // landscape, although the queue's default is portrait
-    Click(7000); // stretched
+    // Black and white stretched onto a landscape page, although the queue's
+    // default is portrait.
+    Reopen();
+    Click(1671);
+    Click(1678);
+    Click(7000);
     PrintAndReadBack();
     ASSERT_EQ(m_strInfo, kOnePage);
     const PrinterPage page(DMORIENT_LANDSCAPE);
@@ -183,22 +196,10 @@ TEST_F(PreviewPrint, BlackAndWhiteStretchedOntoALandscapePage)
                 right = page.OnSheet(place.right - 24, place.top + 24);
     EXPECT_GT(left.y, right.y);
     EXPECT_NE(m_raster.At(left.x, left.y), m_raster.At(right.x, right.y));
-}
 
-TEST_F(PreviewPrint, ColourModeWithOnlyABlackAndWhitePicturePrintsAnEmptyPage)
-{
-    Open(true);
-    DrawPicture(false, {kRed, kBlue});
-    PrintAndReadBack();
-    ASSERT_EQ(m_strInfo, kOnePage);
-    EXPECT_TRUE(std::all_of(m_raster.rgb.begin(), m_raster.rgb.end(), [](unsigned char c) { return c > 245; }));
-}
-
-TEST_F(PreviewPrint, AJobTheQueueRefusesClosesThePreviewQuietly)
-{
+    // A job the queue refuses closes the preview quietly.
     ASSERT_EQ(pp::RunShell("cupsreject LatticePDF"), 0);
-    Open(true);
-    DrawPicture(true, {kRed, kBlue});
+    Reopen();
     PrintAndReadBack();
     ASSERT_EQ(pp::RunShell("cupsaccept LatticePDF"), 0);
     EXPECT_EQ(m_nJobs, 0);

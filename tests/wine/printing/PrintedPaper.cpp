@@ -1,9 +1,9 @@
 #include "PrintedPaper.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 
 namespace printed_paper {
 
@@ -55,14 +55,8 @@ int RunShell(const std::string& strScript, std::string* pOut)
     }
     // LC_ALL=C: the session's Traditional Chinese locale is not generated on
     // the Linux side, and the shell would warn about it on every run.
-    std::string strCommand = "/usr/bin/env LC_ALL=C /bin/sh \"" + strBase + ".sh\"";
-    STARTUPINFOA si = {};
-    si.cb = sizeof(si);
-    PROCESS_INFORMATION pi = {};
-    if (!::CreateProcessA(nullptr, &strCommand[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+    if (::WinExec(("/usr/bin/env LC_ALL=C /bin/sh \"" + strBase + ".sh\"").c_str(), SW_HIDE) < 32)
         return -1;
-    ::CloseHandle(pi.hProcess); // harmless on the NULL that Wine gives
-    ::CloseHandle(pi.hThread);
 
     std::string strStatus;
     for (DWORD dwStart = ::GetTickCount(); !ReadWholeFile(strBase + ".rc", strStatus);) {
@@ -94,11 +88,9 @@ int JobsReceived()
 std::string Info()
 {
     std::string strOut;
-    const bool bOk = RunShell("i=$(pdfinfo " + Quoted(JobPdf()) +
-                                  ") && echo \"$i\" | grep -E "
-                                  "'^(Title|Pages|Page size):' | tr -s ' '",
-                              &strOut) == 0;
-    return bOk ? strOut : "";
+    const std::string strScript =
+        "i=$(pdfinfo " + Quoted(JobPdf()) + ") && echo \"$i\" | grep -E '^(Title|Pages|Page size):' | tr -s ' '";
+    return RunShell(strScript, &strOut) == 0 ? strOut : "";
 }
 
 COLORREF PageRaster::At(int x, int y) const
@@ -118,16 +110,12 @@ bool RenderFirstPage(int nDpi, PageRaster& page)
     ::DeleteFileA(WindowsPath(strImage + ".ppm").c_str());
     // Binary PPM: "P6", width, height, maximum value 255, one white-space
     // byte, then the pixels row by row.
-    std::istringstream header(strPpm);
-    std::string strMagic;
-    int nMax = 0;
-    header >> strMagic >> page.nWidth >> page.nHeight >> nMax;
-    const size_t nPixels = static_cast<size_t>(header.tellg()) + 1;
-    const size_t nBytes = static_cast<size_t>(page.nWidth) * page.nHeight * 3;
-    if (!header || strMagic != "P6" || nMax != 255 || page.nWidth <= 0 || page.nHeight <= 0 ||
-        strPpm.size() < nPixels + nBytes)
+    int nHeader = 0;
+    if (std::sscanf(strPpm.c_str(), "P6 %d %d 255%n", &page.nWidth, &page.nHeight, &nHeader) != 2 || nHeader == 0 ||
+        page.nWidth <= 0 || page.nHeight <= 0 || strPpm.size() < nHeader + 1 + page.nWidth * page.nHeight * 3u)
         return false;
-    page.rgb.assign(strPpm.begin() + nPixels, strPpm.begin() + nPixels + nBytes);
+    const auto pixels = strPpm.begin() + nHeader + 1;
+    page.rgb.assign(pixels, pixels + page.nWidth * page.nHeight * 3);
     return true;
 }
 
