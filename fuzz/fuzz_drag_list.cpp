@@ -12,55 +12,52 @@
 #include "FuzzInput.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
-#include <memory>
 #include <vector>
 
 namespace core = lattice::core;
 
 namespace {
 
-// A list of numbered items held in an exact-size heap block, resized on each
-// step, so that AddressSanitizer sees any index the reorder gets wrong.
+// A list of numbered items, each carrying a pointer's worth of data above
+// 32 bits so that a reorder that cut an item would show. Take and Put stop
+// the run on an index outside the list.
 class ModelList {
 public:
-    using Item = int;
+    using Item = std::uint64_t;
+    static constexpr Item kHigh = 0x7FFFFFDA00000000ull;
 
-    explicit ModelList(int n) : m_n(n), m_items(new int[n > 0 ? n : 1])
+    explicit ModelList(int n)
     {
         for (int i = 0; i < n; ++i)
-            m_items[i] = i;
+            m_items.push_back(kHigh + static_cast<Item>(i) * 0x100000001ull);
     }
-    int Count() const { return m_n; }
-    int Take(int i)
+    int Count() const { return static_cast<int>(m_items.size()); }
+    Item Take(int i)
     {
-        if (i < 0 || i >= m_n)
+        if (i < 0 || i >= Count())
             std::abort();
-        const int item = m_items[i];
-        Rebuild(m_n - 1, [&](int k) { return m_items[k < i ? k : k + 1]; });
+        const Item item = m_items[i];
+        m_items.erase(m_items.begin() + i);
         return item;
     }
-    void Put(int i, int item)
+    void Put(int i, Item item)
     {
-        if (i < 0 || i > m_n)
+        if (i < 0 || i > Count())
             std::abort();
-        Rebuild(m_n + 1, [&](int k) { return k < i ? m_items[k] : k == i ? item : m_items[k - 1]; });
+        m_items.insert(m_items.begin() + i, item);
     }
-    std::vector<int> Items() const { return std::vector<int>(m_items.get(), m_items.get() + m_n); }
+    std::vector<int> Order() const
+    {
+        std::vector<int> order;
+        for (Item item : m_items)
+            order.push_back(static_cast<int>((item - kHigh) / 0x100000001ull));
+        return order;
+    }
 
 private:
-    template <class Source>
-    void Rebuild(int n, Source source)
-    {
-        std::unique_ptr<int[]> items(new int[n > 0 ? n : 1]);
-        for (int k = 0; k < n; ++k)
-            items[k] = source(k);
-        m_items = std::move(items);
-        m_n = n;
-    }
-
-    int m_n;                        // items in the list
-    std::unique_ptr<int[]> m_items; // exactly m_n of them
+    std::vector<Item> m_items; // in list order
 };
 
 void CheckReorder(int nCount, const std::vector<int>& selected, int nInsert)
@@ -79,7 +76,7 @@ void CheckReorder(int nCount, const std::vector<int>& selected, int nInsert)
     std::vector<int> expected = before;
     expected.insert(expected.end(), block.begin(), block.end());
     expected.insert(expected.end(), after.begin(), after.end());
-    if (list.Items() != expected || nAt != static_cast<int>(before.size()))
+    if (list.Order() != expected || nAt != static_cast<int>(before.size()))
         std::abort();
 }
 
@@ -99,7 +96,10 @@ void CheckInsertPos(int nCount, int h, int nClientBottom, int y)
     const core::NearestItemQuery byRect{nCount, nNearest, false, true, nLastBottom, nProbe};
     if (core::InsertPosFromNearest(flagged) != nExpected)
         std::abort();
-    if (nProbe != nLastBottom && core::InsertPosFromNearest(byRect) != nExpected)
+    if (core::InsertPosFromNearest(byRect) != (nProbe == nLastBottom && nCount > 0 ? nCount - 1 : nExpected))
+        std::abort();
+    // Without the last item's rectangle the nearest item stands.
+    if (core::InsertPosFromNearest({nCount, nNearest, false, false, 0, nProbe}) != nNearest)
         std::abort();
     // The cursor in the upper half of an item inserts before it, in the lower
     // half after it.
@@ -108,7 +108,7 @@ void CheckInsertPos(int nCount, int h, int nClientBottom, int y)
 
     const int nRowEdge = nExpected < nCount ? nExpected * h : nLastBottom;
     const int nRow = core::MarkerRow(nCount, nRowEdge, nClientBottom);
-    if (nRow >= nClientBottom || (nCount == 0 && nRow != 0) || (nRowEdge < nClientBottom && nRow != nRowEdge))
+    if (nRow != (nCount == 0 ? 0 : std::min(nRowEdge, nClientBottom - 1)))
         std::abort();
 }
 
@@ -142,7 +142,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<int> selected;
     for (int i = 0; i < nSelected; ++i)
         selected.push_back(static_cast<signed char>(in.Byte()) % 48);
-    const int nInsert = static_cast<int>(in.Range(-5, 50));
+    // The ends of the range stand for the ends of int, which must clamp.
+    const int nRange = static_cast<int>(in.Range(-5, 50));
+    const int nInsert = nRange == 50 ? INT_MAX : nRange == -5 ? INT_MIN : nRange;
     CheckReorder(nCount, selected, nInsert);
 
     CheckArrows({in.Coordinate(), in.Coordinate()});
