@@ -20,49 +20,33 @@ namespace core = lattice::core;
 
 namespace {
 
-// A list of numbered items, each carrying a pointer's worth of data above
-// 32 bits so that a reorder that cut an item would show. Take and Put stop
-// the run on an index outside the list.
-class ModelList {
-public:
+// A list as the drop sees it. Its items carry a pointer's worth of data
+// above 32 bits, so that a reorder that cut an item would show; an index
+// outside the list stops the run.
+struct ModelList {
     using Item = std::uint64_t;
-    static constexpr Item kHigh = 0x7FFFFFDA00000000ull;
-
-    explicit ModelList(int n)
-    {
-        for (int i = 0; i < n; ++i)
-            m_items.push_back(kHigh + static_cast<Item>(i) * 0x100000001ull);
-    }
-    int Count() const { return static_cast<int>(m_items.size()); }
+    std::vector<Item> items;
+    int Count() const { return static_cast<int>(items.size()); }
     Item Take(int i)
     {
-        if (i < 0 || i >= Count())
-            std::abort();
-        const Item item = m_items[i];
-        m_items.erase(m_items.begin() + i);
+        const Item item = items.at(static_cast<std::size_t>(i));
+        items.erase(items.begin() + i);
         return item;
     }
     void Put(int i, Item item)
     {
         if (i < 0 || i > Count())
             std::abort();
-        m_items.insert(m_items.begin() + i, item);
+        items.insert(items.begin() + i, item);
     }
-    std::vector<int> Order() const
-    {
-        std::vector<int> order;
-        for (Item item : m_items)
-            order.push_back(static_cast<int>((item - kHigh) / 0x100000001ull));
-        return order;
-    }
-
-private:
-    std::vector<Item> m_items; // in list order
 };
+const std::uint64_t kHighData = 0x7FFFFFDA00000000ull, kStep = 0x100000001ull;
 
 void CheckReorder(int nCount, const std::vector<int>& selected, int nInsert)
 {
-    ModelList list(nCount);
+    ModelList list;
+    for (int i = 0; i < nCount; ++i)
+        list.items.push_back(kHighData + static_cast<std::uint64_t>(i) * kStep);
     const int nAt = core::ReorderForDrop(list, selected, nInsert);
 
     std::vector<bool> moved(nCount > 0 ? nCount : 0, false);
@@ -73,10 +57,11 @@ void CheckReorder(int nCount, const std::vector<int>& selected, int nInsert)
     std::vector<int> before, after, block;
     for (int i = 0; i < nCount; ++i)
         (moved[i] ? block : i < nClamped ? before : after).push_back(i);
-    std::vector<int> expected = before;
-    expected.insert(expected.end(), block.begin(), block.end());
-    expected.insert(expected.end(), after.begin(), after.end());
-    if (list.Order() != expected || nAt != static_cast<int>(before.size()))
+    std::vector<std::uint64_t> expected;
+    for (const std::vector<int>* part : {&before, &block, &after})
+        for (int i : *part)
+            expected.push_back(kHighData + static_cast<std::uint64_t>(i) * kStep);
+    if (list.items != expected || nAt != static_cast<int>(before.size()))
         std::abort();
 }
 

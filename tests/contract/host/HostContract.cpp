@@ -5,7 +5,6 @@
 // check is printed with its line; the exit code is the number of failures.
 #include <afxwin.h>
 
-#include <stdarg.h>
 #include <stdio.h>
 
 #include <vector>
@@ -13,24 +12,17 @@
 #include "CDragListBoxEx.h"
 #include "CSearchEdit.h"
 #include "CSymbolSearchEdit.h"
+#include "CXHyperLink.h"
 
 namespace {
 
 CWinApp theHostApp("LatticeObject host");
 
 int g_nFailures = 0;
-
-void Fail(int nLine, const char* pszFormat, ...)
-{
-    va_list args;
-    va_start(args, pszFormat);
-    printf("HostContract.cpp:%d: ", nLine);
-    vprintf(pszFormat, args);
-    printf("\n");
-    va_end(args);
-    ++g_nFailures;
-}
-#define CHECK(condition, ...) ((condition) ? (void)0 : Fail(__LINE__, __VA_ARGS__))
+#define CHECK(condition, ...)                                                                          \
+    ((condition) ? (void)0                                                                         \
+                 : (printf("HostContract.cpp:%d: ", __LINE__), printf(__VA_ARGS__), printf("\n"), \
+                    (void)++g_nFailures))
 
 // Resources a host or a control finds in the library by identifier.
 void CheckResources(HMODULE hLibrary)
@@ -113,6 +105,20 @@ bool WasPosted(const std::vector<Posted>& posted, HWND hWnd, const char* pszName
     return false;
 }
 
+// The host's window, keeping the last registered message sent to it.
+class CHostWnd : public CWnd {
+public:
+    UINT m_uSent = 0;   // the message
+    WPARAM m_wSent = 0; // its wParam
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message >= 0xC000 && message <= 0xFFFF)
+            m_uSent = message, m_wSent = wParam;
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+};
+
 // The host learns results by registering the same names as the library.
 // Each control is driven to send its messages; what arrives must carry the
 // host's identifiers, and the controls must answer the host's identifiers
@@ -120,7 +126,7 @@ bool WasPosted(const std::vector<Posted>& posted, HWND hWnd, const char* pszName
 // message has its exchange here.
 void CheckRegisteredMessages()
 {
-    CWnd host;
+    CHostWnd host;
     CHECK(host.CreateEx(0, NULL, "host", WS_POPUP, 0, 0, 400, 300, NULL, 0), "no host window");
 
     // Completing a choice: "EDITMSG_INPUT_ENTER" in; the edit hides its
@@ -157,6 +163,16 @@ void CheckRegisteredMessages()
     posted = PumpAndRecord();
     CHECK(WasPosted(posted, host.m_hWnd, "DRAGLISTBOX_MSG_DRAG_END"), "DRAGLISTBOX_MSG_DRAG_END differs");
 
+    // A click on a link that opens nothing, reported to its parent with the link's ID.
+    CXHyperLink link;
+    link.Create("link", WS_CHILD | SS_NOTIFY, CRect(220, 10, 300, 30), &host, 4);
+    link.EnableURL(FALSE);
+    link.SetNotifyParent(TRUE);
+    host.SendMessage(WM_COMMAND, MAKEWPARAM(4, STN_CLICKED), reinterpret_cast<LPARAM>(link.m_hWnd));
+    CHECK(host.m_uSent == ::RegisterWindowMessageA("WM_XHYPERLINK_CLICKED") && host.m_wSent == 4,
+          "WM_XHYPERLINK_CLICKED differs");
+
+    link.DestroyWindow();
     drag.DestroyWindow();
     symbol.DestroyWindow();
     search.DestroyWindow();
