@@ -22,7 +22,7 @@ std::string Build(const std::string& command, const std::string& target)
 
 } // namespace
 
-TEST(OpenCommand, PlaceholderRowsKeepTheProgramAndAppendTheTarget)
+TEST(OpenCommand, PlaceholderRowsKeepTheProgramAppendTheTargetOrRefuse)
 {
     const std::string url = "http://example.test/a b?x=\"1\"&y=2";
     EXPECT_EQ(Build("\"C:\\Web\\browse.exe\" \"%1\"", url), "\"C:\\Web\\browse.exe\"  " + url)
@@ -36,10 +36,7 @@ TEST(OpenCommand, PlaceholderRowsKeepTheProgramAndAppendTheTarget)
     EXPECT_EQ(Build("browse.exe \"%1", "t"), "browse.exe \" t") << "an unclosed quote is a bare %1";
     // Double-byte program paths pass unchanged (Big5 trail bytes start at 0x40).
     EXPECT_EQ(Build("\"C:\\\xA4\xA4\\b.exe\" \"%1\"", "t"), "\"C:\\\xA4\xA4\\b.exe\"  t");
-}
-
-TEST(OpenCommand, RefusesWhenTheTargetCouldBecomeTheProgram)
-{
+    // Refused when the target could become the program.
     for (const char* command : {"", "   ", "%1", "\"%1\"", " \"%1\" -x", "\"\" %1", "\"C:\\b.exe %1\""})
         EXPECT_EQ(Build(command, "calc.exe"), "<refused>") << "[" << command << "]";
     EXPECT_EQ(Build("\"C:\\b.exe\" %1", "t"), "\"C:\\b.exe\"  t") << "a closed quoted name is whole";

@@ -41,7 +41,7 @@ TEST(PrintLayout, PicturePlacementOnPaperAndPage)
             << "content " << r.content << " frame " << r.frame << (r.bStretch ? " stretched" : "");
 }
 
-TEST(PrintLayout, PaperIsCentredShadowedAndTurnedForLandscape)
+TEST(PrintLayout, PaperAndInformationStrip)
 {
     const IntRect background = {0, 41, 510, 472};
     // Portrait paper 308 x 406 in the 510 x 431 area.
@@ -52,10 +52,8 @@ TEST(PrintLayout, PaperIsCentredShadowedAndTurnedForLandscape)
     // Landscape swaps a paper taller than wide.
     PaperPlacement landscape = PlacePaper(background, 308, 406, kOrientLandscape);
     EXPECT_EQ(landscape.paper, (IntRect{52, 102, 458, 410}));
-}
 
-TEST(PrintLayout, InformationStripIsZeroPaddedAtTheLowerRight)
-{
+    // The information strip, zero-padded, at the lower right.
     EXPECT_EQ(InformationStripText(2026, 1, 5, 9, 7), "2026/01/05 09:07");
     EXPECT_EQ(InformationStripText(987, 12, 31, 23, 59), "0987/12/31 23:59");
     // The strip of an 800 x 600 picture and a 150 x 24 text.

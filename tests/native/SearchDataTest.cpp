@@ -14,9 +14,8 @@ namespace {
 const lattice::LeadByteTable& big5 = lattice::LeadByteTable::Cp950();
 // Big5 characters: the trail bytes of kTai and kBracket are 'x' and '['; both of kGong's bytes lead.
 const std::string kTai = "\xA5\x78", kBracket = "\xA4\x5B", kGong = "\xA4\xBD";
-constexpr std::size_t kNone = search::MatchResult::kNone;
 
-TEST(SearchData, SortingIsStrictlyAscendingByBytesWithDuplicatesDropped)
+TEST(SearchData, SortingAndTheCatalogueRule)
 {
     const std::vector<std::string> rows[][2] = {
         {{}, {}},
@@ -28,10 +27,8 @@ TEST(SearchData, SortingIsStrictlyAscendingByBytesWithDuplicatesDropped)
         search::SortUniqueByBytes(data, [](const std::string& s) { return std::string_view(s); });
         EXPECT_EQ(data, row[1]) << "first input: " << (row[0].empty() ? "<none>" : row[0][0]);
     }
-}
 
-TEST(SearchData, CatalogueRulePreselectsTheFirstBracketedLineMatchedAtByteFour)
-{
+    // The catalogue's rule preselects the first bracketed line matched at byte four.
     search::UpperCasedData data;
     for (const std::string& s : {"[" + kTai + "]9999    2330x", std::string("2330 abc"), std::string("abcd2330"),
                                  kBracket + "ab2330", "[" + kTai + "]2330    " + kGong, "[" + kTai + "]2330"})
@@ -42,7 +39,7 @@ TEST(SearchData, CatalogueRulePreselectsTheFirstBracketedLineMatchedAtByteFour)
     EXPECT_EQ(result.preselectIndex, 4u);
     EXPECT_STREQ(data.CStr(1), "2330 ABC"); // stored upper-cased and terminated
     data.Match("", big5, result, {4, '['}); // everything listed, nothing at byte 4
-    EXPECT_EQ(result.preselectIndex, kNone);
+    EXPECT_EQ(result.preselectIndex, search::MatchResult::kNone);
 }
 
 } // namespace
