@@ -7,6 +7,8 @@
 
 #include <stdio.h>
 
+#include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "CDragListBoxEx.h"
@@ -77,17 +79,14 @@ void CheckVersionStrings(HMODULE hLibrary)
 
 // The registered messages posted while the queue is emptied, each with the
 // window it was posted to.
-struct Posted {
-    HWND hWnd;
-    UINT uMessage;
-};
-std::vector<Posted> PumpAndRecord()
+using Posted = std::vector<std::pair<HWND, UINT>>;
+Posted PumpAndRecord()
 {
-    std::vector<Posted> posted;
+    Posted posted;
     MSG msg;
     for (int i = 0; i < 1000 && ::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE); ++i) {
         if (msg.message >= 0xC000 && msg.message <= 0xFFFF)
-            posted.push_back({msg.hwnd, msg.message});
+            posted.emplace_back(msg.hwnd, msg.message);
         ::TranslateMessage(&msg);
         ::DispatchMessageA(&msg);
     }
@@ -96,13 +95,10 @@ std::vector<Posted> PumpAndRecord()
 
 // Whether the library posted, to hWnd, the message the host registers
 // under pszName.
-bool WasPosted(const std::vector<Posted>& posted, HWND hWnd, const char* pszName)
+bool WasPosted(const Posted& posted, HWND hWnd, const char* pszName)
 {
-    const UINT uHostId = ::RegisterWindowMessageA(pszName);
-    for (const Posted& p : posted)
-        if (p.hWnd == hWnd && p.uMessage == uHostId)
-            return true;
-    return false;
+    const std::pair<HWND, UINT> wanted(hWnd, ::RegisterWindowMessageA(pszName));
+    return std::find(posted.begin(), posted.end(), wanted) != posted.end();
 }
 
 // The host's window, keeping the last registered message sent to it.
@@ -135,7 +131,7 @@ void CheckRegisteredMessages()
     search.Create(WS_CHILD | ES_AUTOHSCROLL, CRect(10, 10, 200, 30), &host, 1);
     search.SetNofityWnd(&host);
     search.SendMessage(::RegisterWindowMessageA("EDITMSG_INPUT_ENTER"));
-    std::vector<Posted> posted = PumpAndRecord();
+    Posted posted = PumpAndRecord();
     CHECK(!posted.empty(), "CSearchEdit did not answer the host's EDITMSG_INPUT_ENTER");
     CHECK(WasPosted(posted, search.m_hWnd, "EDITMSG_HIDE_DATALIST"), "EDITMSG_HIDE_DATALIST differs");
     CHECK(WasPosted(posted, host.m_hWnd, "EDITMSG_SEARCH_SELECTED"), "EDITMSG_SEARCH_SELECTED differs");
