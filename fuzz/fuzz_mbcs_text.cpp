@@ -20,11 +20,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0)
         return 0;
     const auto& lead = lattice::LeadByteTable::Cp950();
-    const std::size_t split = data[0] % size, n = split;
+    const std::size_t n = data[0] % size;
     std::unique_ptr<char[]> copy(new char[n == 0 ? 1 : n]);
     std::memcpy(copy.get(), data + 1, n);
     const std::string_view text(copy.get(), n);
-    const std::string needle(reinterpret_cast<const char*>(data + 1 + split), size - 1 - split);
+    const std::string needle(reinterpret_cast<const char*>(data + 1 + n), size - 1 - n);
 
     // The reference walks the characters from the start; a lead byte at the
     // very end stands alone.
