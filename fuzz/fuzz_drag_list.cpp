@@ -12,60 +12,41 @@
 #include "FuzzInput.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
-#include <memory>
 #include <vector>
 
 namespace core = lattice::core;
 
 namespace {
 
-// A list of numbered items held in an exact-size heap block, resized on each
-// step, so that AddressSanitizer sees any index the reorder gets wrong.
-class ModelList {
-public:
-    using Item = int;
-
-    explicit ModelList(int n) : m_n(n), m_items(new int[n > 0 ? n : 1])
+// A list as the drop sees it. Its items carry a pointer's worth of data
+// above 32 bits, so that a reorder that cut an item would show; an index
+// outside the list stops the run.
+struct ModelList {
+    using Item = std::uint64_t;
+    std::vector<Item> items;
+    int Count() const { return static_cast<int>(items.size()); }
+    Item Take(int i)
     {
-        for (int i = 0; i < n; ++i)
-            m_items[i] = i;
-    }
-    int Count() const { return m_n; }
-    int Take(int i)
-    {
-        if (i < 0 || i >= m_n)
-            std::abort();
-        const int item = m_items[i];
-        Rebuild(m_n - 1, [&](int k) { return m_items[k < i ? k : k + 1]; });
+        const Item item = items.at(static_cast<std::size_t>(i));
+        items.erase(items.begin() + i);
         return item;
     }
-    void Put(int i, int item)
+    void Put(int i, Item item)
     {
-        if (i < 0 || i > m_n)
+        if (i < 0 || i > Count())
             std::abort();
-        Rebuild(m_n + 1, [&](int k) { return k < i ? m_items[k] : k == i ? item : m_items[k - 1]; });
+        items.insert(items.begin() + i, item);
     }
-    std::vector<int> Items() const { return std::vector<int>(m_items.get(), m_items.get() + m_n); }
-
-private:
-    template <class Source>
-    void Rebuild(int n, Source source)
-    {
-        std::unique_ptr<int[]> items(new int[n > 0 ? n : 1]);
-        for (int k = 0; k < n; ++k)
-            items[k] = source(k);
-        m_items = std::move(items);
-        m_n = n;
-    }
-
-    int m_n;                        // items in the list
-    std::unique_ptr<int[]> m_items; // exactly m_n of them
 };
+const std::uint64_t kHighData = 0x7FFFFFDA00000000ull, kStep = 0x100000001ull;
 
 void CheckReorder(int nCount, const std::vector<int>& selected, int nInsert)
 {
-    ModelList list(nCount);
+    ModelList list;
+    for (int i = 0; i < nCount; ++i)
+        list.items.push_back(kHighData + static_cast<std::uint64_t>(i) * kStep);
     const int nAt = core::ReorderForDrop(list, selected, nInsert);
 
     std::vector<bool> moved(nCount > 0 ? nCount : 0, false);
@@ -76,10 +57,11 @@ void CheckReorder(int nCount, const std::vector<int>& selected, int nInsert)
     std::vector<int> before, after, block;
     for (int i = 0; i < nCount; ++i)
         (moved[i] ? block : i < nClamped ? before : after).push_back(i);
-    std::vector<int> expected = before;
-    expected.insert(expected.end(), block.begin(), block.end());
-    expected.insert(expected.end(), after.begin(), after.end());
-    if (list.Items() != expected || nAt != static_cast<int>(before.size()))
+    std::vector<std::uint64_t> expected;
+    for (const std::vector<int>* part : {&before, &block, &after})
+        for (int i : *part)
+            expected.push_back(kHighData + static_cast<std::uint64_t>(i) * kStep);
+    if (list.items != expected || nAt != static_cast<int>(before.size()))
         std::abort();
 }
 
@@ -99,7 +81,10 @@ void CheckInsertPos(int nCount, int h, int nClientBottom, int y)
     const core::NearestItemQuery byRect{nCount, nNearest, false, true, nLastBottom, nProbe};
     if (core::InsertPosFromNearest(flagged) != nExpected)
         std::abort();
-    if (nProbe != nLastBottom && core::InsertPosFromNearest(byRect) != nExpected)
+    if (core::InsertPosFromNearest(byRect) != (nProbe == nLastBottom && nCount > 0 ? nCount - 1 : nExpected))
+        std::abort();
+    // Without the last item's rectangle the nearest item stands.
+    if (core::InsertPosFromNearest({nCount, nNearest, false, false, 0, nProbe}) != nNearest)
         std::abort();
     // The cursor in the upper half of an item inserts before it, in the lower
     // half after it.
@@ -108,7 +93,7 @@ void CheckInsertPos(int nCount, int h, int nClientBottom, int y)
 
     const int nRowEdge = nExpected < nCount ? nExpected * h : nLastBottom;
     const int nRow = core::MarkerRow(nCount, nRowEdge, nClientBottom);
-    if (nRow >= nClientBottom || (nCount == 0 && nRow != 0) || (nRowEdge < nClientBottom && nRow != nRowEdge))
+    if (nRow != (nCount == 0 ? 0 : std::min(nRowEdge, nClientBottom - 1)))
         std::abort();
 }
 
@@ -142,7 +127,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<int> selected;
     for (int i = 0; i < nSelected; ++i)
         selected.push_back(static_cast<signed char>(in.Byte()) % 48);
-    const int nInsert = static_cast<int>(in.Range(-5, 50));
+    // The ends of the range stand for the ends of int, which must clamp.
+    const int nRange = static_cast<int>(in.Range(-5, 50));
+    const int nInsert = nRange == 50 ? INT_MAX : nRange == -5 ? INT_MIN : nRange;
     CheckReorder(nCount, selected, nInsert);
 
     CheckArrows({in.Coordinate(), in.Coordinate()});

@@ -1,13 +1,15 @@
 // Feeds arbitrary bytes to the input filter's walk, in an exact-size heap
 // copy so that AddressSanitizer sees a read past the end (a lead byte at the
-// very end is the case to watch). The reported position must be a refused
-// single byte at a character start, with every single byte before it passed.
+// very end is the case to watch). The walk must ask about exactly the single
+// bytes a character-by-character reading meets, in order, up to the first
+// refused one, and report that one's position.
 #include "lattice/core/InputFilter.h"
 
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <string>
 
 using namespace lattice::core;
 
@@ -15,17 +17,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     std::unique_ptr<char[]> text(new char[size]);
     std::memcpy(text.get(), data, size);
-    std::size_t asked = 0, i = 0;
+    std::string asked, walked;
     const std::size_t at = FindRefusedByte(text.get(), size, [&](int c) {
         if (c < 0 || c > 127)
             std::abort();
-        return ++asked, IsAllowedInputChar(c);
+        asked += static_cast<char>(c);
+        return IsAllowedInputChar(c);
     });
-    for (; i < size && i != at; i += data[i] >= 0x80 ? 2 : 1) {
-        if (data[i] < 0x80 && !IsAllowedInputChar(data[i]))
-            std::abort();
+    std::size_t i = 0;
+    for (; i < size; i += data[i] >= 0x80 ? 2 : 1) {
+        if (data[i] >= 0x80)
+            continue;
+        walked += static_cast<char>(data[i]);
+        if (!IsAllowedInputChar(data[i]))
+            break;
     }
-    if (at == kNoRefusedByte ? i < size : (at != i || IsAllowedInputChar(data[at]) || asked == 0))
+    if (asked != walked || at != (i < size ? i : kNoRefusedByte))
         std::abort();
     return 0;
 }

@@ -1,12 +1,16 @@
 // Feeds arbitrary bytes to the multibyte text functions: the first byte
-// splits the input into a text and a needle. Checks that a reported match is
-// a real one at a character start, and that upper-casing keeps lengths and
-// double-byte characters.
+// splits the input into a text and a needle. Each function is checked
+// against a plain reference: Find reports the first match at a character
+// start, counting characters from the text's start; FindByte and
+// FindBytePair the first occurrence inside the given length; upper-casing
+// keeps double-byte characters; Compare orders by unsigned bytes. The text
+// is an exact-size heap copy, so that AddressSanitizer sees any read past it.
 #include "lattice/core/MbcsText.h"
 
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <string>
 
 namespace mbcs = lattice::mbcs;
@@ -16,32 +20,45 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0)
         return 0;
     const auto& lead = lattice::LeadByteTable::Cp950();
-    const std::size_t split = data[0] % size;
-    // Exact-size heap copies so that AddressSanitizer sees any read past them.
-    const std::string text(reinterpret_cast<const char*>(data + 1), split);
-    const std::string needle(reinterpret_cast<const char*>(data + 1 + split), size - 1 - split);
+    const std::size_t n = data[0] % size;
+    std::unique_ptr<char[]> copy(new char[n == 0 ? 1 : n]);
+    std::memcpy(copy.get(), data + 1, n);
+    const std::string_view text(copy.get(), n);
+    const std::string needle(reinterpret_cast<const char*>(data + 1 + n), size - 1 - n);
 
-    const std::size_t at = mbcs::Find(text, needle, 0, lead);
-    if (at != mbcs::npos) {
-        if (at + needle.size() > text.size() || text.compare(at, needle.size(), needle) != 0)
+    // The reference walks the characters from the start; a lead byte at the
+    // very end stands alone.
+    const std::size_t start = (size * 7) % (n + 3);
+    std::size_t expected = needle.empty() && start <= n ? start : mbcs::npos;
+    for (std::size_t p = 0; p < n && expected == mbcs::npos; p += lead.IsLead(text[p]) ? 2 : 1)
+        if (p >= start && text.substr(p, needle.size()) == needle)
+            expected = p;
+    if (mbcs::Find(text, needle, start, lead) != expected)
+        std::abort();
+
+    const char a = needle.empty() ? 'A' : needle[0], b = needle.size() < 2 ? a : needle[1];
+    std::size_t byte = mbcs::npos, pair = mbcs::npos;
+    for (std::size_t p = n; p-- > 0;) {
+        byte = text[p] == a ? p : byte;
+        pair = p + 1 < n && text[p] == a && text[p + 1] == b ? p : pair;
+    }
+    if (mbcs::FindByte(text.data(), n, a) != byte || mbcs::FindBytePair(text.data(), n, a, b) != pair)
+        std::abort();
+
+    std::unique_ptr<char[]> upper(new char[n == 0 ? 1 : n]);
+    std::memcpy(upper.get(), copy.get(), n);
+    mbcs::MakeUpper(upper.get(), n, lead);
+    for (std::size_t i = 0; i < n; ++i) {
+        const char c = text[i];
+        const bool bDouble = lead.IsLead(c) && i + 1 < n;
+        const char want = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+        if (upper[i] != want || (bDouble && upper[i + 1] != text[i + 1]))
             std::abort();
-        if (!mbcs::IsCharStart(text.data(), at, 0, lead))
-            std::abort();
+        i += bDouble ? 1 : 0;
     }
 
-    char* upper = static_cast<char*>(std::malloc(text.size() + 1));
-    std::memcpy(upper, text.data(), text.size());
-    mbcs::MakeUpper(upper, text.size(), lead);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (lead.IsLead(text[i])) {
-            if (upper[i] != text[i] || (i + 1 < text.size() && upper[i + 1] != text[i + 1]))
-                std::abort();
-            ++i;
-        }
-    }
-    std::free(upper);
-
-    if ((mbcs::Compare(text, needle) < 0) != (mbcs::Compare(needle, text) > 0))
+    const int order = mbcs::Compare(text, needle), reference = text.compare(needle);
+    if ((order < 0) != (reference < 0) || (order > 0) != (reference > 0))
         std::abort();
     return 0;
 }

@@ -26,10 +26,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string target(reinterpret_cast<const char*>(data + 1 + split), size - 1 - split);
     // Vary the buffer size too, down to nothing, so that the bounds are
     // exercised without needing inputs of hundreds of bytes.
-    const std::size_t outSize = split % 3 == 0 ? core::kOpenCommandBufferSize : (size * 7) % 40;
+    const std::size_t outSize = split % 3 == 0 ? core::kOpenCommandBufferSize : (size * 7 + data[0]) % 40;
 
     // Exact-size heap buffer: AddressSanitizer reports any write past it.
-    std::unique_ptr<char[]> out(new char[outSize == 0 ? 1 : outSize]);
+    // None at all for size 0, so that any write there faults.
+    std::unique_ptr<char[]> out(outSize == 0 ? nullptr : new char[outSize]);
     const bool built = core::BuildOpenCommand(command, target, out.get(), outSize);
     const std::size_t kept = core::KeptCommandLength(command);
     const std::size_t len = kept + 1 + target.size();

@@ -1,13 +1,19 @@
-// The placement arithmetic of the print preview and the hyperlink, checked
-// by what a placement must satisfy rather than by recomputing it: a fitted
-// picture stays in its frame, keeps its content's shape and fills the frame
-// along one side; the paper is centred in the background and turned to its
-// orientation; the date strip reads back; a link fitted to its text keeps
-// its frame and the edge or centre its alignment names.
+// The placement and packing arithmetic of the print preview and the
+// hyperlink, checked by what a result must satisfy rather than by
+// recomputing it: a fitted picture stays in its frame, keeps its content's
+// shape and fills the frame along one side; the paper is centred in the
+// background and turned to its orientation; the date strip reads back; a
+// link fitted to its text keeps its frame and the edge or centre its
+// alignment names; a packed picture's padded row is the smallest multiple
+// of 4 bytes that holds width x bit count bits, its image whole rows, and
+// its pixels start behind the header and a table of 2^bits entries (none
+// above 8 bits); whatever fails leaves the image size as it was.
 //
 // Input: rectangles and sizes as the window code passes them, mostly small,
-// now and then anywhere in GDI's coordinate space.
+// now and then anywhere in GDI's coordinate space; the last 10 bytes are
+// also a picture's width and height (4 bytes each, signed) and bit count.
 #include "lattice/core/LinkPlacement.h"
+#include "lattice/core/PackedDib.h"
 #include "lattice/core/PrintLayout.h"
 
 #include "FuzzInput.h"
@@ -77,10 +83,12 @@ void CheckPaper(const core::IntRect& background, int w, int h, short nOrientatio
         (nOrientation == core::kOrientLandscape && paper.Height() > paper.Width()) ||
         (nOrientation != core::kOrientPortrait && nOrientation != core::kOrientLandscape && bTurned))
         std::abort();
-    // Centred: the gaps on either side differ by at most the odd pixel.
+    // Centred: the gap is halved toward zero, so the gaps on either side
+    // differ by the odd pixel, on the side the halving left it.
     const long long gapX = (paper.left - background.left) - (static_cast<long long>(background.right) - paper.right);
     const long long gapY = (paper.top - background.top) - (static_cast<long long>(background.bottom) - paper.bottom);
-    if (gapX > 1 || gapX < -1 || gapY > 1 || gapY < -1)
+    if (gapX != -((static_cast<long long>(background.Width()) - paper.Width()) % 2) ||
+        gapY != -((static_cast<long long>(background.Height()) - paper.Height()) % 2))
         std::abort();
     const core::IntRect& shadow = placed.shadow;
     if (!(shadow == core::IntRect{paper.left + 3, paper.top + 3, paper.right + 3, paper.bottom + 3}))
@@ -117,11 +125,13 @@ void CheckLink(FuzzInput& in)
     const core::LinkAlignment align{(style & 1) != 0, (style & 2) != 0, (style & 4) != 0};
     const core::LinkRect rc = core::FitLinkToText(window, clientWidth, clientHeight, textWidth, textHeight, align);
 
-    // The new client is the text, the frame unchanged; a centred axis may
-    // miss by the odd pixel it cannot split.
+    // The new client is the text, the frame unchanged; a centred axis moves
+    // both edges by half the difference, rounded toward zero, so it misses by
+    // the odd pixel it cannot split, on the side of the old size.
     const long long dx = (static_cast<long long>(rc.right) - rc.left - frameX) - textWidth;
     const long long dy = (static_cast<long long>(rc.bottom) - rc.top - frameY) - textHeight;
-    if ((align.bCenter ? (dx > 1 || dx < -1) : dx != 0) || (align.bCenterImage ? (dy > 1 || dy < -1) : dy != 0))
+    const long long oddX = (w.Width() - frameX - textWidth) % 2, oddY = (w.Height() - frameY - textHeight) % 2;
+    if (dx != (align.bCenter ? oddX : 0) || dy != (align.bCenterImage ? oddY : 0))
         std::abort();
     const bool bKeptX = align.bCenter ? static_cast<long long>(rc.left) + rc.right == static_cast<long long>(window.left) + window.right
                         : align.bRight ? rc.right == window.right
@@ -129,6 +139,32 @@ void CheckLink(FuzzInput& in)
     const bool bKeptY = align.bCenterImage ? static_cast<long long>(rc.top) + rc.bottom == static_cast<long long>(window.top) + window.bottom
                                            : rc.top == window.top;
     if (!bKeptX || !bKeptY)
+        std::abort();
+}
+
+void CheckPacking(const std::uint8_t* data)
+{
+    std::int32_t nWidth, nHeight;
+    std::uint16_t nBits;
+    std::memcpy(&nWidth, data, 4);
+    std::memcpy(&nHeight, data + 4, 4);
+    std::memcpy(&nBits, data + 8, 2);
+
+    core::DibHeader h = core::MakeDibHeader(nWidth, nHeight, 1, nBits);
+    const std::uint32_t nTable = core::DibColorTableEntries(nBits);
+    if (core::DibPixelOffset(h) != 40 + 4 * nTable || nTable != (nBits <= 8 ? 1u << nBits : 0u))
+        std::abort();
+    if (!core::CompleteDibImageSize(h)) {
+        if (h.nSizeImage != 0)
+            std::abort();
+        return;
+    }
+    if (nWidth <= 0 || nHeight <= 0 || nBits == 0)
+        std::abort();
+    const std::uint64_t nRowBytes = h.nSizeImage / std::uint64_t(nHeight);
+    const std::uint64_t nBitsInRow = std::uint64_t(nWidth) * nBits;
+    if (h.nSizeImage % nHeight != 0 || nRowBytes % 4 != 0 || nRowBytes * 8 < nBitsInRow ||
+        (nRowBytes - 4) * 8 >= nBitsInRow)
         std::abort();
 }
 
@@ -152,5 +188,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                static_cast<int>(in.Range(-1, 60)));
 
     CheckLink(in);
+    if (size >= 10)
+        CheckPacking(data + size - 10);
     return 0;
 }

@@ -1,6 +1,8 @@
-// The search edits' matcher against a plain reference search: for arbitrary
-// strings and keys, UpperCasedData::Match must report exactly the strings
-// the reference finds, in order, and the same preselected string. The
+// The search edits' matcher against a search of one string at a time: for
+// arbitrary strings and keys, UpperCasedData::Match (one scan over all the
+// strings) must report exactly the strings mbcs::Find finds in the
+// upper-cased strings, in order, and the same preselected string; mbcs::Find
+// itself is checked against a character walk by fuzz_mbcs_text. The
 // strings sit in a buffer reserved to their exact size and the key in an
 // exact-size heap block, so that AddressSanitizer sees any read past either.
 //
@@ -17,32 +19,6 @@
 #include <vector>
 
 namespace search = lattice::search;
-
-namespace {
-
-// Every character start of a text, walking forward: a lead byte takes the
-// next byte with it, and one at the very end stands alone.
-std::vector<bool> CharStarts(const std::string& text, const lattice::LeadByteTable& lead)
-{
-    std::vector<bool> starts(text.size() + 1, false);
-    for (std::size_t p = 0; p < text.size(); p += lead.IsLead(text[p]) ? 2 : 1)
-        starts[p] = true;
-    return starts;
-}
-
-// Where `key` first occurs at a character start of `text`, or npos.
-std::size_t ReferenceFind(const std::string& text, const std::string& key, const lattice::LeadByteTable& lead)
-{
-    if (key.empty())
-        return 0;
-    const std::vector<bool> starts = CharStarts(text, lead);
-    for (std::size_t p = 0; p + key.size() <= text.size(); ++p)
-        if (starts[p] && text.compare(p, key.size(), key) == 0)
-            return p;
-    return lattice::mbcs::npos;
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -79,11 +55,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::size_t preselect = search::MatchResult::kNone;
     for (std::size_t i = 0; i < strings.size(); ++i) {
         const std::string text = search::UpperCopy(strings[i], lead);
-        const std::size_t pos = ReferenceFind(text, key, lead);
+        const std::size_t pos = lattice::mbcs::Find(text, key, 0, lead);
         if (pos == lattice::mbcs::npos)
             continue;
         hits.push_back(static_cast<std::uint32_t>(i));
-        const bool marked = rule.marker == '\0' || ReferenceFind(text, std::string(1, rule.marker), lead) != lattice::mbcs::npos;
+        const bool marked = rule.marker == '\0' || lattice::mbcs::Find(text, std::string(1, rule.marker), 0, lead) != lattice::mbcs::npos;
         if (preselect == search::MatchResult::kNone && pos == rule.position && marked)
             preselect = i;
     }

@@ -1,3 +1,5 @@
+// Bounds on buffers of any size, down to none, are checked by
+// fuzz_open_command; these are the rewrites of registered commands.
 #include "lattice/core/OpenCommand.h"
 
 #include <gtest/gtest.h>
@@ -9,20 +11,18 @@ namespace core = lattice::core;
 
 namespace {
 
-// The command line built in a buffer of exactly the product's size, on the
-// heap so that AddressSanitizer sees a write past it; "<refused>" when refused.
-std::string Build(const std::string& command, const std::string& target,
-                  std::size_t size = core::kOpenCommandBufferSize)
+// The command line built in a buffer of the product's size; "<refused>" when refused.
+std::string Build(const std::string& command, const std::string& target)
 {
-    std::vector<char> out(size, 'x');
+    std::vector<char> out(core::kOpenCommandBufferSize, 'x');
     if (!core::BuildOpenCommand(command, target, out.data(), out.size()))
-        return size > 0 && out[0] == '\0' ? "<refused>" : "<refused, buffer not cleared>";
-    return std::string(out.data());
+        return out[0] == '\0' ? "<refused>" : "<refused, buffer not cleared>";
+    return out.data();
 }
 
 } // namespace
 
-TEST(OpenCommand, PlaceholderRowsKeepTheProgramAndAppendTheTarget)
+TEST(OpenCommand, PlaceholderRowsKeepTheProgramAppendTheTargetOrRefuse)
 {
     const std::string url = "http://example.test/a b?x=\"1\"&y=2";
     EXPECT_EQ(Build("\"C:\\Web\\browse.exe\" \"%1\"", url), "\"C:\\Web\\browse.exe\"  " + url)
@@ -36,10 +36,7 @@ TEST(OpenCommand, PlaceholderRowsKeepTheProgramAndAppendTheTarget)
     EXPECT_EQ(Build("browse.exe \"%1", "t"), "browse.exe \" t") << "an unclosed quote is a bare %1";
     // Double-byte program paths pass unchanged (Big5 trail bytes start at 0x40).
     EXPECT_EQ(Build("\"C:\\\xA4\xA4\\b.exe\" \"%1\"", "t"), "\"C:\\\xA4\xA4\\b.exe\"  t");
-}
-
-TEST(OpenCommand, RefusesWhenTheTargetCouldBecomeTheProgram)
-{
+    // Refused when the target could become the program.
     for (const char* command : {"", "   ", "%1", "\"%1\"", " \"%1\" -x", "\"\" %1", "\"C:\\b.exe %1\""})
         EXPECT_EQ(Build(command, "calc.exe"), "<refused>") << "[" << command << "]";
     EXPECT_EQ(Build("\"C:\\b.exe\" %1", "t"), "\"C:\\b.exe\"  t") << "a closed quoted name is whole";
@@ -54,7 +51,4 @@ TEST(OpenCommand, OverlongResultsAreRefusedAtTheExactLimit)
     EXPECT_EQ(Build(program, fits + "t"), "<refused>");
     EXPECT_EQ(Build(program, std::string(5000, 't')), "<refused>");
     EXPECT_EQ(Build(std::string(5000, 'p') + " %1", "t"), "<refused>") << "a command longer than the buffer";
-    EXPECT_EQ(Build("p", "t", 4), "p t");
-    EXPECT_EQ(Build("p", "tt", 4), "<refused>");
-    EXPECT_EQ(Build("p", "", 0), "<refused, buffer not cleared>") << "no byte may be written";
 }

@@ -1,3 +1,5 @@
+// Matching and preselection are checked against a plain reference search
+// by fuzz_search_match; these are the sort and the catalogue's own rule.
 #include "lattice/core/SearchData.h"
 
 #include <gtest/gtest.h>
@@ -10,11 +12,10 @@ namespace search = lattice::search;
 namespace {
 
 const lattice::LeadByteTable& big5 = lattice::LeadByteTable::Cp950();
-// Big5 characters: the trail bytes of kTai, kJi and kBracket are 'x', 'A' and '['; both of kGong's bytes lead.
-const std::string kTai = "\xA5\x78", kJi = "\xA5\x41", kBracket = "\xA4\x5B", kGong = "\xA4\xBD";
-constexpr std::size_t kNone = search::MatchResult::kNone;
+// Big5 characters: the trail bytes of kTai and kBracket are 'x' and '['; both of kGong's bytes lead.
+const std::string kTai = "\xA5\x78", kBracket = "\xA4\x5B", kGong = "\xA4\xBD";
 
-TEST(SearchData, SortingIsStrictlyAscendingByBytesWithDuplicatesDropped)
+TEST(SearchData, SortingAndTheCatalogueRule)
 {
     const std::vector<std::string> rows[][2] = {
         {{}, {}},
@@ -26,39 +27,8 @@ TEST(SearchData, SortingIsStrictlyAscendingByBytesWithDuplicatesDropped)
         search::SortUniqueByBytes(data, [](const std::string& s) { return std::string_view(s); });
         EXPECT_EQ(data, row[1]) << "first input: " << (row[0].empty() ? "<none>" : row[0][0]);
     }
-}
 
-TEST(SearchData, MatchingIsCaseBlindAndNeverStartsOnATrailByte)
-{
-    const struct {
-        std::vector<std::string> data;
-        std::string typed;
-        std::vector<std::uint32_t> hits;
-        std::size_t prefix;
-    } rows[] = {
-        {{"xab", "abc", "ab"}, "ab", {0, 1, 2}, 1},
-        {{"Apple", "banana", "APRICOT"}, "ap", {0, 2}, 0},
-        {{"q", "w"}, "", {0, 1}, 0},
-        {{}, "", {}, kNone},
-        {{kTai, kJi, "x" + kTai}, "x", {2}, 2},             // trail bytes are not matches
-        {{kTai + "a", kJi + "A"}, "a", {0, 1}, kNone},
-        {{"1" + kGong, kGong + kTai, kTai}, kGong, {0, 1}, 1}, // a Big5 character matches itself
-        {{"ab\xA5", "\xA5"}, "\xA5", {0, 1}, 1},             // a lone lead byte at the end stands alone
-        {{"ab"}, "abc", {}, kNone},                           // key longer than the string
-    };
-    for (const auto& row : rows) {
-        search::UpperCasedData data;
-        for (const std::string& s : row.data)
-            data.Add(s, big5);
-        search::MatchResult result;
-        data.Match(search::UpperCopy(row.typed, big5), big5, result);
-        EXPECT_EQ(result.hits, row.hits) << "typed \"" << row.typed << "\"";
-        EXPECT_EQ(result.preselectIndex, row.prefix) << "typed \"" << row.typed << "\"";
-    }
-}
-
-TEST(SearchData, CatalogueRulePreselectsTheFirstBracketedLineMatchedAtByteFour)
-{
+    // The catalogue's rule preselects the first bracketed line matched at byte four.
     search::UpperCasedData data;
     for (const std::string& s : {"[" + kTai + "]9999    2330x", std::string("2330 abc"), std::string("abcd2330"),
                                  kBracket + "ab2330", "[" + kTai + "]2330    " + kGong, "[" + kTai + "]2330"})
@@ -69,7 +39,7 @@ TEST(SearchData, CatalogueRulePreselectsTheFirstBracketedLineMatchedAtByteFour)
     EXPECT_EQ(result.preselectIndex, 4u);
     EXPECT_STREQ(data.CStr(1), "2330 ABC"); // stored upper-cased and terminated
     data.Match("", big5, result, {4, '['}); // everything listed, nothing at byte 4
-    EXPECT_EQ(result.preselectIndex, kNone);
+    EXPECT_EQ(result.preselectIndex, search::MatchResult::kNone);
 }
 
 } // namespace

@@ -5,32 +5,26 @@
 // check is printed with its line; the exit code is the number of failures.
 #include <afxwin.h>
 
-#include <stdarg.h>
 #include <stdio.h>
 
+#include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "CDragListBoxEx.h"
 #include "CSearchEdit.h"
 #include "CSymbolSearchEdit.h"
+#include "CXHyperLink.h"
 
 namespace {
 
 CWinApp theHostApp("LatticeObject host");
 
 int g_nFailures = 0;
-
-void Fail(int nLine, const char* pszFormat, ...)
-{
-    va_list args;
-    va_start(args, pszFormat);
-    printf("HostContract.cpp:%d: ", nLine);
-    vprintf(pszFormat, args);
-    printf("\n");
-    va_end(args);
-    ++g_nFailures;
-}
-#define CHECK(condition, ...) ((condition) ? (void)0 : Fail(__LINE__, __VA_ARGS__))
+#define CHECK(condition, ...)                                                                          \
+    ((condition) ? (void)0                                                                         \
+                 : (printf("HostContract.cpp:%d: ", __LINE__), printf(__VA_ARGS__), printf("\n"), \
+                    (void)++g_nFailures))
 
 // Resources a host or a control finds in the library by identifier.
 void CheckResources(HMODULE hLibrary)
@@ -85,17 +79,14 @@ void CheckVersionStrings(HMODULE hLibrary)
 
 // The registered messages posted while the queue is emptied, each with the
 // window it was posted to.
-struct Posted {
-    HWND hWnd;
-    UINT uMessage;
-};
-std::vector<Posted> PumpAndRecord()
+using Posted = std::vector<std::pair<HWND, UINT>>;
+Posted PumpAndRecord()
 {
-    std::vector<Posted> posted;
+    Posted posted;
     MSG msg;
     for (int i = 0; i < 1000 && ::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE); ++i) {
         if (msg.message >= 0xC000 && msg.message <= 0xFFFF)
-            posted.push_back({msg.hwnd, msg.message});
+            posted.emplace_back(msg.hwnd, msg.message);
         ::TranslateMessage(&msg);
         ::DispatchMessageA(&msg);
     }
@@ -104,14 +95,25 @@ std::vector<Posted> PumpAndRecord()
 
 // Whether the library posted, to hWnd, the message the host registers
 // under pszName.
-bool WasPosted(const std::vector<Posted>& posted, HWND hWnd, const char* pszName)
+bool WasPosted(const Posted& posted, HWND hWnd, const char* pszName)
 {
-    const UINT uHostId = ::RegisterWindowMessageA(pszName);
-    for (const Posted& p : posted)
-        if (p.hWnd == hWnd && p.uMessage == uHostId)
-            return true;
-    return false;
+    const std::pair<HWND, UINT> wanted(hWnd, ::RegisterWindowMessageA(pszName));
+    return std::find(posted.begin(), posted.end(), wanted) != posted.end();
 }
+
+// The host's window, keeping the last registered message sent to it.
+class CHostWnd : public CWnd {
+public:
+    UINT m_uSent = 0;   // the message
+    WPARAM m_wSent = 0; // its wParam
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message >= 0xC000 && message <= 0xFFFF)
+            m_uSent = message, m_wSent = wParam;
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+};
 
 // The host learns results by registering the same names as the library.
 // Each control is driven to send its messages; what arrives must carry the
@@ -120,7 +122,7 @@ bool WasPosted(const std::vector<Posted>& posted, HWND hWnd, const char* pszName
 // message has its exchange here.
 void CheckRegisteredMessages()
 {
-    CWnd host;
+    CHostWnd host;
     CHECK(host.CreateEx(0, NULL, "host", WS_POPUP, 0, 0, 400, 300, NULL, 0), "no host window");
 
     // Completing a choice: "EDITMSG_INPUT_ENTER" in; the edit hides its
@@ -129,7 +131,7 @@ void CheckRegisteredMessages()
     search.Create(WS_CHILD | ES_AUTOHSCROLL, CRect(10, 10, 200, 30), &host, 1);
     search.SetNofityWnd(&host);
     search.SendMessage(::RegisterWindowMessageA("EDITMSG_INPUT_ENTER"));
-    std::vector<Posted> posted = PumpAndRecord();
+    Posted posted = PumpAndRecord();
     CHECK(!posted.empty(), "CSearchEdit did not answer the host's EDITMSG_INPUT_ENTER");
     CHECK(WasPosted(posted, search.m_hWnd, "EDITMSG_HIDE_DATALIST"), "EDITMSG_HIDE_DATALIST differs");
     CHECK(WasPosted(posted, host.m_hWnd, "EDITMSG_SEARCH_SELECTED"), "EDITMSG_SEARCH_SELECTED differs");
@@ -157,6 +159,16 @@ void CheckRegisteredMessages()
     posted = PumpAndRecord();
     CHECK(WasPosted(posted, host.m_hWnd, "DRAGLISTBOX_MSG_DRAG_END"), "DRAGLISTBOX_MSG_DRAG_END differs");
 
+    // A click on a link that opens nothing, reported to its parent with the link's ID.
+    CXHyperLink link;
+    link.Create("link", WS_CHILD | SS_NOTIFY, CRect(220, 10, 300, 30), &host, 4);
+    link.EnableURL(FALSE);
+    link.SetNotifyParent(TRUE);
+    host.SendMessage(WM_COMMAND, MAKEWPARAM(4, STN_CLICKED), reinterpret_cast<LPARAM>(link.m_hWnd));
+    CHECK(host.m_uSent == ::RegisterWindowMessageA("WM_XHYPERLINK_CLICKED") && host.m_wSent == 4,
+          "WM_XHYPERLINK_CLICKED differs");
+
+    link.DestroyWindow();
     drag.DestroyWindow();
     symbol.DestroyWindow();
     search.DestroyWindow();

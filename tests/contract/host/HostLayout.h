@@ -42,3 +42,5 @@ HOST_SIZE(MyRichEdit, 32, 16);
 HOST_SIZE(SMXTabColorSet, 60, 56);
 HOST_SIZE(CHoverButton, 164, 88);
 HOST_SIZE(CCJRadioButton, 72, 44);
+HOST_SIZE(CXHyperLink, 180, 116);
+HOST_SIZE(MXPrintPreviewWnd, sizeof(CDialog) + 351, sizeof(CDialog) + 183);
