@@ -4,6 +4,8 @@
 #include <afxext.h>
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "CHoverButton.h"
 #include "CommonObjectStub.h"
 #include "MessagePump.h"
@@ -26,27 +28,30 @@ public:
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
-        if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
-            ++m_nClicks;
-            CWnd* pButton = FromHandlePermanent(reinterpret_cast<HWND>(lParam));
-            m_eStateAtClick = static_cast<CHoverButton*>(pButton)->GetButtonState();
-        }
+        if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED)
+            ++m_nClicks, m_eStateAtClick = static_cast<CHoverButton*>(FromHandle(HWND(lParam)))->GetButtonState();
         m_nContextMenus += message == WM_CONTEXTMENU;
         return CWnd::WindowProc(message, wParam, lParam);
     }
 };
 
-// Lets the tests see which bitmaps the button holds.
+bool IsBitmap(HBITMAP h) { return h != NULL && ::GetObjectType(h) == OBJ_BITMAP; }
+POINT OnScreen(const CWnd& wnd, POINT pt) { return ::ClientToScreen(wnd.m_hWnd, &pt), pt; }
+
+// Lets the tests see which bitmaps the button holds: "NPHD" (normal,
+// pressed, hover, disabled), a '-' for each missing one.
 class InspectedButton : public CHoverButton {
 public:
     HBITMAP Normal() const { return m_bmpNormal; }
-    HBITMAP Pressed() const { return m_bmpPressed; }
-    HBITMAP Hover() const { return m_bmpHover; }
-    HBITMAP Disabled() const { return m_bmpDisabled; }
+    std::string Held() const
+    {
+        const HBITMAP held[] = {m_bmpNormal, m_bmpPressed, m_bmpHover, m_bmpDisabled};
+        std::string s = "NPHD";
+        for (int i = 0; i < 4; ++i)
+            s[i] = IsBitmap(held[i]) ? s[i] : '-';
+        return s;
+    }
 };
-
-bool IsBitmap(HBITMAP h) { return h != NULL && ::GetObjectType(h) == OBJ_BITMAP; }
-POINT OnScreen(const CWnd& wnd, POINT pt) { return ::ClientToScreen(wnd.m_hWnd, &pt), pt; }
 
 class HoverButtonTest : public ::testing::Test {
 protected:
@@ -66,9 +71,11 @@ protected:
     COLORREF At(POINT pt) const { return ScreenColour(m_button.m_hWnd, pt); }
     COLORREF Tile() const { return At({3, 3}); }
     // Input and painting may reach the screen a moment after the pump ran
-    // dry: these wait, within a generous bound, for what the test expects.
-    bool ShowsTile(COLORREF cr) { return PumpUntil([&] { return Tile() == cr; }); }
-    bool Becomes(CHoverButton::BUTTON_STATE e) { return PumpUntil([&] { return m_button.GetButtonState() == e; }); }
+    // dry: this waits, within a generous bound, for the state and its tile.
+    bool Shows(CHoverButton::BUTTON_STATE e, COLORREF cr)
+    {
+        return PumpUntil([&] { return m_button.GetButtonState() == e && Tile() == cr; });
+    }
     CSize ClientSize() const { CRect rc; m_button.GetClientRect(&rc); return rc.Size(); }
 
     ButtonParent m_parent;
@@ -78,24 +85,20 @@ protected:
 TEST_F(HoverButtonTest, PointerInPressReleaseRightClickAndOutSwitchBitmapsCaptureAndClick)
 {
     // Normal: bitmap 7000, its tile and its frame dark at the bottom right.
-    EXPECT_TRUE(ShowsTile(kNormalTile)) << Tile();
+    EXPECT_TRUE(Shows(CHoverButton::BTN_NORMAL, kNormalTile)) << Tile();
     EXPECT_EQ(At({17, 17}), kFrameDark);
-
     MouseMoveTo(Inside());
-    EXPECT_TRUE(Becomes(CHoverButton::BTN_HOVER));
+    EXPECT_TRUE(Shows(CHoverButton::BTN_HOVER, kHoverTile)) << Tile();
     EXPECT_EQ(::GetCapture(), m_button.m_hWnd);
-    EXPECT_TRUE(ShowsTile(kHoverTile)) << Tile();
-
     MouseDown();
-    EXPECT_TRUE(Becomes(CHoverButton::BTN_PRESSED));
-    EXPECT_TRUE(ShowsTile(kHoverTile)) << Tile();
+    EXPECT_TRUE(Shows(CHoverButton::BTN_PRESSED, kHoverTile)) << Tile();
     MouseUp();
     EXPECT_TRUE(PumpUntil([&] { return m_parent.m_nClicks == 1; }));
     EXPECT_EQ(m_parent.m_eStateAtClick, CHoverButton::BTN_NORMAL);
     // Letting the capture go makes the system report a move under the
     // pointer, which is still inside: the button hovers again.
     MouseMoveTo(Inside());
-    ASSERT_TRUE(Becomes(CHoverButton::BTN_HOVER));
+    ASSERT_TRUE(Shows(CHoverButton::BTN_HOVER, kHoverTile));
 
     // A right click changes nothing and gets no default handling (which
     // would send a context menu request); the capture it keeps lets the
@@ -103,28 +106,47 @@ TEST_F(HoverButtonTest, PointerInPressReleaseRightClickAndOutSwitchBitmapsCaptur
     ::mouse_event(MOUSEEVENTF_RIGHTDOWN, 0, 0, 0, 0); // a real right click, which SyntheticInput does not offer
     ::mouse_event(MOUSEEVENTF_RIGHTUP, 0, 0, 0, 0);
     PumpFor(40);
-    EXPECT_EQ(m_button.GetButtonState(), CHoverButton::BTN_HOVER);
-    EXPECT_EQ(m_parent.m_nClicks, 1);
-    EXPECT_EQ(m_parent.m_nContextMenus, 0);
-
+    EXPECT_EQ(m_button.GetButtonState() * 100 + m_parent.m_nClicks * 10 + m_parent.m_nContextMenus,
+              CHoverButton::BTN_HOVER * 100 + 10);
     MouseMoveTo(OnScreen(m_parent, {150, 100}));
-    EXPECT_TRUE(Becomes(CHoverButton::BTN_NORMAL));
+    EXPECT_TRUE(Shows(CHoverButton::BTN_NORMAL, kNormalTile)) << Tile();
     EXPECT_EQ(::GetCapture(), static_cast<HWND>(NULL));
-    EXPECT_TRUE(ShowsTile(kNormalTile)) << Tile();
 }
 
-TEST_F(HoverButtonTest, SetButtonStateDisablesShowsTheDisabledBitmapAndStoresAnUnknownStateAsNormal)
+TEST_F(HoverButtonTest, SetButtonStateAndLoadsThatFailKeepTheEarlierBitmapsAndBitmapsGoWithTheButton)
 {
     ASSERT_TRUE(m_button.LoadBitmaps(7000, 7001, 7001, 7001)); // a disabled bitmap unlike the normal one
     m_button.SetButtonState(CHoverButton::BTN_DISABLED);
     EXPECT_FALSE(m_button.IsWindowEnabled());
-    EXPECT_TRUE(ShowsTile(kHoverTile)) << Tile();
-
+    EXPECT_TRUE(Shows(CHoverButton::BTN_DISABLED, kHoverTile)) << Tile();
     m_button.SetButtonState(static_cast<CHoverButton::BUTTON_STATE>(7));
     Repaint();
     EXPECT_TRUE(m_button.IsWindowEnabled());
-    EXPECT_EQ(m_button.GetButtonState(), CHoverButton::BTN_NORMAL);
-    EXPECT_TRUE(ShowsTile(kNormalTile)) << Tile();
+    EXPECT_TRUE(Shows(CHoverButton::BTN_NORMAL, kNormalTile)) << Tile();
+
+    const HBITMAP hReplaced = m_button.Normal();
+    const struct {
+        const char *pszNormal, *pszPressed, *pszHover, *pszDisabled;
+        BOOL bLoaded;
+        const char* pszHeld;
+    } loads[] = {
+        {MAKEINTRESOURCEA(4711), MAKEINTRESOURCEA(7001), MAKEINTRESOURCEA(7001), NULL, FALSE, "----"},
+        {MAKEINTRESOURCEA(7000), MAKEINTRESOURCEA(7001), MAKEINTRESOURCEA(4711), NULL, FALSE, "NP--"},
+        {NULL, NULL, NULL, NULL, FALSE, "----"},
+        {MAKEINTRESOURCEA(7001), NULL, NULL, MAKEINTRESOURCEA(7000), TRUE, "N--D"}, // only a missing name is skipped
+    };
+    for (const auto& l : loads) {
+        EXPECT_EQ(m_button.LoadBitmaps(l.pszNormal, l.pszPressed, l.pszHover, l.pszDisabled), l.bLoaded) << l.pszHeld;
+        EXPECT_EQ(m_button.Held(), l.pszHeld);
+    }
+    EXPECT_FALSE(IsBitmap(hReplaced)) << "the replaced bitmap was deleted";
+    HBITMAP hGone;
+    {
+        InspectedButton button;
+        button.LoadTAIEXButtonBitmaps();
+        hGone = button.Normal();
+    }
+    EXPECT_FALSE(IsBitmap(hGone)) << "deleted with the button";
 
     // The result is the check state read before the change, not the state.
     CHoverButton box;
@@ -133,43 +155,11 @@ TEST_F(HoverButtonTest, SetButtonStateDisablesShowsTheDisabledBitmapAndStoresAnU
     EXPECT_EQ(box.SetButtonState(CHoverButton::BTN_DISABLED), 1);
 }
 
-TEST_F(HoverButtonTest, BitmapsGoWithTheButtonOrTheLoadThatReplacesThemAndAFailedLoadKeepsTheEarlierOnes)
-{
-    // Destroyed while it holds the capture, a button leaves no capture and
-    // no bitmap behind.
-    HBITMAP hNormal, hHover;
-    {
-        InspectedButton button;
-        ASSERT_TRUE(button.Create("", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(60, 20, 78, 38), &m_parent, 2));
-        button.LoadTAIEXButtonBitmaps();
-        hNormal = button.Normal(), hHover = button.Hover();
-        MouseMoveTo(OnScreen(button, {9, 9}));
-        ASSERT_EQ(::GetCapture(), button.m_hWnd);
-        button.DestroyWindow();
-        EXPECT_EQ(::GetCapture(), static_cast<HWND>(NULL));
-    }
-    EXPECT_FALSE(IsBitmap(hNormal) || IsBitmap(hHover));
-
-    const HBITMAP hOldNormal = m_button.Normal();
-    // A missing normal bitmap leaves all four empty; a later failure keeps
-    // the earlier ones.
-    EXPECT_FALSE(m_button.LoadBitmaps(4711, 7001, 7001, 7001));
-    EXPECT_FALSE(IsBitmap(hOldNormal)) << "the replaced bitmap was deleted";
-    EXPECT_TRUE(!m_button.Normal() && !m_button.Pressed() && !m_button.Hover() && !m_button.Disabled());
-    EXPECT_FALSE(m_button.LoadBitmaps(7000, 7001, 4711, 7001));
-    EXPECT_TRUE(IsBitmap(m_button.Normal()) && IsBitmap(m_button.Pressed()));
-    EXPECT_TRUE(!m_button.Hover() && !m_button.Disabled());
-    EXPECT_FALSE(m_button.LoadBitmaps(static_cast<const char*>(NULL)) || m_button.Normal());
-    // Only a missing name is skipped; names may be numbers.
-    EXPECT_TRUE(m_button.LoadBitmaps(MAKEINTRESOURCEA(7001), NULL, NULL, MAKEINTRESOURCEA(7000)));
-    EXPECT_TRUE(IsBitmap(m_button.Disabled()) && !m_button.Hover());
-}
-
 TEST_F(HoverButtonTest, CutsALargerBitmapAtItsTopLeftAndSizesToItRescalingAtEveryCallWhenTheScaleIsNotOne)
 {
     m_button.SetWindowPos(NULL, 0, 0, 10, 10, SWP_NOMOVE | SWP_NOZORDER);
     Repaint();
-    ASSERT_TRUE(ShowsTile(kNormalTile));
+    ASSERT_TRUE(Shows(CHoverButton::BTN_NORMAL, kNormalTile));
     EXPECT_EQ(At({0, 0}), RGB(160, 160, 160)) << "the frame's light top left";
     EXPECT_EQ(At({9, 9}), RGB(16, 58, 128)) << "the letter: drawn from the origin, not shrunk";
     EXPECT_NE(ScreenColour(m_parent.m_hWnd, {30, 30}), kFrameDark) << "nothing drawn beyond the button";

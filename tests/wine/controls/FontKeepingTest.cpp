@@ -1,8 +1,10 @@
-// The font-keeping controls: each draws with its own copy of the font it is
-// given, whatever the caller does with its font afterwards.
+// The font-keeping controls, the radio button among them: each draws with
+// its own copy of the font it is given, whatever the caller does with its
+// font afterwards, and deletes the copy with itself.
 #include <afxwin.h>
 #include <imm.h>
 #include <gtest/gtest.h>
+#include "CCJRadioButton.h"
 #include "SButton.h"
 #include "SCComboBox.h"
 #include "SDateTimeCtrl.h"
@@ -17,6 +19,7 @@ const CRect kRect(10, 10, 200, 40);
 template <class T> BOOL CreateControl(T& c, CWnd* p) { return c.Create(WS_CHILD | WS_VISIBLE, kRect, p, 1); }
 BOOL CreateControl(SButton& c, CWnd* p) { return c.Create("b", WS_CHILD | WS_VISIBLE, kRect, p, 1); }
 BOOL CreateControl(SStatic& c, CWnd* p) { return c.Create("s", WS_CHILD | WS_VISIBLE, kRect, p, 1); }
+BOOL CreateControl(CCJRadioButton& c, CWnd* p) { return c.Create("r", WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON, kRect, p, 1); }
 BOOL CreateControl(SCComboBox& c, CWnd* p) { return c.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWN, kRect, p, 1); }
 HFONT FontOf(const CWnd& wnd) { return reinterpret_cast<HFONT>(wnd.SendMessage(WM_GETFONT)); }
 // The font's height, or 0 once the font is deleted.
@@ -34,22 +37,26 @@ template <class T> void SetTemporaryFont(T& control, int nHeight)
 }
 
 template <class T> class FontKeeping : public ::testing::Test {};
-using FontKeepingControls = ::testing::Types<SEdit, SButton, SCComboBox, SDateTimeCtrl, SListBox, SStatic>;
+using FontKeepingControls = ::testing::Types<SEdit, SButton, SCComboBox, SDateTimeCtrl, SListBox, SStatic, CCJRadioButton>;
 TYPED_TEST_SUITE(FontKeeping, FontKeepingControls);
 
-TYPED_TEST(FontKeeping, KeepsItsOwnCopyOfEachFontAndDeletesTheCopyItReplaces)
+TYPED_TEST(FontKeeping, KeepsItsOwnCopyOfEachFontAndDeletesTheCopyItReplacesAndItsLast)
 {
     CWnd host;
-    TypeParam control;
-    ASSERT_TRUE(CreateHost(host) && CreateControl(control, &host));
-    SetTemporaryFont(control, -21);
-    const HFONT hFirstCopy = FontOf(control);
-    EXPECT_EQ(HeightOf(hFirstCopy), -21) << "no copy outlived the caller's font";
-    SetTemporaryFont(control, -13);
-    EXPECT_EQ(HeightOf(hFirstCopy), 0) << "first copy leaked";
-    control.SetFont(NULL, TRUE); // NULL and a deleted font change nothing
-    control.SetFont(CFont::FromHandle(hFirstCopy), TRUE);
-    EXPECT_EQ(HeightOf(FontOf(control)), -13);
+    HFONT hLast = NULL;
+    {
+        TypeParam control;
+        ASSERT_TRUE(CreateHost(host) && CreateControl(control, &host));
+        SetTemporaryFont(control, -21);
+        const HFONT hFirstCopy = FontOf(control);
+        EXPECT_EQ(HeightOf(hFirstCopy), -21) << "no copy outlived the caller's font";
+        SetTemporaryFont(control, -13);
+        EXPECT_EQ(HeightOf(hFirstCopy), 0) << "first copy leaked";
+        control.SetFont(NULL, TRUE); // NULL and a deleted font change nothing
+        control.SetFont(CFont::FromHandle(hFirstCopy), TRUE);
+        EXPECT_EQ(HeightOf(hLast = FontOf(control)), -13);
+    }
+    EXPECT_EQ(HeightOf(hLast), 0) << "the copy went with the control";
 }
 
 TEST(SCComboBoxIme, DisableTakesTheEditsContextAndFocusesItRestoreGivesTheContextBack)

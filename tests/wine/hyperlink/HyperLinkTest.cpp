@@ -31,28 +31,23 @@ struct Ink { int nPixels; bool bUnderlined, bMostly; };
 Ink InkOf(HWND hWnd, COLORREF cr)
 {
     CRect rc;
-    ::GetClientRect(hWnd, &rc);
-    ::MapWindowPoints(hWnd, NULL, reinterpret_cast<POINT*>(&rc), 2);
+    ::GetClientRect(hWnd, &rc), ::MapWindowPoints(hWnd, NULL, reinterpret_cast<POINT*>(&rc), 2);
     const int w = rc.Width(), h = rc.Height();
-    BITMAPINFO bi = {{sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
-    std::vector<DWORD> pixels(static_cast<size_t>(w * h));
-    HDC hScreen = ::GetDC(NULL), hMem = ::CreateCompatibleDC(hScreen);
-    HBITMAP hBitmap = ::CreateCompatibleBitmap(hScreen, w, h);
-    HGDIOBJ hOld = ::SelectObject(hMem, hBitmap);
-    ::BitBlt(hMem, 0, 0, w, h, hScreen, rc.left, rc.top, SRCCOPY);
-    ::SelectObject(hMem, hOld);
-    ::GetDIBits(hMem, hBitmap, 0, h, pixels.data(), &bi, DIB_RGB_COLORS);
-    ::DeleteObject(hBitmap), ::DeleteDC(hMem), ::ReleaseDC(NULL, hScreen);
-
-    const DWORD dwWanted = (GetRValue(cr) << 16) | (GetGValue(cr) << 8) | GetBValue(cr);
+    CWindowDC screen(NULL);
+    CDC copy;
+    CBitmap bitmap;
+    copy.CreateCompatibleDC(&screen), bitmap.CreateCompatibleBitmap(&screen, w, h);
+    CBitmap* pOld = copy.SelectObject(&bitmap);
+    copy.BitBlt(0, 0, w, h, &screen, rc.left, rc.top, SRCCOPY);
     int nPixels = 0, nLeft = w, nRight = -1, nWidestRow = 0;
     for (int y = 0; y < h; ++y) {
         int nRow = 0;
         for (int x = 0; x < w; ++x)
-            if ((pixels[static_cast<size_t>(y * w + x)] & 0xFFFFFF) == dwWanted)
+            if (copy.GetPixel(x, y) == cr)
                 ++nRow, nLeft = std::min(nLeft, x), nRight = std::max(nRight, x);
         nPixels += nRow, nWidestRow = std::max(nWidestRow, nRow);
     }
+    copy.SelectObject(pOld);
     return {nPixels, nRight - nLeft > 10 && nWidestRow >= (nRight - nLeft + 1) * 9 / 10, nPixels > w * h / 2};
 }
 
@@ -101,8 +96,7 @@ protected:
         ASSERT_TRUE(link.SubclassDlgItem(nID, &m_dlg));
         // A host attaches in OnInitDialog, before the form's first paint;
         // this form is on the screen already, so it paints the link again.
-        link.Invalidate();
-        PumpUntilIdle();
+        link.Invalidate(), PumpUntilIdle();
     }
     // The centre of a link on the screen; without one, a corner of the form
     // that no link covers.
@@ -139,8 +133,7 @@ protected:
     // Polls the screen until the link looks as expected, then checks it.
     static void ExpectLook(CWnd& link, const std::string& expected)
     {
-        PumpUntil([&] { return Look(link.m_hWnd) == expected; });
-        EXPECT_EQ(Look(link.m_hWnd), expected);
+        EXPECT_EQ((PumpUntil([&] { return Look(link.m_hWnd) == expected; }), Look(link.m_hWnd)), expected);
     }
 
     static void Register(const char* pszKey, const std::string& value)
@@ -174,8 +167,8 @@ protected:
 
 // One form, as a user meets it: links set up on its statics in each
 // alignment, hovered in the three underline modes (a mode set before
-// attaching does not last), their tooltip and own colours, and a link given
-// bad input and destroyed while hovered.
+// attaching does not last), their tooltip and own colours, and links given
+// bad input, one destroyed while hovered.
 TEST_F(HyperLinkTest, SetUpHoverUnderlineTooltipColoursAndBadInput)
 {
     const int ids[] = {IDC_LINK_LEFT, IDC_LINK_RIGHT, IDC_LINK_CENTER, IDC_LINK_MIDDLE};
@@ -192,8 +185,7 @@ TEST_F(HyperLinkTest, SetUpHoverUnderlineTooltipColoursAndBadInput)
         m_dlg.GetDlgItem(ids[i])->GetWindowRect(&rcBefore);
         Attach(links[i], ids[i]);
         links[i].GetWindowRect(&rcAfter);
-        EXPECT_LT(rcAfter.Width(), rcBefore.Width()) << "link " << i;
-        EXPECT_EQ(kept(i, rcAfter), kept(i, rcBefore)) << "link " << i;
+        EXPECT_TRUE(rcAfter.Width() < rcBefore.Width() && kept(i, rcAfter) == kept(i, rcBefore)) << "link " << i;
     }
     EXPECT_EQ(std::string(link.GetURL()), "Lattice link") << "the target taken from the text";
     ExpectLook(early, "blue");
@@ -207,7 +199,6 @@ TEST_F(HyperLinkTest, SetUpHoverUnderlineTooltipColoursAndBadInput)
     EXPECT_TRUE(link.Hovering()) << "ticks with the pointer inside keep hover";
     Leave(link);
     ExpectLook(link, "blue");
-    EXPECT_FALSE(::KillTimer(link.m_hWnd, 100)) << "the tick that ended hover stopped the timer";
     always.SetUnderline(1);
     HoverOver(always);
     Leave(always);
@@ -228,13 +219,11 @@ TEST_F(HyperLinkTest, SetUpHoverUnderlineTooltipColoursAndBadInput)
         never.SetURL("lattice-test:empty");
         Attach(never, IDC_LINK_EMPTY);
         EXPECT_EQ(WindowTextOf(never.m_hWnd), "lattice-test:empty") << "the text taken from the target";
-        never.SetUnderline(0);
-        never.SetWindowTextA(NULL);
-        CFont* pFont = new CFont; // deleted by its owner at once
-        pFont->CreatePointFont(80, "Tahoma");
-        never.ChangeFont(*pFont);
-        delete pFont;
-        never.SetLinkCursor(NULL);
+        never.SetUnderline(0), never.SetWindowTextA(NULL), never.SetLinkCursor(NULL);
+        {
+            CFont font; // deleted by its owner at once
+            font.CreatePointFont(80, "Tahoma"), never.ChangeFont(font);
+        }
         never.SetBackgroundColour(RGB(1, 2, 3));
         objects = never.GdiObjects();
         HoverOver(never); // destroyed below with its timer running
@@ -244,20 +233,18 @@ TEST_F(HyperLinkTest, SetUpHoverUnderlineTooltipColoursAndBadInput)
     PumpFor(300);
     for (HGDIOBJ h : objects)
         EXPECT_EQ(::GetObjectType(h), 0u) << "deleted with the link";
-
-    // A static without parent, font or text, and no target.
-    WatchedLink orphan;
-    ASSERT_TRUE(orphan.SubclassWindow(
-        ::CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 10, 10, 100, 20, NULL, NULL, NULL, NULL)));
-    EXPECT_NE(orphan.GdiObjects()[1], static_cast<HGDIOBJ>(NULL)) << "built from the stock font";
+    WatchedLink orphan; // a static without parent, font or text, and no target: the stock font's copies
+    ASSERT_TRUE(orphan.SubclassWindow(::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 9, 9, NULL, NULL, NULL, NULL)));
+    EXPECT_NE(orphan.GdiObjects()[1], static_cast<HGDIOBJ>(NULL));
     orphan.DestroyWindow();
 }
 
 // Through the shell with the verbs "open" and "new", then through the web
 // page command: a target's quotes, blanks and '&' passed as they are (the
-// other rewriting rows are the core's OpenCommand tests), and commands that
-// would run the target, overflow a buffer or are missing run nothing. A
-// link not enabled, or an empty target, opens nothing and counts as opened.
+// other rewriting rows, and the command buffer's limit, are the core's
+// OpenCommand tests), and commands that would run the target, overflow the
+// value buffer or are missing run nothing. A link not enabled, or an empty
+// target, opens nothing and counts as opened.
 TEST_F(HyperLinkTest, ClicksOpenTargetsSafelyAndNotifyWithTheId)
 {
     WatchedLink link;
@@ -268,8 +255,7 @@ TEST_F(HyperLinkTest, ClicksOpenTargetsSafelyAndNotifyWithTheId)
     Recorded(1); // the runs waited for one by one, so that they are recorded in order
     Leave(link);
     ExpectLook(link, "purple");
-    link.SetNotifyParent(TRUE);
-    link.SetAlwaysOpenNew(TRUE);
+    link.SetNotifyParent(TRUE), link.SetAlwaysOpenNew(TRUE);
     Click(link);
     Recorded(2);
 
@@ -282,8 +268,6 @@ TEST_F(HyperLinkTest, ClicksOpenTargetsSafelyAndNotifyWithTheId)
     EXPECT_FALSE(link.GetVisited()) << "a failed open";
     SetPageCommand(m_strRecorder + " " + std::string(300, 'x') + " %1"); // longer than the value buffer
     EXPECT_LE(OpenUnknown("a"), 32);
-    SetPageCommand(m_strRecorder + " %1");
-    EXPECT_LE(OpenUnknown(std::string(600, 't')), 32) << "longer than the command buffer";
     ::RegDeleteTreeA(HKEY_CLASSES_ROOT, "LatticeTestPage");
     EXPECT_LE(OpenUnknown("b"), 32) << "no command registered";
 
