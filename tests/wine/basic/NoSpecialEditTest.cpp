@@ -76,97 +76,80 @@ protected:
     }
 };
 
-class NoSpecialEditTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        BackendStub::Reset();
-        BackendStub::SetLangString("IDS_NOSPECIALEDIT_NOT_INPUT", kNotInput);
-        BackendStub::SetLangString("IDS_NOSPECIALEDIT_NOT_PASTE", kNotPaste);
-        ASSERT_TRUE(m_dlg.Create(IDD_BASIC_FORM));
-        AfxGetApp()->m_pMainWnd = &m_dlg;
-        ActivateForInput(m_dlg.m_hWnd);
-        ASSERT_TRUE(m_edit.SubclassDlgItem(IDC_FILTER_EDIT, &m_dlg));
-        m_edit.SetFocus();
-        g_boxes.clear();
-        m_hHook = ::SetWindowsHookExA(WH_CBT, BoxHook, NULL, ::GetCurrentThreadId());
-    }
-    void TearDown() override
-    {
-        ::UnhookWindowsHookEx(m_hHook), m_dlg.DestroyWindow(), PumpUntilIdle();
-        AfxGetApp()->m_pMainWnd = NULL, BackendStub::Reset();
-    }
-    // "text|caret" of an edit as the user sees it.
-    std::string State() const
-    {
-        DWORD dwStart = 0, dwEnd = 0;
-        m_edit.SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&dwStart), reinterpret_cast<LPARAM>(&dwEnd));
-        return WindowTextOf(m_edit.m_hWnd) + "|" + (dwStart == dwEnd ? std::to_string(dwEnd) : "selection");
-    }
-    static void Type(const char* psz) { TypeText(psz), PumpUntilIdle(); }
-    static void Set(CWnd& edit, const char* psz) { edit.SetWindowText(psz), PumpUntilIdle(); }
-    // Puts text on the clipboard.
-    static void Clipboard(const char* psz)
-    {
-        HGLOBAL hText = ::GlobalAlloc(GMEM_MOVEABLE, strlen(psz) + 1);
-        strcpy(static_cast<char*>(::GlobalLock(hText)), psz), ::GlobalUnlock(hText);
-        ASSERT_TRUE(::OpenClipboard(NULL) && ::EmptyClipboard() && ::SetClipboardData(CF_TEXT, hText));
-        ::CloseClipboard();
-    }
-
-    CountingForm m_dlg;
-    WatchedEdit m_edit;
-    HHOOK m_hHook = NULL;
-};
-
-TEST_F(NoSpecialEditTest, TypedCharactersAreKeptOrRefusedWithTheLastAcceptedTextBackCaretAtItsEnd)
+// "text|caret" of an edit as the user sees it.
+std::string State(const CWnd& edit)
 {
-    Type("aZ09_-()");
-    for (const char* psz : {" ", ".", "/", "@", "~"}) {
-        m_edit.SendMessage(EM_SETSEL, 2, 2), Type(psz); // typed in the middle; the caret comes back at the end
-        EXPECT_EQ(State(), "aZ09_-()|8") << "after typing \"" << psz << "\"";
-    }
-    Set(m_edit, ""), Type(" ");
-    EXPECT_EQ(State(), "|0") << "the cleared text is what comes back";
-    g_whileOpen = [this] { m_edit.SetWindowText("kept"); };
-    Type("q!");
-    EXPECT_EQ(State(), "kept|4") << "the text accepted while the box was open";
-    EXPECT_EQ(g_boxes, std::vector<std::string>(7, kTyped)) << "one box each, no caption";
-    Set(*m_dlg.GetDlgItem(IDC_PLAIN_EDIT), "x"); // the host hears an ordinary edit, never this one
-    EXPECT_EQ(m_dlg.m_changes[IDC_PLAIN_EDIT] * 10 + m_dlg.m_changes[IDC_FILTER_EDIT], 10);
-
-    PriceEdit price;
-    ASSERT_TRUE(price.SubclassDlgItem(IDC_PLAIN_EDIT, &m_dlg));
-    Set(price, ""), price.SetFocus(), Type("12.5,");
-    EXPECT_EQ(WindowTextOf(price.m_hWnd) + " " + std::to_string(g_boxes.size()), "12.5 8")
-        << "a derived edit widens the set";
-    price.UnsubclassWindow();
-    BackendStub::SetAnswer(BackendCallKind::LangGetLangString, BackendAnswer::FalseEmpty);
-    Set(m_edit, "set by the program");
-    EXPECT_EQ(State() + " " + g_boxes.back(), "kept|4 |") << "an empty text, an empty box";
+    DWORD dwStart = 0, dwEnd = 0;
+    edit.SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&dwStart), reinterpret_cast<LPARAM>(&dwEnd));
+    return WindowTextOf(edit.m_hWnd) + "|" + (dwStart == dwEnd ? std::to_string(dwEnd) : "selection");
+}
+void Type(const char* psz) { TypeText(psz), PumpUntilIdle(); }
+void Set(CWnd& edit, const char* psz) { edit.SetWindowText(psz), PumpUntilIdle(); }
+// Puts text on the clipboard.
+void Clipboard(const char* psz)
+{
+    HGLOBAL hText = ::GlobalAlloc(GMEM_MOVEABLE, strlen(psz) + 1);
+    strcpy(static_cast<char*>(::GlobalLock(hText)), psz), ::GlobalUnlock(hText);
+    ASSERT_TRUE(::OpenClipboard(NULL) && ::EmptyClipboard() && ::SetClipboardData(CF_TEXT, hText));
+    ::CloseClipboard();
 }
 
-TEST_F(NoSpecialEditTest, KeyboardPastingAndTheRightButtonAreRefusedAProgramsPasteIsChecked)
+TEST(NoSpecialEdit, TypingPastingAndTheRightButtonAsTheUserMeetsThem)
 {
-    Clipboard("cd"), Set(m_edit, "ab"), m_edit.SendMessage(EM_SETSEL, 2, 2);
+    BackendStub::Reset();
+    BackendStub::SetLangString("IDS_NOSPECIALEDIT_NOT_INPUT", kNotInput);
+    BackendStub::SetLangString("IDS_NOSPECIALEDIT_NOT_PASTE", kNotPaste);
+    CountingForm dlg;
+    WatchedEdit edit;
+    ASSERT_TRUE(dlg.Create(IDD_BASIC_FORM));
+    AfxGetApp()->m_pMainWnd = &dlg;
+    ActivateForInput(dlg.m_hWnd);
+    ASSERT_TRUE(edit.SubclassDlgItem(IDC_FILTER_EDIT, &dlg));
+    edit.SetFocus();
+    const HHOOK hHook = ::SetWindowsHookExA(WH_CBT, BoxHook, NULL, ::GetCurrentThreadId());
+    Type("aZ09_-()");
+    for (const char* psz : {" ", ".", "/", "@", "~"}) {
+        edit.SendMessage(EM_SETSEL, 2, 2), Type(psz); // typed in the middle; the caret comes back at the end
+        EXPECT_EQ(State(edit), "aZ09_-()|8") << "after typing \"" << psz << "\"";
+    }
+    Set(edit, ""), Type(" ");
+    EXPECT_EQ(State(edit), "|0") << "the cleared text is what comes back";
+    g_whileOpen = [&] { edit.SetWindowText("kept"); };
+    Type("q!");
+    EXPECT_EQ(State(edit), "kept|4") << "the text accepted while the box was open";
+    EXPECT_EQ(g_boxes, std::vector<std::string>(7, kTyped)) << "one box each, no caption";
+
+    Clipboard("cd"), Set(edit, "ab"), edit.SendMessage(EM_SETSEL, 2, 2), g_boxes.clear();
     for (BYTE vkHeld : {VK_SHIFT, VK_CONTROL}) // Shift+Insert, Ctrl+V: each key event handled in turn
         for (DWORD dwEvent : {0, 1, 3, 2}) // held down, key down, key up, held up
             ::keybd_event(dwEvent & 1 ? (vkHeld == VK_SHIFT ? VK_INSERT : 'V') : vkHeld, 0,
                           dwEvent & 2 ? KEYEVENTF_KEYUP : 0, 0), PumpFor(20);
     PumpUntilIdle();
     EXPECT_EQ(g_boxes, (std::vector<std::string>{kPasted, kPasted}));
-    EXPECT_EQ(State(), "ab|2") << "neither chord pasted";
-    m_edit.SendMessage(WM_PASTE); // a program's paste goes through the change check
-    EXPECT_EQ(State(), "abcd|4");
-    Clipboard("x y"), m_edit.SendMessage(WM_PASTE);
-    EXPECT_EQ(State() + " " + std::to_string(g_boxes.size()), "abcd|4 3");
-
+    EXPECT_EQ(State(edit), "ab|2") << "neither chord pasted";
+    edit.SendMessage(WM_PASTE); // a program's paste goes through the change check
+    EXPECT_EQ(State(edit), "abcd|4");
+    Clipboard("x y"), edit.SendMessage(WM_PASTE);
+    EXPECT_EQ(State(edit) + " " + std::to_string(g_boxes.size()), "abcd|4 3");
     CRect rc;
-    m_edit.GetWindowRect(rc), MouseMoveTo(rc.CenterPoint());
+    edit.GetWindowRect(rc), MouseMoveTo(rc.CenterPoint());
     for (DWORD dwButton : {MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP})
         ::mouse_event(dwButton, 0, 0, 0, 0), PumpFor(20);
     PumpUntilIdle();
-    EXPECT_EQ(m_edit.m_nRightPresses * 10 + m_edit.m_nMenuRequests, 10) << "a press came, no menu request";
+    EXPECT_EQ(edit.m_nRightPresses * 10 + edit.m_nMenuRequests, 10) << "a press came, no menu request";
+
+    Set(*dlg.GetDlgItem(IDC_PLAIN_EDIT), "x"); // the host hears an ordinary edit, never this one
+    EXPECT_EQ(dlg.m_changes[IDC_PLAIN_EDIT] * 10 + dlg.m_changes[IDC_FILTER_EDIT], 10);
+    PriceEdit price;
+    ASSERT_TRUE(price.SubclassDlgItem(IDC_PLAIN_EDIT, &dlg));
+    Set(price, ""), price.SetFocus(), Type("12.5,");
+    EXPECT_EQ(WindowTextOf(price.m_hWnd) + " " + std::to_string(g_boxes.size()), "12.5 4")
+        << "a derived edit widens the set";
+    price.UnsubclassWindow();
+    BackendStub::SetAnswer(BackendCallKind::LangGetLangString, BackendAnswer::FalseEmpty);
+    Set(edit, "set by the program");
+    EXPECT_EQ(State(edit) + " " + g_boxes.back(), "abcd|4 |") << "an empty text, an empty box";
+    ::UnhookWindowsHookEx(hHook), AfxGetApp()->m_pMainWnd = NULL, dlg.DestroyWindow(), PumpUntilIdle();
 }
 
 } // namespace

@@ -37,19 +37,19 @@ TEST(TabColorSet, FillsFollowTheSwitchAtOnceColoursAtTheNextRefreshInACopyToo)
         tabs.Invalidate(FALSE), tabs.UpdateWindow(), PumpUntilIdle();
     };
     const auto At = [&](int x, int y) { return ScreenColour(tabs.m_hWnd, {x, y}); };
-    // The strip shows scheme s in its header, tabs and navigate arrows.
+    // The strip shows scheme s in its header, tabs, separators and navigate arrows.
     const auto ExpectScheme = [&](const Scheme& s) {
-        const CRect rcTab = tabs.GetItem(0)->GetRect(), rcSelected = tabs.GetItem(1)->GetRect();
+        const CRect rc = tabs.GetItem(0)->GetRect(), rcSelected = tabs.GetItem(1)->GetRect();
         const CPoint ptArrow = tabs.GetNavigateButton(0)->GetRect().CenterPoint() + CSize(2, 0);
-        EXPECT_EQ(At(350, 0), s.clrFirst) << "header";
-        EXPECT_EQ(At(350, CXTPTabManager::kHeaderHeight - 1), s.clrSecond);
-        EXPECT_EQ(At(rcTab.left, rcTab.top), s.clrFirst) << "tab";
-        EXPECT_EQ(At(rcTab.left, rcTab.bottom - 1), s.clrSecond);
-        for (int y = rcTab.top; y < rcTab.bottom; y += 4)
-            EXPECT_EQ(At(rcTab.right - 1, y), s.clrContrast) << "separator row " << y;
-        EXPECT_NE(At(rcTab.right - 2, rcTab.top), s.clrContrast);
-        EXPECT_EQ(At(rcSelected.left, rcSelected.bottom - 1), s.clrContrast) << "selected tab";
-        EXPECT_EQ(At(ptArrow.x, ptArrow.y), s.clrContrast) << "arrow";
+        const struct { CPoint pt; COLORREF clr; } pixels[] = {
+            {{350, 0}, s.clrFirst}, {{350, CXTPTabManager::kHeaderHeight - 1}, s.clrSecond},
+            {rc.TopLeft(), s.clrFirst}, {{rc.left, rc.bottom - 1}, s.clrSecond},
+            {{rc.right - 1, rc.top}, s.clrContrast}, {{rc.right - 1, rc.CenterPoint().y}, s.clrContrast},
+            {{rc.right - 1, rc.bottom - 1}, s.clrContrast}, {{rcSelected.left, rcSelected.bottom - 1}, s.clrContrast},
+            {ptArrow, s.clrContrast}};
+        for (const auto& p : pixels)
+            EXPECT_EQ(At(p.pt.x, p.pt.y), p.clr) << p.pt.x << "," << p.pt.y;
+        EXPECT_NE(At(rc.right - 2, rc.top), s.clrContrast) << "the separator is one pixel wide";
     };
     const int nFrameRow = CXTPTabManager::kHeaderHeight;
 

@@ -57,92 +57,70 @@ int TextPixels(CWnd& button, COLORREF cr)
     return nCount;
 }
 
-class RadioButtonTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        SettingsStub::Reset();
-        SettingsStub::SetColor(kTextKey, kRed);
-        ASSERT_TRUE(m_form.Create(IDD_RADIO_FORM));
-        AfxGetApp()->m_pMainWnd = &m_form;
-        ActivateForInput(m_form.m_hWnd);
-        // Sharp text: every text pixel is in the text colour itself. Each
-        // caller's font is gone before the buttons paint.
-        CCJRadioButton* buttons[] = {&m_first, &m_second, &m_third};
-        for (UINT i = 0; i < 3; ++i) {
-            ASSERT_TRUE(buttons[i]->SubclassDlgItem(IDC_RADIO_FIRST + i, &m_form));
-            CFont font;
-            font.Attach(::CreateFontA(-15, 0, 0, 0, FW_BOLD, 0, 0, 0, 0, 0, 0, NONANTIALIASED_QUALITY, 0, "Tahoma"));
-            buttons[i]->SetFont(&font, TRUE);
-        }
-        m_first.SetCheck(BST_CHECKED);
-        PumpUntilIdle();
+TEST(RadioButton, ClickColourChangeAndKeysShowTheHostsColourAndCopyEveryKeyToTheParentAfterwards)
+{
+    SettingsStub::Reset();
+    SettingsStub::SetColor(kTextKey, kRed);
+    RadioForm form;
+    ASSERT_TRUE(form.Create(IDD_RADIO_FORM));
+    AfxGetApp()->m_pMainWnd = &form;
+    ActivateForInput(form.m_hWnd);
+    // Sharp text: every text pixel is in the text colour itself. Each
+    // caller's font is gone before the buttons paint.
+    CCJRadioButton first, second, third;
+    CCJRadioButton* buttons[] = {&first, &second, &third};
+    for (UINT i = 0; i < 3; ++i) {
+        ASSERT_TRUE(buttons[i]->SubclassDlgItem(IDC_RADIO_FIRST + i, &form));
+        CFont font;
+        font.Attach(::CreateFontA(-15, 0, 0, 0, FW_BOLD, 0, 0, 0, 0, 0, 0, NONANTIALIASED_QUALITY, 0, "Tahoma"));
+        buttons[i]->SetFont(&font, TRUE);
     }
-    void TearDown() override
-    {
-        AfxGetApp()->m_pMainWnd = NULL;
-        m_form.DestroyWindow();
-        PumpUntilIdle();
-    }
+    first.SetCheck(BST_CHECKED);
     // Input and painting may reach the screen a moment after the pump ran
     // dry: these wait, within a generous bound, for what the test expects.
-    static bool ShowsText(CWnd& b, COLORREF cr) { return PumpUntil([&] { return TextPixels(b, cr) > 20; }); }
-    bool Chooses(UINT nID) { return PumpUntil([&] { return m_form.IsDlgButtonChecked(nID) == BST_CHECKED; }); }
-
-    RadioForm m_form;
-    CCJRadioButton m_first, m_second, m_third;
-};
-
-TEST_F(RadioButtonTest, ClickColourChangeAndKeysShowTheHostsColourAndCopyEveryKeyToTheFormAfterwards)
-{
-    EXPECT_TRUE(ShowsText(m_first, kRed));
+    const auto ShowsText = [](CWnd& b, COLORREF cr) { return PumpUntil([&] { return TextPixels(b, cr) > 20; }); };
+    const auto Chooses = [&](UINT nID) { return PumpUntil([&] { return form.IsDlgButtonChecked(nID) == BST_CHECKED; }); };
+    EXPECT_TRUE(ShowsText(first, kRed));
 
     // Whatever the system button paints itself for a click, both buttons
     // that changed end with their text in the host's colour, none in the
     // system's.
     CRect rc;
-    m_second.GetWindowRect(&rc);
+    second.GetWindowRect(&rc);
     PumpFor(::GetDoubleClickTime() + 50);
     ClickAt(CPoint(rc.left + 6, rc.CenterPoint().y));
     EXPECT_TRUE(Chooses(IDC_RADIO_SECOND));
-    for (CCJRadioButton* pButton : {&m_first, &m_second}) {
+    for (CCJRadioButton* pButton : {&first, &second}) {
         EXPECT_TRUE(ShowsText(*pButton, kRed));
         EXPECT_EQ(TextPixels(*pButton, ::GetSysColor(COLOR_WINDOWTEXT)), 0);
     }
     // The colour is read again at every paint.
     SettingsStub::SetColor(kTextKey, kGreen);
-    m_second.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
-    EXPECT_TRUE(ShowsText(m_second, kGreen));
-    EXPECT_EQ(TextPixels(m_second, kRed), 0);
+    second.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_TRUE(ShowsText(second, kGreen));
+    EXPECT_EQ(TextPixels(second, kRed), 0);
 
     // Arrows move the choice within the group; every key then reaches the
     // form as a copy with the key's own parameters.
     PressKey(VK_UP);
     EXPECT_TRUE(Chooses(IDC_RADIO_FIRST));
-    EXPECT_EQ(::GetFocus(), m_first.m_hWnd);
+    EXPECT_EQ(::GetFocus(), first.m_hWnd);
     PressKey('A');
     PressKey(VK_DOWN);
     EXPECT_TRUE(Chooses(IDC_RADIO_SECOND));
-    ASSERT_TRUE(PumpUntil([&] { return m_form.m_keys.size() == 6; }));
+    ASSERT_TRUE(PumpUntil([&] { return form.m_keys.size() == 6; }));
     const char* firstAtCopy[] = {" first", " first", ""}; // the copy comes after the button's handling
     for (size_t i = 0; i < 3; ++i)
-        EXPECT_EQ(m_form.m_keys[2 * i + 1], "copy" + m_form.m_keys[2 * i].substr(3) + firstAtCopy[i])
+        EXPECT_EQ(form.m_keys[2 * i + 1], "copy" + form.m_keys[2 * i].substr(3) + firstAtCopy[i])
             << "the key's own code, repeat count and flags";
-}
 
-TEST(RadioButtonWithoutParent, HandlesKeysItselfPostsNothingAndGivesStockBrushes)
-{
+    // A button without a parent handles keys itself and posts nothing.
     CCJRadioButton alone;
     ASSERT_TRUE(alone.CreateEx(0, "BUTTON", "Alone", WS_POPUP | BS_AUTORADIOBUTTON, 0, 0, 80, 20, NULL, NULL));
-    alone.SendMessage(WM_KEYDOWN, VK_DOWN, 1);
-    alone.SendMessage(WM_KEYDOWN, 'A', 1);
+    alone.SendMessage(WM_KEYDOWN, VK_DOWN, 1), alone.SendMessage(WM_KEYDOWN, 'A', 1);
     MSG msg;
     EXPECT_FALSE(::PeekMessageA(&msg, NULL, WM_KEYDOWN, WM_KEYDOWN, PM_NOREMOVE));
-    // Colour requests: black for the button itself, white for the rest.
-    CClientDC dc(&alone);
-    const auto Brush = [&](UINT message) { return alone.SendMessage(message, WPARAM(dc.m_hDC), LPARAM(alone.m_hWnd)); };
-    EXPECT_EQ(Brush(WM_CTLCOLORBTN), reinterpret_cast<LRESULT>(::GetStockObject(BLACK_BRUSH)));
-    EXPECT_EQ(Brush(WM_CTLCOLOREDIT), reinterpret_cast<LRESULT>(::GetStockObject(WHITE_BRUSH)));
+    alone.DestroyWindow(), AfxGetApp()->m_pMainWnd = NULL, form.DestroyWindow(), PumpUntilIdle();
 }
 
 } // namespace
