@@ -31,11 +31,9 @@ TEST(MemDrawDC, LandsOnItsRectangleCopiesItsStateWhenToldAndLeavesNothingBehind)
         unseen.FillSolidRect(CRect(0, 0, 50, 50), kRed); // destroyed without a copy
     }
     for (const CRect& rc : {CRect(50, 50, 50, 80), CRect(80, 80, 50, 50)}) { // empty, inverted: nothing
-        auto* pMem = new CMemDrawDC(&target, rc);
-        objects.push_back(pMem->m_hDC);
-        pMem->FillSolidRect(CRect(0, 0, 30, 30), kRed);
-        pMem->ForceBitBlt(SRCCOPY), pMem->ForceBitBlt(BLACKNESS);
-        delete pMem;
+        CMemDrawDC empty(&target, rc);
+        objects.push_back(empty.m_hDC);
+        empty.FillSolidRect(CRect(0, 0, 30, 30), kRed), empty.ForceBitBlt(SRCCOPY), empty.ForceBitBlt(BLACKNESS);
     }
     for (HGDIOBJ h : objects)
         EXPECT_EQ(::GetObjectType(h), 0u) << "left behind";
@@ -47,8 +45,7 @@ TEST(MemDrawDC, LandsOnItsRectangleCopiesItsStateWhenToldAndLeavesNothingBehind)
 
     {
         CMemDrawDC mem(&target, CRect(10, 10, 60, 60));
-        mem.FillSolidRect(CRect(0, 0, 50, 50), kRed);
-        mem.ForceBitBlt(SRCCOPY);
+        mem.FillSolidRect(CRect(0, 0, 50, 50), kRed), mem.ForceBitBlt(SRCCOPY);
         mem.FillSolidRect(CRect(0, 0, 25, 50), kBlue);
         EXPECT_EQ(target.GetPixel(10, 10), kRed) << "the target waits for the next copy";
         mem.ForceBitBlt(SRCCOPY);

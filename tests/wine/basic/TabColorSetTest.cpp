@@ -37,8 +37,9 @@ TEST(TabColorSet, FillsFollowTheSwitchAtOnceColoursAtTheNextRefreshInACopyToo)
         tabs.Invalidate(FALSE), tabs.UpdateWindow(), PumpUntilIdle();
     };
     const auto At = [&](int x, int y) { return ScreenColour(tabs.m_hWnd, {x, y}); };
-    // The strip shows scheme s in its header, tabs, separators and navigate arrows.
-    const auto ExpectScheme = [&](const Scheme& s) {
+    // The strip shows scheme s in its header, tabs, separators and navigate
+    // arrows, and the frame row below the header in the set's first colour.
+    const auto ExpectScheme = [&](const Scheme& s, COLORREF clrFrame) {
         const CRect rc = tabs.GetItem(0)->GetRect(), rcSelected = tabs.GetItem(1)->GetRect();
         const CPoint ptArrow = tabs.GetNavigateButton(0)->GetRect().CenterPoint() + CSize(2, 0);
         const struct { CPoint pt; COLORREF clr; } pixels[] = {
@@ -46,29 +47,26 @@ TEST(TabColorSet, FillsFollowTheSwitchAtOnceColoursAtTheNextRefreshInACopyToo)
             {rc.TopLeft(), s.clrFirst}, {{rc.left, rc.bottom - 1}, s.clrSecond},
             {{rc.right - 1, rc.top}, s.clrContrast}, {{rc.right - 1, rc.CenterPoint().y}, s.clrContrast},
             {{rc.right - 1, rc.bottom - 1}, s.clrContrast}, {{rcSelected.left, rcSelected.bottom - 1}, s.clrContrast},
-            {ptArrow, s.clrContrast}};
+            {ptArrow, s.clrContrast}, {{5, CXTPTabManager::kHeaderHeight}, clrFrame}};
         for (const auto& p : pixels)
             EXPECT_EQ(At(p.pt.x, p.pt.y), p.clr) << p.pt.x << "," << p.pt.y;
         EXPECT_NE(At(rc.right - 2, rc.top), s.clrContrast) << "the separator is one pixel wide";
     };
-    const int nFrameRow = CXTPTabManager::kHeaderHeight;
 
     Show(&set);
-    ExpectScheme(kLight);
-    EXPECT_EQ(At(5, nFrameRow), RGB(175, 186, 212));
+    ExpectScheme(kLight, RGB(175, 186, 212));
     SMXTabColorSet::ColorType = 7; // any value but 0 is dark
     Show(NULL);
-    ExpectScheme(kDark);
-    EXPECT_EQ(At(5, nFrameRow), RGB(175, 186, 212));
+    ExpectScheme(kDark, RGB(175, 186, 212));
     tabs.RefreshMetrics();
     Show(NULL);
-    EXPECT_EQ(At(5, nFrameRow), RGB(45, 45, 45));
+    ExpectScheme(kDark, RGB(45, 45, 45));
 
     SMXTabColorSet copy(set);
     EXPECT_EQ(copy.m_clrFrameBorder, RGB(45, 45, 45)) << "the colours come with it";
     SMXTabColorSet::ColorType = 0;
     Show(&copy);
-    ExpectScheme(kLight);
+    ExpectScheme(kLight, RGB(175, 186, 212));
 
     // A tab of no manager, or none, is filled as an ordinary tab.
     CClientDC dc(&tabs);

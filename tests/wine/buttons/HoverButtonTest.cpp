@@ -53,48 +53,42 @@ public:
     }
 };
 
-class HoverButtonTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        CommonObjectStub::Reset();
-        MouseMoveTo({5, 5});
-        ASSERT_TRUE(m_parent.CreateEx(0, NULL, "", WS_POPUP | WS_VISIBLE, 100, 100, 240, 160, NULL, 0));
-        ActivateForInput(m_parent.m_hWnd);
-        ASSERT_TRUE(m_button.Create("", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(20, 20, 38, 38), &m_parent, 1));
-        m_button.LoadTAIEXButtonBitmaps();
-        Repaint();
-    }
-    void TearDown() override { m_button.DestroyWindow(), m_parent.DestroyWindow(), PumpUntilIdle(); }
-    POINT Inside() const { return OnScreen(m_button, {9, 9}); }
-    void Repaint() { m_button.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW); PumpUntilIdle(); }
-    COLORREF At(POINT pt) const { return ScreenColour(m_button.m_hWnd, pt); }
-    COLORREF Tile() const { return At({3, 3}); }
+// The pointer in, a press and release, a right click and the pointer out;
+// then the states set by the program, loads that fail, a bitmap larger than
+// the button, and sizing to the bitmap at each scale.
+TEST(HoverButton, PointerClicksStatesFailedLoadsCuttingAndScaling)
+{
+    CommonObjectStub::Reset();
+    MouseMoveTo({5, 5});
+    ButtonParent parent;
+    InspectedButton button;
+    ASSERT_TRUE(parent.CreateEx(0, NULL, "", WS_POPUP | WS_VISIBLE, 100, 100, 240, 160, NULL, 0));
+    ActivateForInput(parent.m_hWnd);
+    ASSERT_TRUE(button.Create("", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(20, 20, 38, 38), &parent, 1));
+    button.LoadTAIEXButtonBitmaps();
+    const auto Inside = [&] { return OnScreen(button, {9, 9}); };
+    const auto Repaint = [&] { button.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW), PumpUntilIdle(); };
+    const auto At = [&](POINT pt) { return ScreenColour(button.m_hWnd, pt); };
+    const auto Tile = [&] { return At({3, 3}); };
     // Input and painting may reach the screen a moment after the pump ran
     // dry: this waits, within a generous bound, for the state and its tile.
-    bool Shows(CHoverButton::BUTTON_STATE e, COLORREF cr)
-    {
-        return PumpUntil([&] { return m_button.GetButtonState() == e && Tile() == cr; });
-    }
-    CSize ClientSize() const { CRect rc; m_button.GetClientRect(&rc); return rc.Size(); }
+    const auto Shows = [&](CHoverButton::BUTTON_STATE e, COLORREF cr) {
+        return PumpUntil([&] { return button.GetButtonState() == e && Tile() == cr; });
+    };
+    const auto ClientSize = [&] { CRect rc; button.GetClientRect(&rc); return rc.Size(); };
+    Repaint();
 
-    ButtonParent m_parent;
-    InspectedButton m_button;
-};
-
-TEST_F(HoverButtonTest, PointerInPressReleaseRightClickAndOutSwitchBitmapsCaptureAndClick)
-{
     // Normal: bitmap 7000, its tile and its frame dark at the bottom right.
     EXPECT_TRUE(Shows(CHoverButton::BTN_NORMAL, kNormalTile)) << Tile();
     EXPECT_EQ(At({17, 17}), kFrameDark);
     MouseMoveTo(Inside());
     EXPECT_TRUE(Shows(CHoverButton::BTN_HOVER, kHoverTile)) << Tile();
-    EXPECT_EQ(::GetCapture(), m_button.m_hWnd);
+    EXPECT_EQ(::GetCapture(), button.m_hWnd);
     MouseDown();
     EXPECT_TRUE(Shows(CHoverButton::BTN_PRESSED, kHoverTile)) << Tile();
     MouseUp();
-    EXPECT_TRUE(PumpUntil([&] { return m_parent.m_nClicks == 1; }));
-    EXPECT_EQ(m_parent.m_eStateAtClick, CHoverButton::BTN_NORMAL);
+    EXPECT_TRUE(PumpUntil([&] { return parent.m_nClicks == 1; }));
+    EXPECT_EQ(parent.m_eStateAtClick, CHoverButton::BTN_NORMAL);
     // Letting the capture go makes the system report a move under the
     // pointer, which is still inside: the button hovers again.
     MouseMoveTo(Inside());
@@ -106,25 +100,22 @@ TEST_F(HoverButtonTest, PointerInPressReleaseRightClickAndOutSwitchBitmapsCaptur
     ::mouse_event(MOUSEEVENTF_RIGHTDOWN, 0, 0, 0, 0); // a real right click, which SyntheticInput does not offer
     ::mouse_event(MOUSEEVENTF_RIGHTUP, 0, 0, 0, 0);
     PumpFor(40);
-    EXPECT_EQ(m_button.GetButtonState() * 100 + m_parent.m_nClicks * 10 + m_parent.m_nContextMenus,
+    EXPECT_EQ(button.GetButtonState() * 100 + parent.m_nClicks * 10 + parent.m_nContextMenus,
               CHoverButton::BTN_HOVER * 100 + 10);
-    MouseMoveTo(OnScreen(m_parent, {150, 100}));
+    MouseMoveTo(OnScreen(parent, {150, 100}));
     EXPECT_TRUE(Shows(CHoverButton::BTN_NORMAL, kNormalTile)) << Tile();
     EXPECT_EQ(::GetCapture(), static_cast<HWND>(NULL));
-}
 
-TEST_F(HoverButtonTest, SetButtonStateLoadsThatFailAndSizingToTheBitmapAtEachScale)
-{
-    ASSERT_TRUE(m_button.LoadBitmaps(7000, 7001, 7001, 7001)); // a disabled bitmap unlike the normal one
-    m_button.SetButtonState(CHoverButton::BTN_DISABLED);
-    EXPECT_FALSE(m_button.IsWindowEnabled());
+    ASSERT_TRUE(button.LoadBitmaps(7000, 7001, 7001, 7001)); // a disabled bitmap unlike the normal one
+    button.SetButtonState(CHoverButton::BTN_DISABLED);
+    EXPECT_FALSE(button.IsWindowEnabled());
     EXPECT_TRUE(Shows(CHoverButton::BTN_DISABLED, kHoverTile)) << Tile();
-    m_button.SetButtonState(static_cast<CHoverButton::BUTTON_STATE>(7));
+    button.SetButtonState(static_cast<CHoverButton::BUTTON_STATE>(7));
     Repaint();
-    EXPECT_TRUE(m_button.IsWindowEnabled());
+    EXPECT_TRUE(button.IsWindowEnabled());
     EXPECT_TRUE(Shows(CHoverButton::BTN_NORMAL, kNormalTile)) << Tile();
 
-    const HBITMAP hReplaced = m_button.Normal();
+    const HBITMAP hReplaced = button.Normal();
     const struct {
         const char *pszNormal, *pszPressed, *pszHover, *pszDisabled;
         BOOL bLoaded;
@@ -132,39 +123,39 @@ TEST_F(HoverButtonTest, SetButtonStateLoadsThatFailAndSizingToTheBitmapAtEachSca
     } loads[] = {
         {MAKEINTRESOURCEA(4711), MAKEINTRESOURCEA(7001), MAKEINTRESOURCEA(7001), NULL, FALSE, "----"},
         {MAKEINTRESOURCEA(7000), MAKEINTRESOURCEA(7001), MAKEINTRESOURCEA(4711), NULL, FALSE, "NP--"},
-        {NULL, NULL, NULL, NULL, FALSE, "----"},
         {MAKEINTRESOURCEA(7001), NULL, NULL, MAKEINTRESOURCEA(7000), TRUE, "N--D"}, // only a missing name is skipped
     };
     for (const auto& l : loads) {
-        EXPECT_EQ(m_button.LoadBitmaps(l.pszNormal, l.pszPressed, l.pszHover, l.pszDisabled), l.bLoaded) << l.pszHeld;
-        EXPECT_EQ(m_button.Held(), l.pszHeld);
+        EXPECT_EQ(button.LoadBitmaps(l.pszNormal, l.pszPressed, l.pszHover, l.pszDisabled), l.bLoaded) << l.pszHeld;
+        EXPECT_EQ(button.Held(), l.pszHeld);
     }
     EXPECT_FALSE(IsBitmap(hReplaced)) << "the replaced bitmap was deleted";
 
     // A larger bitmap is cut at its top left; the button sizes to it,
     // rescaling at every call when the scale is not one.
-    m_button.LoadTAIEXButtonBitmaps();
-    m_button.SetWindowPos(NULL, 0, 0, 10, 10, SWP_NOMOVE | SWP_NOZORDER);
+    button.LoadTAIEXButtonBitmaps();
+    button.SetWindowPos(NULL, 0, 0, 10, 10, SWP_NOMOVE | SWP_NOZORDER);
     Repaint();
     ASSERT_TRUE(Shows(CHoverButton::BTN_NORMAL, kNormalTile));
     EXPECT_EQ(At({0, 0}), RGB(160, 160, 160)) << "the frame's light top left";
     EXPECT_EQ(At({9, 9}), RGB(16, 58, 128)) << "the letter: drawn from the origin, not shrunk";
-    EXPECT_NE(ScreenColour(m_parent.m_hWnd, {30, 30}), kFrameDark) << "nothing drawn beyond the button";
+    EXPECT_NE(ScreenColour(parent.m_hWnd, {30, 30}), kFrameDark) << "nothing drawn beyond the button";
 
-    m_button.SizeToContent();
+    button.SizeToContent();
     EXPECT_EQ(ClientSize(), CSize(18, 18));
     EXPECT_TRUE(CommonObjectStub::TransDevScaleArgs().empty()) << "a scale of 1.0 converts nothing";
     CommonObjectStub::SetDeviceScale(1.5);
-    m_button.SizeToContent();
+    button.SizeToContent();
     EXPECT_EQ(ClientSize(), CSize(27, 27));
-    m_button.SizeToContent();
+    button.SizeToContent();
     EXPECT_EQ(ClientSize(), CSize(41, 41)) << "the converted bitmaps are converted again";
     Repaint();
     EXPECT_TRUE(PumpUntil([&] { return At({5, 5}) == kNormalTile; })) << "stretched whole, the tile keeps its colour";
 
-    m_button.LoadBitmaps(0u);
-    m_button.SizeToContent();
+    button.LoadBitmaps(0u);
+    button.SizeToContent();
     EXPECT_EQ(ClientSize(), CSize(41, 41)) << "with no bitmap there is nothing to size to";
+    button.DestroyWindow(), parent.DestroyWindow(), PumpUntilIdle();
 }
 
 } // namespace

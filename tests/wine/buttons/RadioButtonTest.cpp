@@ -38,22 +38,17 @@ protected:
     }
 };
 
-// How many pixels on the screen over a button's text (right of its glyph)
-// have the colour, counted on a copy of the screen.
+// How many pixels of a button's text (right of its glyph) have the colour,
+// as the button's window shows them.
 int TextPixels(CWnd& button, COLORREF cr)
 {
     CRect rc;
-    button.GetClientRect(&rc), button.ClientToScreen(&rc);
-    CWindowDC screen(NULL);
-    CDC copy;
-    CBitmap bitmap;
-    copy.CreateCompatibleDC(&screen), bitmap.CreateCompatibleBitmap(&screen, rc.Width(), rc.Height());
-    CBitmap* pOld = copy.SelectObject(&bitmap);
-    copy.BitBlt(0, 0, rc.Width(), rc.Height(), &screen, rc.left, rc.top, SRCCOPY);
+    button.GetClientRect(&rc);
+    CClientDC dc(&button);
     int nCount = 0;
-    for (int i = 0; i < rc.Width() * rc.Height(); ++i)
-        nCount += i % rc.Width() >= 20 && copy.GetPixel(i % rc.Width(), i / rc.Width()) == cr;
-    copy.SelectObject(pOld);
+    for (int x = 20; x < rc.right; ++x)
+        for (int y = 0; y < rc.bottom; ++y)
+            nCount += dc.GetPixel(x, y) == cr;
     return nCount;
 }
 

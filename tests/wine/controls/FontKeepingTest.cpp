@@ -23,11 +23,7 @@ BOOL CreateControl(CCJRadioButton& c, CWnd* p) { return c.Create("r", WS_CHILD |
 BOOL CreateControl(SCComboBox& c, CWnd* p) { return c.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWN, kRect, p, 1); }
 HFONT FontOf(const CWnd& wnd) { return reinterpret_cast<HFONT>(wnd.SendMessage(WM_GETFONT)); }
 // The font's height, or 0 once the font is deleted.
-LONG HeightOf(HFONT hFont)
-{
-    LOGFONT lf = {};
-    return ::GetObjectA(hFont, sizeof(lf), &lf) == static_cast<int>(sizeof(lf)) ? lf.lfHeight : 0;
-}
+LONG HeightOf(HFONT hFont) { LOGFONT lf = {}; return ::GetObjectA(hFont, sizeof(lf), &lf) ? lf.lfHeight : 0; }
 // Gives the control a font of the given height and deletes it at once.
 template <class T> void SetTemporaryFont(T& control, int nHeight)
 {
