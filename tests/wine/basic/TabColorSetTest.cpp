@@ -31,15 +31,14 @@ TEST(TabColorSet, FillsFollowTheSwitchAtOnceColoursAtTheNextRefreshInACopyToo)
     for (const char* psz : {"One", "Two", "Three"})
         tabs.InsertItem(tabs.GetItemCount(), psz);
     tabs.SetSelectedItem(tabs.GetItem(1));
-    const auto Show = [&](SMXTabColorSet* pSet) {
-        if (pSet != NULL)
-            tabs.SetColorSet(pSet); // refreshes the set
-        tabs.Invalidate(FALSE), tabs.UpdateWindow(), PumpUntilIdle();
-    };
     const auto At = [&](int x, int y) { return ScreenColour(tabs.m_hWnd, {x, y}); };
-    // The strip shows scheme s in its header, tabs, separators and navigate
-    // arrows, and the frame row below the header in the set's first colour.
-    const auto ExpectScheme = [&](const Scheme& s, COLORREF clrFrame) {
+    // Repainted (with pSet given to it, which refreshes the set), the strip
+    // shows scheme s in its header, tabs, separators and navigate arrows, and
+    // the frame row below the header in the set's first colour.
+    const auto ExpectScheme = [&](SMXTabColorSet* pSet, const Scheme& s, COLORREF clrFrame) {
+        if (pSet != NULL)
+            tabs.SetColorSet(pSet);
+        tabs.Invalidate(FALSE), tabs.UpdateWindow(), PumpUntilIdle();
         const CRect rc = tabs.GetItem(0)->GetRect(), rcSelected = tabs.GetItem(1)->GetRect();
         const CPoint ptArrow = tabs.GetNavigateButton(0)->GetRect().CenterPoint() + CSize(2, 0);
         const struct { CPoint pt; COLORREF clr; } pixels[] = {
@@ -53,20 +52,15 @@ TEST(TabColorSet, FillsFollowTheSwitchAtOnceColoursAtTheNextRefreshInACopyToo)
         EXPECT_NE(At(rc.right - 2, rc.top), s.clrContrast) << "the separator is one pixel wide";
     };
 
-    Show(&set);
-    ExpectScheme(kLight, RGB(175, 186, 212));
+    ExpectScheme(&set, kLight, RGB(175, 186, 212));
     SMXTabColorSet::ColorType = 7; // any value but 0 is dark
-    Show(NULL);
-    ExpectScheme(kDark, RGB(175, 186, 212));
+    ExpectScheme(NULL, kDark, RGB(175, 186, 212));
     tabs.RefreshMetrics();
-    Show(NULL);
-    ExpectScheme(kDark, RGB(45, 45, 45));
-
+    ExpectScheme(NULL, kDark, RGB(45, 45, 45));
     SMXTabColorSet copy(set);
     EXPECT_EQ(copy.m_clrFrameBorder, RGB(45, 45, 45)) << "the colours come with it";
     SMXTabColorSet::ColorType = 0;
-    Show(&copy);
-    ExpectScheme(kLight, RGB(175, 186, 212));
+    ExpectScheme(&copy, kLight, RGB(175, 186, 212));
 
     // A tab of no manager, or none, is filled as an ordinary tab.
     CClientDC dc(&tabs);

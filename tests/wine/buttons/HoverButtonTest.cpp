@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "CHoverButton.h"
 #include "CommonObjectStub.h"
@@ -141,19 +142,16 @@ TEST(HoverButton, PointerClicksStatesFailedLoadsCuttingAndScaling)
     EXPECT_EQ(At({9, 9}), RGB(16, 58, 128)) << "the letter: drawn from the origin, not shrunk";
     EXPECT_NE(ScreenColour(parent.m_hWnd, {30, 30}), kFrameDark) << "nothing drawn beyond the button";
 
-    button.SizeToContent();
-    EXPECT_EQ(ClientSize(), CSize(18, 18));
-    EXPECT_TRUE(CommonObjectStub::TransDevScaleArgs().empty()) << "a scale of 1.0 converts nothing";
-    CommonObjectStub::SetDeviceScale(1.5);
-    button.SizeToContent();
-    EXPECT_EQ(ClientSize(), CSize(27, 27));
-    button.SizeToContent();
-    EXPECT_EQ(ClientSize(), CSize(41, 41)) << "the converted bitmaps are converted again";
+    const std::pair<double, int> sizes[] = {{1.0, 18}, {1.5, 27}, {1.5, 41}}; // converted bitmaps converted again
+    for (const auto& size : sizes) {
+        CommonObjectStub::SetDeviceScale(size.first), button.SizeToContent();
+        EXPECT_EQ(ClientSize(), CSize(size.second, size.second)) << size.first;
+        EXPECT_EQ(CommonObjectStub::TransDevScaleArgs().empty(), size.first == 1.0) << "1.0 converts nothing";
+    }
     Repaint();
     EXPECT_TRUE(PumpUntil([&] { return At({5, 5}) == kNormalTile; })) << "stretched whole, the tile keeps its colour";
 
-    button.LoadBitmaps(0u);
-    button.SizeToContent();
+    button.LoadBitmaps(0u), button.SizeToContent();
     EXPECT_EQ(ClientSize(), CSize(41, 41)) << "with no bitmap there is nothing to size to";
     button.DestroyWindow(), parent.DestroyWindow(), PumpUntilIdle();
 }

@@ -100,8 +100,7 @@ TEST(RadioButton, ClickColourChangeAndKeysShowTheHostsColourAndCopyEveryKeyToThe
     PressKey(VK_UP);
     EXPECT_TRUE(Chooses(IDC_RADIO_FIRST));
     EXPECT_EQ(::GetFocus(), first.m_hWnd);
-    PressKey('A');
-    PressKey(VK_DOWN);
+    PressKey('A'), PressKey(VK_DOWN);
     EXPECT_TRUE(Chooses(IDC_RADIO_SECOND));
     ASSERT_TRUE(PumpUntil([&] { return form.m_keys.size() == 6; }));
     const char* firstAtCopy[] = {" first", " first", ""}; // the copy comes after the button's handling

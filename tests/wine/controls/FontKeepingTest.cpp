@@ -64,8 +64,7 @@ TEST(SCComboBoxIme, DisableTakesTheEditsContextAndFocusesItRestoreGivesTheContex
     const HIMC hOriginal = ::ImmGetContext(hEdit);
     ASSERT_NE(hOriginal, static_cast<HIMC>(NULL)) << "no input context to take under this system";
     combo.DisableIME();
-    EXPECT_EQ(::ImmGetContext(hEdit), static_cast<HIMC>(NULL));
-    EXPECT_EQ(::GetFocus(), hEdit);
+    EXPECT_TRUE(::ImmGetContext(hEdit) == NULL && ::GetFocus() == hEdit) << "the context taken, the edit focused";
     combo.RestoreIME();
     EXPECT_EQ(::ImmGetContext(hEdit), hOriginal);
 }
