@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -42,13 +43,17 @@ LRESULT CALLBACK BoxHook(int nCode, WPARAM wParam, LPARAM lParam)
     return ::CallNextHookEx(NULL, nCode, wParam, lParam);
 }
 
-// The fixture's edit, counting the right presses and the context menu
+// The test's edit, counting the right presses and the context menu
 // requests that reach its window. A request is swallowed: an ordinary edit
-// would open a modal menu on it.
+// would open a modal menu on it. Made a host's edit for prices, it takes
+// the full stop into the accepted set through the virtual check.
 class WatchedEdit : public NoSpecialEdit {
 public:
     int m_nRightPresses = 0, m_nMenuRequests = 0;
+    bool m_bPrices = false;
+
 protected:
+    bool IsAllowInput(int nChar) const override { return (m_bPrices && nChar == '.') || NoSpecialEdit::IsAllowInput(nChar); }
     LRESULT WindowProc(UINT uMsg, WPARAM wParam, LPARAM lParam) override
     {
         m_nRightPresses += uMsg == WM_RBUTTONDOWN;
@@ -56,133 +61,89 @@ protected:
     }
 };
 
-// A host's edit for prices: the full stop joins the accepted set through
-// the virtual check.
-class PriceEdit : public NoSpecialEdit {
-protected:
-    bool IsAllowInput(int nChar) const override { return nChar == '.' || NoSpecialEdit::IsAllowInput(nChar); }
-};
-
-// The host's form, counting the changes its edits tell it of.
+// The host's form, counting the changes each of its edits tells it of.
 class CountingForm : public CDialog {
 public:
-    int m_nFilterChanges = 0, m_nPlainChanges = 0;
+    std::map<UINT, int> m_changes;
 protected:
-    afx_msg void OnFilterChange() { ++m_nFilterChanges; }
-    afx_msg void OnPlainChange() { ++m_nPlainChanges; }
-    DECLARE_MESSAGE_MAP()
-};
-BEGIN_MESSAGE_MAP(CountingForm, CDialog)
-    ON_EN_CHANGE(IDC_FILTER_EDIT, OnFilterChange)
-    ON_EN_CHANGE(IDC_PLAIN_EDIT, OnPlainChange)
-END_MESSAGE_MAP()
-
-class NoSpecialEditTest : public ::testing::Test {
-protected:
-    void SetUp() override
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pInfo) override
     {
-        BackendStub::Reset();
-        BackendStub::SetLangString("IDS_NOSPECIALEDIT_NOT_INPUT", kNotInput);
-        BackendStub::SetLangString("IDS_NOSPECIALEDIT_NOT_PASTE", kNotPaste);
-        ASSERT_TRUE(m_dlg.Create(IDD_BASIC_FORM));
-        AfxGetApp()->m_pMainWnd = &m_dlg;
-        ActivateForInput(m_dlg.m_hWnd);
-        ASSERT_TRUE(m_edit.SubclassDlgItem(IDC_FILTER_EDIT, &m_dlg));
-        m_edit.SetFocus();
-        g_boxes.clear();
-        m_hHook = ::SetWindowsHookExA(WH_CBT, BoxHook, NULL, ::GetCurrentThreadId());
+        m_changes[nID] += nCode == EN_CHANGE;
+        return CDialog::OnCmdMsg(nID, nCode, pExtra, pInfo);
     }
-    void TearDown() override
-    {
-        ::UnhookWindowsHookEx(m_hHook), m_dlg.DestroyWindow(), PumpUntilIdle();
-        AfxGetApp()->m_pMainWnd = NULL, BackendStub::Reset();
-    }
-    // "text|caret" of an edit as the user sees it.
-    std::string State(CWnd* pEdit = NULL) const
-    {
-        DWORD dwStart = 0, dwEnd = 0;
-        const CWnd& edit = pEdit ? *pEdit : static_cast<const CWnd&>(m_edit);
-        edit.SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&dwStart), reinterpret_cast<LPARAM>(&dwEnd));
-        return WindowTextOf(edit.m_hWnd) + "|" + (dwStart == dwEnd ? std::to_string(dwEnd) : "selection");
-    }
-    static void Type(const char* psz) { TypeText(psz), PumpUntilIdle(); }
-    static void Set(CWnd& edit, const char* psz) { edit.SetWindowText(psz), PumpUntilIdle(); }
-    // Puts text on the clipboard.
-    static void Clipboard(const char* psz)
-    {
-        HGLOBAL hText = ::GlobalAlloc(GMEM_MOVEABLE, strlen(psz) + 1);
-        strcpy(static_cast<char*>(::GlobalLock(hText)), psz), ::GlobalUnlock(hText);
-        ASSERT_TRUE(::OpenClipboard(NULL) && ::EmptyClipboard() && ::SetClipboardData(CF_TEXT, hText));
-        ::CloseClipboard();
-    }
-
-    CountingForm m_dlg;
-    WatchedEdit m_edit;
-    HHOOK m_hHook = NULL;
 };
 
-TEST_F(NoSpecialEditTest, TypedCharactersAreKeptOrRefusedWithTheCaretBackAtTheEnd)
+// "text|caret" of an edit as the user sees it.
+std::string State(const CWnd& edit)
 {
-    Type("aZ09_-()");
-    for (const char* psz : {" ", ".", "/", "@", "~"}) {
-        m_edit.SendMessage(EM_SETSEL, 2, 2), Type(psz); // typed in the middle; the caret comes back at the end
-        EXPECT_EQ(State(), "aZ09_-()|8") << "after typing \"" << psz << "\"";
-    }
-    EXPECT_EQ(g_boxes, std::vector<std::string>(5, kTyped)) << "one box each, no caption";
-    Set(*m_dlg.GetDlgItem(IDC_PLAIN_EDIT), "x"); // the host hears an ordinary edit, never this one
-    EXPECT_EQ(m_dlg.m_nPlainChanges * 10 + m_dlg.m_nFilterChanges, 10);
-
-    PriceEdit price;
-    ASSERT_TRUE(price.SubclassDlgItem(IDC_PLAIN_EDIT, &m_dlg));
-    Set(price, ""), price.SetFocus(), Type("12.5,");
-    EXPECT_EQ(WindowTextOf(price.m_hWnd) + " " + std::to_string(g_boxes.size()), "12.5 6")
-        << "a derived edit widens the set";
-    price.UnsubclassWindow();
+    DWORD dwStart = 0, dwEnd = 0;
+    edit.SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&dwStart), reinterpret_cast<LPARAM>(&dwEnd));
+    return WindowTextOf(edit.m_hWnd) + "|" + (dwStart == dwEnd ? std::to_string(dwEnd) : "selection");
+}
+void Type(const char* psz) { TypeText(psz), PumpUntilIdle(); }
+void Set(CWnd& edit, const char* psz) { edit.SetWindowText(psz), PumpUntilIdle(); }
+// Puts text on the clipboard.
+void Clipboard(const char* psz)
+{
+    HGLOBAL hText = ::GlobalAlloc(GMEM_MOVEABLE, strlen(psz) + 1);
+    strcpy(static_cast<char*>(::GlobalLock(hText)), psz), ::GlobalUnlock(hText);
+    ASSERT_TRUE(::OpenClipboard(NULL) && ::EmptyClipboard() && ::SetClipboardData(CF_TEXT, hText));
+    ::CloseClipboard();
 }
 
-TEST_F(NoSpecialEditTest, KeyboardPastingAndTheRightButtonAreRefusedAProgramsPasteIsChecked)
+TEST(NoSpecialEdit, TypingPastingAndTheRightButtonAsTheUserMeetsThem)
 {
-    Clipboard("cd"), Set(m_edit, "ab"), m_edit.SendMessage(EM_SETSEL, 2, 2);
+    BackendStub::Reset();
+    BackendStub::SetLangString("IDS_NOSPECIALEDIT_NOT_INPUT", kNotInput);
+    BackendStub::SetLangString("IDS_NOSPECIALEDIT_NOT_PASTE", kNotPaste);
+    CountingForm dlg;
+    WatchedEdit edit;
+    ASSERT_TRUE(dlg.Create(IDD_BASIC_FORM));
+    AfxGetApp()->m_pMainWnd = &dlg;
+    ActivateForInput(dlg.m_hWnd);
+    ASSERT_TRUE(edit.SubclassDlgItem(IDC_FILTER_EDIT, &dlg));
+    edit.SetFocus();
+    const HHOOK hHook = ::SetWindowsHookExA(WH_CBT, BoxHook, NULL, ::GetCurrentThreadId());
+    Type("aZ09_-()");
+    for (const char* psz : {" ", ".", "/", "@", "~"}) {
+        edit.SendMessage(EM_SETSEL, 2, 2), Type(psz); // typed in the middle; the caret comes back at the end
+        EXPECT_EQ(State(edit), "aZ09_-()|8") << "after typing \"" << psz << "\"";
+    }
+    Set(edit, ""), Type(" ");
+    EXPECT_EQ(State(edit), "|0") << "the cleared text is what comes back";
+    g_whileOpen = [&] { edit.SetWindowText("kept"); };
+    Type("q!");
+    EXPECT_EQ(State(edit), "kept|4") << "the text accepted while the box was open";
+    EXPECT_EQ(g_boxes, std::vector<std::string>(7, kTyped)) << "one box each, no caption";
+
+    Clipboard("cd"), Set(edit, "ab"), edit.SendMessage(EM_SETSEL, 2, 2), g_boxes.clear();
     for (BYTE vkHeld : {VK_SHIFT, VK_CONTROL}) // Shift+Insert, Ctrl+V: each key event handled in turn
         for (DWORD dwEvent : {0, 1, 3, 2}) // held down, key down, key up, held up
             ::keybd_event(dwEvent & 1 ? (vkHeld == VK_SHIFT ? VK_INSERT : 'V') : vkHeld, 0,
                           dwEvent & 2 ? KEYEVENTF_KEYUP : 0, 0), PumpFor(20);
     PumpUntilIdle();
     EXPECT_EQ(g_boxes, (std::vector<std::string>{kPasted, kPasted}));
-    EXPECT_EQ(State(), "ab|2") << "neither chord pasted";
-    m_edit.SendMessage(WM_PASTE); // a program's paste goes through the change check
-    EXPECT_EQ(State(), "abcd|4");
-    Clipboard("x y"), m_edit.SendMessage(WM_PASTE);
-    EXPECT_EQ(State() + " " + std::to_string(g_boxes.size()), "abcd|4 3");
-
+    EXPECT_EQ(State(edit), "ab|2") << "neither chord pasted";
+    edit.SendMessage(WM_PASTE); // a program's paste goes through the change check
+    EXPECT_EQ(State(edit), "abcd|4");
+    Clipboard("x y"), edit.SendMessage(WM_PASTE);
+    EXPECT_EQ(State(edit) + " " + std::to_string(g_boxes.size()), "abcd|4 3");
     CRect rc;
-    m_edit.GetWindowRect(rc), MouseMoveTo(rc.CenterPoint());
+    edit.GetWindowRect(rc), MouseMoveTo(rc.CenterPoint());
     for (DWORD dwButton : {MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP})
         ::mouse_event(dwButton, 0, 0, 0, 0), PumpFor(20);
     PumpUntilIdle();
-    EXPECT_EQ(m_edit.m_nRightPresses * 10 + m_edit.m_nMenuRequests, 10) << "a press came, no menu request";
-}
+    EXPECT_EQ(edit.m_nRightPresses * 10 + edit.m_nMenuRequests, 10) << "a press came, no menu request";
 
-TEST_F(NoSpecialEditTest, ClearingTextSetWhileTheBoxIsOpenAnEmptyLanguageTextAndAMultiLineEdit)
-{
-    Type("abc"), Set(m_edit, ""), Type(" ");
-    EXPECT_EQ(State(), "|0") << "the cleared text is what comes back";
-    g_whileOpen = [this] { m_edit.SetWindowText("kept"); };
-    Type("q!");
-    EXPECT_EQ(State(), "kept|4") << "the text accepted while the box was open";
+    Set(*dlg.GetDlgItem(IDC_PLAIN_EDIT), "x"); // the host hears an ordinary edit, never this one
+    EXPECT_EQ(dlg.m_changes[IDC_PLAIN_EDIT] * 10 + dlg.m_changes[IDC_FILTER_EDIT], 10);
+    edit.m_bPrices = true;
+    Set(edit, ""), edit.SetFocus(), Type("12.5,");
+    EXPECT_EQ(State(edit) + " " + std::to_string(g_boxes.size()), "12.5|4 4") << "a derived edit widens the set";
     BackendStub::SetAnswer(BackendCallKind::LangGetLangString, BackendAnswer::FalseEmpty);
-    Set(m_edit, "set by the program");
-    EXPECT_EQ(State(), "kept|4");
-    EXPECT_EQ(g_boxes, (std::vector<std::string>{kTyped, kTyped, "|"}));
-
-    // A multi-line edit raises no change for text set by the program: such
-    // text is neither checked nor taken as the last accepted text.
-    NoSpecialEdit multi;
-    ASSERT_TRUE(multi.SubclassDlgItem(IDC_MULTILINE_EDIT, &m_dlg));
-    Set(multi, "a b");
-    multi.SetFocus(), multi.SendMessage(EM_SETSEL, 3, 3), Type("c");
-    EXPECT_EQ(State(&multi) + " " + std::to_string(g_boxes.size()), "|0 4");
-    multi.UnsubclassWindow();
+    Set(edit, "set by the program");
+    EXPECT_EQ(State(edit) + " " + g_boxes.back(), "12.5|4 |") << "an empty text, an empty box";
+    ::UnhookWindowsHookEx(hHook), AfxGetApp()->m_pMainWnd = NULL, dlg.DestroyWindow(), PumpUntilIdle();
 }
 
 } // namespace

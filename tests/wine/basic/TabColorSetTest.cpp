@@ -17,70 +17,53 @@ struct Scheme {
 const Scheme kLight = {RGB(175, 186, 212), RGB(219, 230, 253), RGB(0, 0, 0)};
 const Scheme kDark = {RGB(85, 85, 85), RGB(41, 41, 41), RGB(255, 255, 255)};
 
-class TabColorSetTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        SMXTabColorSet::ColorType = 0;
-        ASSERT_TRUE(m_host.CreateEx(WS_EX_TOPMOST, NULL, "", WS_POPUP | WS_VISIBLE, 40, 40, 420, 120, NULL, 0));
-        ASSERT_TRUE(m_tabs.Create(WS_VISIBLE, CRect(0, 0, 400, 100), &m_host, 1));
-        for (const char* psz : {"One", "Two", "Three"})
-            m_tabs.InsertItem(m_tabs.GetItemCount(), psz);
-        m_tabs.SetSelectedItem(m_tabs.GetItem(1));
-    }
-    void TearDown() override { SMXTabColorSet::ColorType = 0, m_host.DestroyWindow(), PumpUntilIdle(); }
-    void Show(SMXTabColorSet* pSet = NULL)
-    {
-        if (pSet != NULL)
-            m_tabs.SetColorSet(pSet); // refreshes the set
-        m_tabs.Invalidate(FALSE), m_tabs.UpdateWindow(), PumpUntilIdle();
-    }
-    COLORREF At(int x, int y) { return ScreenColour(m_tabs.m_hWnd, {x, y}); }
-    // The strip shows scheme s in its header, tabs and navigate arrows.
-    void ExpectScheme(const Scheme& s)
-    {
-        const CRect rcTab = m_tabs.GetItem(0)->GetRect(), rcSelected = m_tabs.GetItem(1)->GetRect();
-        const CPoint ptArrow = m_tabs.GetNavigateButton(0)->GetRect().CenterPoint() + CSize(2, 0);
-        EXPECT_EQ(At(350, 0), s.clrFirst) << "header";
-        EXPECT_EQ(At(350, CXTPTabManager::kHeaderHeight - 1), s.clrSecond);
-        EXPECT_EQ(At(rcTab.left, rcTab.top), s.clrFirst) << "tab";
-        EXPECT_EQ(At(rcTab.left, rcTab.bottom - 1), s.clrSecond);
-        for (int y = rcTab.top; y < rcTab.bottom; y += 4)
-            EXPECT_EQ(At(rcTab.right - 1, y), s.clrContrast) << "separator row " << y;
-        EXPECT_NE(At(rcTab.right - 2, rcTab.top), s.clrContrast);
-        EXPECT_EQ(At(rcSelected.left, rcSelected.bottom - 1), s.clrContrast) << "selected tab";
-        EXPECT_EQ(At(ptArrow.x, ptArrow.y), s.clrContrast) << "arrow";
-    }
-
-    CWnd m_host;
-    CXTPTabControl m_tabs;
-    SMXTabColorSet m_set;
-};
-
 // The frame row below the header is drawn in the set's first single colour,
-// which changes only when the set is refreshed.
-TEST_F(TabColorSetTest, FillsFollowTheSwitchAtOnceColoursAtTheNextRefreshInACopyToo)
+// which changes only when the set is refreshed; the fills follow the switch
+// at once.
+TEST(TabColorSet, FillsFollowTheSwitchAtOnceColoursAtTheNextRefreshInACopyToo)
 {
-    const int nFrameRow = CXTPTabManager::kHeaderHeight;
-    Show(&m_set);
-    ExpectScheme(kLight);
-    EXPECT_EQ(At(5, nFrameRow), RGB(175, 186, 212));
-    SMXTabColorSet::ColorType = 7; // any value but 0 is dark
-    Show();
-    ExpectScheme(kDark);
-    EXPECT_EQ(At(5, nFrameRow), RGB(175, 186, 212));
-    m_tabs.RefreshMetrics();
-    Show();
-    EXPECT_EQ(At(5, nFrameRow), RGB(45, 45, 45));
+    SMXTabColorSet set;
+    CWnd host;
+    CXTPTabControl tabs;
+    SMXTabColorSet::ColorType = 0;
+    ASSERT_TRUE(host.CreateEx(WS_EX_TOPMOST, NULL, "", WS_POPUP | WS_VISIBLE, 40, 40, 420, 120, NULL, 0));
+    ASSERT_TRUE(tabs.Create(WS_VISIBLE, CRect(0, 0, 400, 100), &host, 1));
+    for (const char* psz : {"One", "Two", "Three"})
+        tabs.InsertItem(tabs.GetItemCount(), psz);
+    tabs.SetSelectedItem(tabs.GetItem(1));
+    const auto At = [&](int x, int y) { return ScreenColour(tabs.m_hWnd, {x, y}); };
+    // Repainted (with pSet given to it, which refreshes the set), the strip
+    // shows scheme s in its header, tabs, separators and navigate arrows, and
+    // the frame row below the header in the set's first colour.
+    const auto ExpectScheme = [&](SMXTabColorSet* pSet, const Scheme& s, COLORREF clrFrame) {
+        if (pSet != NULL)
+            tabs.SetColorSet(pSet);
+        tabs.Invalidate(FALSE), tabs.UpdateWindow(), PumpUntilIdle();
+        const CRect rc = tabs.GetItem(0)->GetRect(), rcSelected = tabs.GetItem(1)->GetRect();
+        const CPoint ptArrow = tabs.GetNavigateButton(0)->GetRect().CenterPoint() + CSize(2, 0);
+        const struct { CPoint pt; COLORREF clr; } pixels[] = {
+            {{350, 0}, s.clrFirst}, {{350, CXTPTabManager::kHeaderHeight - 1}, s.clrSecond},
+            {rc.TopLeft(), s.clrFirst}, {{rc.left, rc.bottom - 1}, s.clrSecond},
+            {{rc.right - 1, rc.top}, s.clrContrast}, {{rc.right - 1, rc.CenterPoint().y}, s.clrContrast},
+            {{rc.right - 1, rc.bottom - 1}, s.clrContrast}, {{rcSelected.left, rcSelected.bottom - 1}, s.clrContrast},
+            {ptArrow, s.clrContrast}, {{5, CXTPTabManager::kHeaderHeight}, clrFrame}};
+        for (const auto& p : pixels)
+            EXPECT_EQ(At(p.pt.x, p.pt.y), p.clr) << p.pt.x << "," << p.pt.y;
+        EXPECT_NE(At(rc.right - 2, rc.top), s.clrContrast) << "the separator is one pixel wide";
+    };
 
-    SMXTabColorSet copy(m_set);
+    ExpectScheme(&set, kLight, RGB(175, 186, 212));
+    SMXTabColorSet::ColorType = 7; // any value but 0 is dark
+    ExpectScheme(NULL, kDark, RGB(175, 186, 212));
+    tabs.RefreshMetrics();
+    ExpectScheme(NULL, kDark, RGB(45, 45, 45));
+    SMXTabColorSet copy(set);
     EXPECT_EQ(copy.m_clrFrameBorder, RGB(45, 45, 45)) << "the colours come with it";
     SMXTabColorSet::ColorType = 0;
-    Show(&copy);
-    ExpectScheme(kLight);
+    ExpectScheme(&copy, kLight, RGB(175, 186, 212));
 
     // A tab of no manager, or none, is filled as an ordinary tab.
-    CClientDC dc(&m_tabs);
+    CClientDC dc(&tabs);
     CXTPTabManagerItem loose;
     for (CXTPTabManagerItem* pItem : {&loose, static_cast<CXTPTabManagerItem*>(NULL)}) {
         copy.FillStateButton(&dc, CRect(0, 40, 30, 60), pItem);

@@ -4,6 +4,9 @@
 #include <afxext.h>
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+
 #include "CHoverButton.h"
 #include "CommonObjectStub.h"
 #include "MessagePump.h"
@@ -26,76 +29,71 @@ public:
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
-        if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
-            ++m_nClicks;
-            CWnd* pButton = FromHandlePermanent(reinterpret_cast<HWND>(lParam));
-            m_eStateAtClick = static_cast<CHoverButton*>(pButton)->GetButtonState();
-        }
+        if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED)
+            ++m_nClicks, m_eStateAtClick = static_cast<CHoverButton*>(FromHandle(HWND(lParam)))->GetButtonState();
         m_nContextMenus += message == WM_CONTEXTMENU;
         return CWnd::WindowProc(message, wParam, lParam);
     }
 };
 
-// Lets the tests see which bitmaps the button holds.
-class InspectedButton : public CHoverButton {
-public:
-    HBITMAP Normal() const { return m_bmpNormal; }
-    HBITMAP Pressed() const { return m_bmpPressed; }
-    HBITMAP Hover() const { return m_bmpHover; }
-    HBITMAP Disabled() const { return m_bmpDisabled; }
-};
-
 bool IsBitmap(HBITMAP h) { return h != NULL && ::GetObjectType(h) == OBJ_BITMAP; }
 POINT OnScreen(const CWnd& wnd, POINT pt) { return ::ClientToScreen(wnd.m_hWnd, &pt), pt; }
 
-class HoverButtonTest : public ::testing::Test {
-protected:
-    void SetUp() override
+// Lets the tests see which bitmaps the button holds: "NPHD" (normal,
+// pressed, hover, disabled), a '-' for each missing one.
+class InspectedButton : public CHoverButton {
+public:
+    HBITMAP Normal() const { return m_bmpNormal; }
+    std::string Held() const
     {
-        CommonObjectStub::Reset();
-        MouseMoveTo({5, 5});
-        ASSERT_TRUE(m_parent.CreateEx(0, NULL, "", WS_POPUP | WS_VISIBLE, 100, 100, 240, 160, NULL, 0));
-        ActivateForInput(m_parent.m_hWnd);
-        ASSERT_TRUE(m_button.Create("", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(20, 20, 38, 38), &m_parent, 1));
-        m_button.LoadTAIEXButtonBitmaps();
-        Repaint();
+        const HBITMAP held[] = {m_bmpNormal, m_bmpPressed, m_bmpHover, m_bmpDisabled};
+        std::string s = "NPHD";
+        for (int i = 0; i < 4; ++i)
+            s[i] = IsBitmap(held[i]) ? s[i] : '-';
+        return s;
     }
-    void TearDown() override { m_button.DestroyWindow(); m_parent.DestroyWindow(); PumpUntilIdle(); }
-    POINT Inside() const { return OnScreen(m_button, {9, 9}); }
-    void Repaint() { m_button.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW); PumpUntilIdle(); }
-    COLORREF At(POINT pt) const { return ScreenColour(m_button.m_hWnd, pt); }
-    COLORREF Tile() const { return At({3, 3}); }
-    // Input and painting may reach the screen a moment after the pump ran
-    // dry: these wait, within a generous bound, for what the test expects.
-    bool ShowsTile(COLORREF cr) { return PumpUntil([&] { return Tile() == cr; }); }
-    bool Becomes(CHoverButton::BUTTON_STATE e) { return PumpUntil([&] { return m_button.GetButtonState() == e; }); }
-    CSize ClientSize() const { CRect rc; m_button.GetClientRect(&rc); return rc.Size(); }
-
-    ButtonParent m_parent;
-    InspectedButton m_button;
 };
 
-TEST_F(HoverButtonTest, PointerInPressReleaseRightClickAndOutSwitchBitmapsCaptureAndClick)
+// The pointer in, a press and release, a right click and the pointer out;
+// then the states set by the program, loads that fail, a bitmap larger than
+// the button, and sizing to the bitmap at each scale.
+TEST(HoverButton, PointerClicksStatesFailedLoadsCuttingAndScaling)
 {
+    CommonObjectStub::Reset();
+    MouseMoveTo({5, 5});
+    ButtonParent parent;
+    InspectedButton button;
+    ASSERT_TRUE(parent.CreateEx(0, NULL, "", WS_POPUP | WS_VISIBLE, 100, 100, 240, 160, NULL, 0));
+    ActivateForInput(parent.m_hWnd);
+    ASSERT_TRUE(button.Create("", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(20, 20, 38, 38), &parent, 1));
+    button.LoadTAIEXButtonBitmaps();
+    const auto Inside = [&] { return OnScreen(button, {9, 9}); };
+    const auto Repaint = [&] { button.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW), PumpUntilIdle(); };
+    const auto At = [&](POINT pt) { return ScreenColour(button.m_hWnd, pt); };
+    const auto Tile = [&] { return At({3, 3}); };
+    // Input and painting may reach the screen a moment after the pump ran
+    // dry: this waits, within a generous bound, for the state and its tile.
+    const auto Shows = [&](CHoverButton::BUTTON_STATE e, COLORREF cr) {
+        return PumpUntil([&] { return button.GetButtonState() == e && Tile() == cr; });
+    };
+    const auto ClientSize = [&] { CRect rc; button.GetClientRect(&rc); return rc.Size(); };
+    Repaint();
+
     // Normal: bitmap 7000, its tile and its frame dark at the bottom right.
-    EXPECT_TRUE(ShowsTile(kNormalTile)) << Tile();
+    EXPECT_TRUE(Shows(CHoverButton::BTN_NORMAL, kNormalTile)) << Tile();
     EXPECT_EQ(At({17, 17}), kFrameDark);
-
     MouseMoveTo(Inside());
-    EXPECT_TRUE(Becomes(CHoverButton::BTN_HOVER));
-    EXPECT_EQ(::GetCapture(), m_button.m_hWnd);
-    EXPECT_TRUE(ShowsTile(kHoverTile)) << Tile();
-
+    EXPECT_TRUE(Shows(CHoverButton::BTN_HOVER, kHoverTile)) << Tile();
+    EXPECT_EQ(::GetCapture(), button.m_hWnd);
     MouseDown();
-    EXPECT_TRUE(Becomes(CHoverButton::BTN_PRESSED));
-    EXPECT_TRUE(ShowsTile(kHoverTile)) << Tile();
+    EXPECT_TRUE(Shows(CHoverButton::BTN_PRESSED, kHoverTile)) << Tile();
     MouseUp();
-    EXPECT_TRUE(PumpUntil([&] { return m_parent.m_nClicks == 1; }));
-    EXPECT_EQ(m_parent.m_eStateAtClick, CHoverButton::BTN_NORMAL);
+    EXPECT_TRUE(PumpUntil([&] { return parent.m_nClicks == 1; }));
+    EXPECT_EQ(parent.m_eStateAtClick, CHoverButton::BTN_NORMAL);
     // Letting the capture go makes the system report a move under the
     // pointer, which is still inside: the button hovers again.
     MouseMoveTo(Inside());
-    ASSERT_TRUE(Becomes(CHoverButton::BTN_HOVER));
+    ASSERT_TRUE(Shows(CHoverButton::BTN_HOVER, kHoverTile));
 
     // A right click changes nothing and gets no default handling (which
     // would send a context menu request); the capture it keeps lets the
@@ -103,91 +101,59 @@ TEST_F(HoverButtonTest, PointerInPressReleaseRightClickAndOutSwitchBitmapsCaptur
     ::mouse_event(MOUSEEVENTF_RIGHTDOWN, 0, 0, 0, 0); // a real right click, which SyntheticInput does not offer
     ::mouse_event(MOUSEEVENTF_RIGHTUP, 0, 0, 0, 0);
     PumpFor(40);
-    EXPECT_EQ(m_button.GetButtonState(), CHoverButton::BTN_HOVER);
-    EXPECT_EQ(m_parent.m_nClicks, 1);
-    EXPECT_EQ(m_parent.m_nContextMenus, 0);
-
-    MouseMoveTo(OnScreen(m_parent, {150, 100}));
-    EXPECT_TRUE(Becomes(CHoverButton::BTN_NORMAL));
+    EXPECT_EQ(button.GetButtonState() * 100 + parent.m_nClicks * 10 + parent.m_nContextMenus,
+              CHoverButton::BTN_HOVER * 100 + 10);
+    MouseMoveTo(OnScreen(parent, {150, 100}));
+    EXPECT_TRUE(Shows(CHoverButton::BTN_NORMAL, kNormalTile)) << Tile();
     EXPECT_EQ(::GetCapture(), static_cast<HWND>(NULL));
-    EXPECT_TRUE(ShowsTile(kNormalTile)) << Tile();
-}
 
-TEST_F(HoverButtonTest, SetButtonStateDisablesShowsTheDisabledBitmapAndStoresAnUnknownStateAsNormal)
-{
-    ASSERT_TRUE(m_button.LoadBitmaps(7000, 7001, 7001, 7001)); // a disabled bitmap unlike the normal one
-    m_button.SetButtonState(CHoverButton::BTN_DISABLED);
-    EXPECT_FALSE(m_button.IsWindowEnabled());
-    EXPECT_TRUE(ShowsTile(kHoverTile)) << Tile();
-
-    m_button.SetButtonState(static_cast<CHoverButton::BUTTON_STATE>(7));
+    ASSERT_TRUE(button.LoadBitmaps(7000, 7001, 7001, 7001)); // a disabled bitmap unlike the normal one
+    button.SetButtonState(CHoverButton::BTN_DISABLED);
+    EXPECT_FALSE(button.IsWindowEnabled());
+    EXPECT_TRUE(Shows(CHoverButton::BTN_DISABLED, kHoverTile)) << Tile();
+    button.SetButtonState(static_cast<CHoverButton::BUTTON_STATE>(7));
     Repaint();
-    EXPECT_TRUE(m_button.IsWindowEnabled());
-    EXPECT_EQ(m_button.GetButtonState(), CHoverButton::BTN_NORMAL);
-    EXPECT_TRUE(ShowsTile(kNormalTile)) << Tile();
+    EXPECT_TRUE(button.IsWindowEnabled());
+    EXPECT_TRUE(Shows(CHoverButton::BTN_NORMAL, kNormalTile)) << Tile();
 
-    // The result is the check state read before the change, not the state.
-    CHoverButton box;
-    ASSERT_TRUE(box.Create("", WS_CHILD | BS_CHECKBOX, CRect(60, 60, 80, 80), &m_parent, 3));
-    box.SetCheck(BST_CHECKED);
-    EXPECT_EQ(box.SetButtonState(CHoverButton::BTN_DISABLED), 1);
-}
-
-TEST_F(HoverButtonTest, BitmapsGoWithTheButtonOrTheLoadThatReplacesThemAndAFailedLoadKeepsTheEarlierOnes)
-{
-    // Destroyed while it holds the capture, a button leaves no capture and
-    // no bitmap behind.
-    HBITMAP hNormal, hHover;
-    {
-        InspectedButton button;
-        ASSERT_TRUE(button.Create("", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(60, 20, 78, 38), &m_parent, 2));
-        button.LoadTAIEXButtonBitmaps();
-        hNormal = button.Normal(), hHover = button.Hover();
-        MouseMoveTo(OnScreen(button, {9, 9}));
-        ASSERT_EQ(::GetCapture(), button.m_hWnd);
-        button.DestroyWindow();
-        EXPECT_EQ(::GetCapture(), static_cast<HWND>(NULL));
+    const HBITMAP hReplaced = button.Normal();
+    const struct {
+        const char *pszNormal, *pszPressed, *pszHover, *pszDisabled;
+        BOOL bLoaded;
+        const char* pszHeld;
+    } loads[] = {
+        {MAKEINTRESOURCEA(4711), MAKEINTRESOURCEA(7001), MAKEINTRESOURCEA(7001), NULL, FALSE, "----"},
+        {MAKEINTRESOURCEA(7000), MAKEINTRESOURCEA(7001), MAKEINTRESOURCEA(4711), NULL, FALSE, "NP--"},
+        {MAKEINTRESOURCEA(7001), NULL, NULL, MAKEINTRESOURCEA(7000), TRUE, "N--D"}, // only a missing name is skipped
+    };
+    for (const auto& l : loads) {
+        EXPECT_EQ(button.LoadBitmaps(l.pszNormal, l.pszPressed, l.pszHover, l.pszDisabled), l.bLoaded) << l.pszHeld;
+        EXPECT_EQ(button.Held(), l.pszHeld);
     }
-    EXPECT_FALSE(IsBitmap(hNormal) || IsBitmap(hHover));
+    EXPECT_FALSE(IsBitmap(hReplaced)) << "the replaced bitmap was deleted";
 
-    const HBITMAP hOldNormal = m_button.Normal();
-    // A missing normal bitmap leaves all four empty; a later failure keeps
-    // the earlier ones.
-    EXPECT_FALSE(m_button.LoadBitmaps(4711, 7001, 7001, 7001));
-    EXPECT_FALSE(IsBitmap(hOldNormal)) << "the replaced bitmap was deleted";
-    EXPECT_TRUE(!m_button.Normal() && !m_button.Pressed() && !m_button.Hover() && !m_button.Disabled());
-    EXPECT_FALSE(m_button.LoadBitmaps(7000, 7001, 4711, 7001));
-    EXPECT_TRUE(IsBitmap(m_button.Normal()) && IsBitmap(m_button.Pressed()));
-    EXPECT_TRUE(!m_button.Hover() && !m_button.Disabled());
-    EXPECT_FALSE(m_button.LoadBitmaps(static_cast<const char*>(NULL)) || m_button.Normal());
-    // Only a missing name is skipped; names may be numbers.
-    EXPECT_TRUE(m_button.LoadBitmaps(MAKEINTRESOURCEA(7001), NULL, NULL, MAKEINTRESOURCEA(7000)));
-    EXPECT_TRUE(IsBitmap(m_button.Disabled()) && !m_button.Hover());
-}
-
-TEST_F(HoverButtonTest, CutsALargerBitmapAtItsTopLeftAndSizesToItRescalingAtEveryCallWhenTheScaleIsNotOne)
-{
-    m_button.SetWindowPos(NULL, 0, 0, 10, 10, SWP_NOMOVE | SWP_NOZORDER);
+    // A larger bitmap is cut at its top left; the button sizes to it,
+    // rescaling at every call when the scale is not one.
+    button.LoadTAIEXButtonBitmaps();
+    button.SetWindowPos(NULL, 0, 0, 10, 10, SWP_NOMOVE | SWP_NOZORDER);
     Repaint();
-    ASSERT_TRUE(ShowsTile(kNormalTile));
+    ASSERT_TRUE(Shows(CHoverButton::BTN_NORMAL, kNormalTile));
     EXPECT_EQ(At({0, 0}), RGB(160, 160, 160)) << "the frame's light top left";
     EXPECT_EQ(At({9, 9}), RGB(16, 58, 128)) << "the letter: drawn from the origin, not shrunk";
-    EXPECT_NE(ScreenColour(m_parent.m_hWnd, {30, 30}), kFrameDark) << "nothing drawn beyond the button";
+    EXPECT_NE(ScreenColour(parent.m_hWnd, {30, 30}), kFrameDark) << "nothing drawn beyond the button";
 
-    m_button.SizeToContent();
-    EXPECT_EQ(ClientSize(), CSize(18, 18));
-    EXPECT_TRUE(CommonObjectStub::TransDevScaleArgs().empty()) << "a scale of 1.0 converts nothing";
-    CommonObjectStub::SetDeviceScale(1.5);
-    m_button.SizeToContent();
-    EXPECT_EQ(ClientSize(), CSize(27, 27));
-    m_button.SizeToContent();
-    EXPECT_EQ(ClientSize(), CSize(41, 41)) << "the converted bitmaps are converted again";
+    const std::pair<double, int> sizes[] = {{1.0, 18}, {1.5, 27}, {1.5, 41}}; // converted bitmaps converted again
+    for (const auto& size : sizes) {
+        CommonObjectStub::SetDeviceScale(size.first), button.SizeToContent();
+        EXPECT_EQ(ClientSize(), CSize(size.second, size.second)) << size.first;
+        EXPECT_EQ(CommonObjectStub::TransDevScaleArgs().empty(), size.first == 1.0) << "1.0 converts nothing";
+    }
     Repaint();
     EXPECT_TRUE(PumpUntil([&] { return At({5, 5}) == kNormalTile; })) << "stretched whole, the tile keeps its colour";
 
-    m_button.LoadBitmaps(0u);
-    m_button.SizeToContent();
+    button.LoadBitmaps(0u), button.SizeToContent();
     EXPECT_EQ(ClientSize(), CSize(41, 41)) << "with no bitmap there is nothing to size to";
+    button.DestroyWindow(), parent.DestroyWindow(), PumpUntilIdle();
 }
 
 } // namespace

@@ -1,9 +1,11 @@
 // CCJRadioButton on a host form, driven with real keys and the real mouse:
-// its text on the screen in the host's colour of the moment, the key copies
-// the form receives, and its own copy of the font.
+// its text on the screen in the host's colour of the moment and the key
+// copies the form receives. Its font copy is tested with the font-keeping
+// controls.
 #include <afxwin.h>
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "CCJRadioButton.h"
@@ -18,152 +20,101 @@ const char kTextKey[] = "COLOR_LISTCTL_NORMALTEXT";
 const COLORREF kRed = RGB(200, 30, 60);
 const COLORREF kGreen = RGB(20, 140, 90);
 
-// The host form: it notes the key copies its radio buttons post it, with the
-// first button's check when each arrived, and the keys its controls receive.
+// The host form: it notes each key its controls receive ("key <wParam>
+// <lParam>") and each copy its radio buttons post it ("copy ...", with
+// " first" while the first button is checked).
 class RadioForm : public CDialog {
 public:
-    std::vector<MSG> m_copies, m_keys;
-    std::vector<UINT> m_firstCheckAtCopy;
+    std::vector<std::string> m_keys;
 
 protected:
     BOOL PreTranslateMessage(MSG* pMsg) override
     {
-        if (pMsg->message == WM_KEYDOWN && pMsg->hwnd != m_hWnd)
-            m_keys.push_back(*pMsg);
-        if (pMsg->message != WM_KEYDOWN || pMsg->hwnd != m_hWnd)
-            return CDialog::PreTranslateMessage(pMsg);
-        m_copies.push_back(*pMsg);
-        m_firstCheckAtCopy.push_back(IsDlgButtonChecked(IDC_RADIO_FIRST));
-        return TRUE;
+        const bool bCopy = pMsg->hwnd == m_hWnd;
+        if (pMsg->message == WM_KEYDOWN)
+            m_keys.push_back((bCopy ? "copy " : "key ") + std::to_string(pMsg->wParam) + " " +
+                             std::to_string(pMsg->lParam) + (bCopy && IsDlgButtonChecked(IDC_RADIO_FIRST) ? " first" : ""));
+        return (pMsg->message == WM_KEYDOWN && bCopy) || CDialog::PreTranslateMessage(pMsg);
     }
 };
 
-// How many pixels on the screen over a button's text (right of its glyph)
-// have the colour, counted on a copy of the screen.
-int TextPixels(const CWnd& button, COLORREF cr)
+// How many pixels of a button's text (right of its glyph) have the colour,
+// as the button's window shows them.
+int TextPixels(CWnd& button, COLORREF cr)
 {
     CRect rc;
     button.GetClientRect(&rc);
-    rc.left = 20;
-    button.ClientToScreen(&rc);
-    HDC hScreen = ::GetDC(NULL), hMem = ::CreateCompatibleDC(hScreen);
-    HGDIOBJ hOld = ::SelectObject(hMem, ::CreateCompatibleBitmap(hScreen, rc.Width(), rc.Height()));
-    ::BitBlt(hMem, 0, 0, rc.Width(), rc.Height(), hScreen, rc.left, rc.top, SRCCOPY);
+    CClientDC dc(&button);
     int nCount = 0;
-    for (int i = 0; i < rc.Width() * rc.Height(); ++i)
-        nCount += ::GetPixel(hMem, i % rc.Width(), i / rc.Width()) == cr;
-    ::DeleteObject(::SelectObject(hMem, hOld));
-    ::DeleteDC(hMem);
-    ::ReleaseDC(NULL, hScreen);
+    for (int x = 20; x < rc.right; ++x)
+        for (int y = 0; y < rc.bottom; ++y)
+            nCount += dc.GetPixel(x, y) == cr;
     return nCount;
 }
 
-HFONT FontOf(const CWnd& wnd) { return reinterpret_cast<HFONT>(wnd.SendMessage(WM_GETFONT)); }
-// The font's height, or 0 once the font is deleted.
-LONG HeightOf(HFONT hFont) { LOGFONT lf = {}; return ::GetObjectA(hFont, sizeof(lf), &lf) ? lf.lfHeight : 0; }
-
-class RadioButtonTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        SettingsStub::Reset();
-        SettingsStub::SetColor(kTextKey, kRed);
-        ASSERT_TRUE(m_form.Create(IDD_RADIO_FORM));
-        AfxGetApp()->m_pMainWnd = &m_form;
-        ActivateForInput(m_form.m_hWnd);
-        // Sharp text: every text pixel is in the text colour itself. Each
-        // caller's font is gone before the buttons paint.
-        CCJRadioButton* buttons[] = {&m_first, &m_second, &m_third};
-        for (UINT i = 0; i < 3; ++i) {
-            ASSERT_TRUE(buttons[i]->SubclassDlgItem(IDC_RADIO_FIRST + i, &m_form));
-            CFont font;
-            font.Attach(::CreateFontA(-15, 0, 0, 0, FW_BOLD, 0, 0, 0, 0, 0, 0, NONANTIALIASED_QUALITY, 0, "Tahoma"));
-            buttons[i]->SetFont(&font, TRUE);
-        }
-        m_first.SetCheck(BST_CHECKED);
-        PumpUntilIdle();
+TEST(RadioButton, ClickColourChangeAndKeysShowTheHostsColourAndCopyEveryKeyToTheParentAfterwards)
+{
+    SettingsStub::Reset();
+    SettingsStub::SetColor(kTextKey, kRed);
+    RadioForm form;
+    ASSERT_TRUE(form.Create(IDD_RADIO_FORM));
+    AfxGetApp()->m_pMainWnd = &form;
+    ActivateForInput(form.m_hWnd);
+    // Sharp text: every text pixel is in the text colour itself. Each
+    // caller's font is gone before the buttons paint.
+    CCJRadioButton first, second, third;
+    CCJRadioButton* buttons[] = {&first, &second, &third};
+    for (UINT i = 0; i < 3; ++i) {
+        ASSERT_TRUE(buttons[i]->SubclassDlgItem(IDC_RADIO_FIRST + i, &form));
+        CFont font;
+        font.Attach(::CreateFontA(-15, 0, 0, 0, FW_BOLD, 0, 0, 0, 0, 0, 0, NONANTIALIASED_QUALITY, 0, "Tahoma"));
+        buttons[i]->SetFont(&font, TRUE);
     }
-    void TearDown() override
-    {
-        AfxGetApp()->m_pMainWnd = NULL;
-        m_form.DestroyWindow();
-        PumpUntilIdle();
-    }
+    first.SetCheck(BST_CHECKED);
     // Input and painting may reach the screen a moment after the pump ran
     // dry: these wait, within a generous bound, for what the test expects.
-    static bool ShowsText(const CWnd& b, COLORREF cr) { return PumpUntil([&] { return TextPixels(b, cr) > 20; }); }
-    bool Chooses(UINT nID) { return PumpUntil([&] { return m_form.IsDlgButtonChecked(nID) == BST_CHECKED; }); }
-
-    RadioForm m_form;
-    CCJRadioButton m_first, m_second, m_third;
-};
-
-TEST_F(RadioButtonTest, ClickColourChangeAndKeysShowTheHostsColourAndCopyEveryKeyToTheFormAfterwards)
-{
-    EXPECT_EQ(HeightOf(FontOf(m_first)), -15) << "the copy outlived the caller's font";
-    EXPECT_TRUE(ShowsText(m_first, kRed));
+    const auto ShowsText = [](CWnd& b, COLORREF cr) { return PumpUntil([&] { return TextPixels(b, cr) > 20; }); };
+    const auto Chooses = [&](UINT nID) { return PumpUntil([&] { return form.IsDlgButtonChecked(nID) == BST_CHECKED; }); };
+    EXPECT_TRUE(ShowsText(first, kRed));
 
     // Whatever the system button paints itself for a click, both buttons
     // that changed end with their text in the host's colour, none in the
     // system's.
     CRect rc;
-    m_second.GetWindowRect(&rc);
+    second.GetWindowRect(&rc);
     PumpFor(::GetDoubleClickTime() + 50);
     ClickAt(CPoint(rc.left + 6, rc.CenterPoint().y));
     EXPECT_TRUE(Chooses(IDC_RADIO_SECOND));
-    for (CCJRadioButton* pButton : {&m_first, &m_second}) {
+    for (CCJRadioButton* pButton : {&first, &second}) {
         EXPECT_TRUE(ShowsText(*pButton, kRed));
         EXPECT_EQ(TextPixels(*pButton, ::GetSysColor(COLOR_WINDOWTEXT)), 0);
     }
     // The colour is read again at every paint.
     SettingsStub::SetColor(kTextKey, kGreen);
-    m_second.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
-    EXPECT_TRUE(ShowsText(m_second, kGreen));
-    EXPECT_EQ(TextPixels(m_second, kRed), 0);
+    second.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_TRUE(ShowsText(second, kGreen));
+    EXPECT_EQ(TextPixels(second, kRed), 0);
 
     // Arrows move the choice within the group; every key then reaches the
     // form as a copy with the key's own parameters.
     PressKey(VK_UP);
     EXPECT_TRUE(Chooses(IDC_RADIO_FIRST));
-    EXPECT_EQ(::GetFocus(), m_first.m_hWnd);
-    PressKey('A');
-    PressKey(VK_DOWN);
+    EXPECT_EQ(::GetFocus(), first.m_hWnd);
+    PressKey('A'), PressKey(VK_DOWN);
     EXPECT_TRUE(Chooses(IDC_RADIO_SECOND));
-    ASSERT_TRUE(PumpUntil([&] { return m_form.m_copies.size() == 3; }));
-    ASSERT_EQ(m_form.m_keys.size(), 3u);
-    const UINT firstCheckAtCopy[] = {BST_CHECKED, BST_CHECKED, BST_UNCHECKED};
-    for (size_t i = 0; i < 3; ++i) {
-        EXPECT_EQ(m_form.m_copies[i].wParam, m_form.m_keys[i].wParam) << i;
-        EXPECT_EQ(m_form.m_copies[i].lParam, m_form.m_keys[i].lParam) << "repeat count and flags, " << i;
-        EXPECT_EQ(m_form.m_firstCheckAtCopy[i], firstCheckAtCopy[i]) << "copied after the button's handling, " << i;
-    }
-}
+    ASSERT_TRUE(PumpUntil([&] { return form.m_keys.size() == 6; }));
+    const char* firstAtCopy[] = {" first", " first", ""}; // the copy comes after the button's handling
+    for (size_t i = 0; i < 3; ++i)
+        EXPECT_EQ(form.m_keys[2 * i + 1], "copy" + form.m_keys[2 * i].substr(3) + firstAtCopy[i])
+            << "the key's own code, repeat count and flags";
 
-TEST(RadioButtonWithoutParent, HandlesKeysItselfPostsNothingGivesStockBrushesAndDeletesItsFontCopyWithItself)
-{
-    HFONT hCopy;
-    {
-        CCJRadioButton alone;
-        ASSERT_TRUE(alone.CreateEx(0, "BUTTON", "Alone", WS_POPUP | BS_AUTORADIOBUTTON, 0, 0, 80, 20, NULL, NULL));
-        alone.SendMessage(WM_KEYDOWN, VK_DOWN, 1);
-        alone.SendMessage(WM_KEYDOWN, 'A', 1);
-        MSG msg;
-        EXPECT_FALSE(::PeekMessageA(&msg, NULL, WM_KEYDOWN, WM_KEYDOWN, PM_NOREMOVE));
-
-        // Colour requests: black for the button itself, white for the rest.
-        const auto Brush = [&](UINT message) {
-            CClientDC dc(&alone);
-            const LPARAM lSelf = reinterpret_cast<LPARAM>(alone.m_hWnd);
-            return alone.SendMessage(message, reinterpret_cast<WPARAM>(dc.m_hDC), lSelf);
-        };
-        EXPECT_EQ(Brush(WM_CTLCOLORBTN), reinterpret_cast<LRESULT>(::GetStockObject(BLACK_BRUSH)));
-        EXPECT_EQ(Brush(WM_CTLCOLOREDIT), reinterpret_cast<LRESULT>(::GetStockObject(WHITE_BRUSH)));
-
-        alone.SetFont(CFont::FromHandle(static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT))), TRUE);
-        hCopy = FontOf(alone);
-        alone.DestroyWindow();
-    }
-    EXPECT_EQ(HeightOf(hCopy), 0) << "the copy went with the button";
+    // A button without a parent handles keys itself and posts nothing.
+    CCJRadioButton alone;
+    ASSERT_TRUE(alone.CreateEx(0, "BUTTON", "Alone", WS_POPUP | BS_AUTORADIOBUTTON, 0, 0, 80, 20, NULL, NULL));
+    alone.SendMessage(WM_KEYDOWN, VK_DOWN, 1), alone.SendMessage(WM_KEYDOWN, 'A', 1);
+    MSG msg;
+    EXPECT_FALSE(::PeekMessageA(&msg, NULL, WM_KEYDOWN, WM_KEYDOWN, PM_NOREMOVE));
+    alone.DestroyWindow(), AfxGetApp()->m_pMainWnd = NULL, form.DestroyWindow(), PumpUntilIdle();
 }
 
 } // namespace

@@ -1,8 +1,10 @@
-// The font-keeping controls: each draws with its own copy of the font it is
-// given, whatever the caller does with its font afterwards.
+// The font-keeping controls, the radio button among them: each draws with
+// its own copy of the font it is given, whatever the caller does with its
+// font afterwards, and deletes the copy with itself.
 #include <afxwin.h>
 #include <imm.h>
 #include <gtest/gtest.h>
+#include "CCJRadioButton.h"
 #include "SButton.h"
 #include "SCComboBox.h"
 #include "SDateTimeCtrl.h"
@@ -17,14 +19,11 @@ const CRect kRect(10, 10, 200, 40);
 template <class T> BOOL CreateControl(T& c, CWnd* p) { return c.Create(WS_CHILD | WS_VISIBLE, kRect, p, 1); }
 BOOL CreateControl(SButton& c, CWnd* p) { return c.Create("b", WS_CHILD | WS_VISIBLE, kRect, p, 1); }
 BOOL CreateControl(SStatic& c, CWnd* p) { return c.Create("s", WS_CHILD | WS_VISIBLE, kRect, p, 1); }
+BOOL CreateControl(CCJRadioButton& c, CWnd* p) { return c.Create("r", WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON, kRect, p, 1); }
 BOOL CreateControl(SCComboBox& c, CWnd* p) { return c.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWN, kRect, p, 1); }
 HFONT FontOf(const CWnd& wnd) { return reinterpret_cast<HFONT>(wnd.SendMessage(WM_GETFONT)); }
 // The font's height, or 0 once the font is deleted.
-LONG HeightOf(HFONT hFont)
-{
-    LOGFONT lf = {};
-    return ::GetObjectA(hFont, sizeof(lf), &lf) == static_cast<int>(sizeof(lf)) ? lf.lfHeight : 0;
-}
+LONG HeightOf(HFONT hFont) { LOGFONT lf = {}; return ::GetObjectA(hFont, sizeof(lf), &lf) ? lf.lfHeight : 0; }
 // Gives the control a font of the given height and deletes it at once.
 template <class T> void SetTemporaryFont(T& control, int nHeight)
 {
@@ -34,22 +33,26 @@ template <class T> void SetTemporaryFont(T& control, int nHeight)
 }
 
 template <class T> class FontKeeping : public ::testing::Test {};
-using FontKeepingControls = ::testing::Types<SEdit, SButton, SCComboBox, SDateTimeCtrl, SListBox, SStatic>;
+using FontKeepingControls = ::testing::Types<SEdit, SButton, SCComboBox, SDateTimeCtrl, SListBox, SStatic, CCJRadioButton>;
 TYPED_TEST_SUITE(FontKeeping, FontKeepingControls);
 
-TYPED_TEST(FontKeeping, KeepsItsOwnCopyOfEachFontAndDeletesTheCopyItReplaces)
+TYPED_TEST(FontKeeping, KeepsItsOwnCopyOfEachFontAndDeletesTheCopyItReplacesAndItsLast)
 {
     CWnd host;
-    TypeParam control;
-    ASSERT_TRUE(CreateHost(host) && CreateControl(control, &host));
-    SetTemporaryFont(control, -21);
-    const HFONT hFirstCopy = FontOf(control);
-    EXPECT_EQ(HeightOf(hFirstCopy), -21) << "no copy outlived the caller's font";
-    SetTemporaryFont(control, -13);
-    EXPECT_EQ(HeightOf(hFirstCopy), 0) << "first copy leaked";
-    control.SetFont(NULL, TRUE); // NULL and a deleted font change nothing
-    control.SetFont(CFont::FromHandle(hFirstCopy), TRUE);
-    EXPECT_EQ(HeightOf(FontOf(control)), -13);
+    HFONT hLast = NULL;
+    {
+        TypeParam control;
+        ASSERT_TRUE(CreateHost(host) && CreateControl(control, &host));
+        SetTemporaryFont(control, -21);
+        const HFONT hFirstCopy = FontOf(control);
+        EXPECT_EQ(HeightOf(hFirstCopy), -21) << "no copy outlived the caller's font";
+        SetTemporaryFont(control, -13);
+        EXPECT_EQ(HeightOf(hFirstCopy), 0) << "first copy leaked";
+        control.SetFont(NULL, TRUE); // NULL and a deleted font change nothing
+        control.SetFont(CFont::FromHandle(hFirstCopy), TRUE);
+        EXPECT_EQ(HeightOf(hLast = FontOf(control)), -13);
+    }
+    EXPECT_EQ(HeightOf(hLast), 0) << "the copy went with the control";
 }
 
 TEST(SCComboBoxIme, DisableTakesTheEditsContextAndFocusesItRestoreGivesTheContextBack)
@@ -61,8 +64,7 @@ TEST(SCComboBoxIme, DisableTakesTheEditsContextAndFocusesItRestoreGivesTheContex
     const HIMC hOriginal = ::ImmGetContext(hEdit);
     ASSERT_NE(hOriginal, static_cast<HIMC>(NULL)) << "no input context to take under this system";
     combo.DisableIME();
-    EXPECT_EQ(::ImmGetContext(hEdit), static_cast<HIMC>(NULL));
-    EXPECT_EQ(::GetFocus(), hEdit);
+    EXPECT_TRUE(::ImmGetContext(hEdit) == NULL && ::GetFocus() == hEdit) << "the context taken, the edit focused";
     combo.RestoreIME();
     EXPECT_EQ(::ImmGetContext(hEdit), hOriginal);
 }
