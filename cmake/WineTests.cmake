@@ -1,6 +1,7 @@
 # Test programs that run under Wine: GoogleTest cross-built with the
 # project's compiler, each program's tests discovered when CTest runs (inside
-# the Wine session; discovery at build time would have no display).
+# the Wine session; discovery at build time would have no display). Listing
+# a program starts it under Wine, which on a busy machine can take a while.
 include(GoogleTest)
 
 function(lattice_add_wine_test name)
@@ -9,6 +10,6 @@ function(lattice_add_wine_test name)
   target_link_libraries(${name} PRIVATE lattice_wine_test_support ${ARG_LIBRARIES})
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
-    DISCOVERY_TIMEOUT 60
+    DISCOVERY_TIMEOUT 180
     PROPERTIES TIMEOUT 120)
 endfunction()
