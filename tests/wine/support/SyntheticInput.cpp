@@ -22,14 +22,6 @@ INPUT KeyInput(WORD wVirtualKey, DWORD dwFlags)
     return input;
 }
 
-INPUT MouseInput(DWORD dwFlags)
-{
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = dwFlags;
-    return input;
-}
-
 } // namespace
 
 void ActivateForInput(HWND hWndTopLevel)
@@ -66,18 +58,28 @@ void TypeText(const char* pszText)
     }
 }
 
-void MouseMoveTo(POINT ptScreen)
+void SendMouseInput(DWORD dwFlags)
+{
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = dwFlags;
+    ::SendInput(1, &input, sizeof(INPUT));
+}
+
+void PlaceCursor(POINT ptScreen)
 {
     // Placing the cursor exactly and then reporting a zero-length move
     // gives a real mouse event at that pixel; absolute coordinates would be
     // rounded through the 0..65535 scale.
     ::SetCursorPos(ptScreen.x, ptScreen.y);
-    Send(MouseInput(MOUSEEVENTF_MOVE));
+    SendMouseInput(MOUSEEVENTF_MOVE);
 }
 
-void MouseDown() { Send(MouseInput(MOUSEEVENTF_LEFTDOWN)); }
+void MouseMoveTo(POINT ptScreen) { PlaceCursor(ptScreen), PumpFor(20); }
 
-void MouseUp() { Send(MouseInput(MOUSEEVENTF_LEFTUP)); }
+void MouseDown() { SendMouseInput(MOUSEEVENTF_LEFTDOWN), PumpFor(20); }
+
+void MouseUp() { SendMouseInput(MOUSEEVENTF_LEFTUP), PumpFor(20); }
 
 void ClickAt(POINT ptScreen)
 {

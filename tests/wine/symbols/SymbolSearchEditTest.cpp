@@ -3,13 +3,12 @@
 // back; a search without a match shows the tip for two seconds.
 #include <afxwin.h>
 #include <gtest/gtest.h>
-#include <memory>
+#include <utility>
 #include <string>
 #include <vector>
 
 #include "BackendStub.h"
 #include "CSymbolSearchEdit.h"
-#include "CreatedWindows.h"
 #include "DialogFixture.h"
 #include "SymbolForm.h"
 #include "WindowReadback.h"
@@ -36,6 +35,24 @@ std::string FaceOf(HWND hWnd)
     return ::GetObjectA(hFont, sizeof(lf), &lf) != 0 ? lf.lfFaceName : "<no font>";
 }
 
+// The windows made on this thread while a test runs, with their parents: an
+// edit makes its list, then its tip, as its children, then lifts them to the top.
+std::vector<std::pair<HWND, HWND>> g_made; // (parent, window)
+LRESULT CALLBACK NoteCreation(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    if (nCode == HCBT_CREATEWND)
+        g_made.emplace_back(reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs->hwndParent, reinterpret_cast<HWND>(wParam));
+    return ::CallNextHookEx(NULL, nCode, wParam, lParam);
+}
+// The i-th window made for hParent, or NULL.
+HWND MadeFor(HWND hParent, size_t i)
+{
+    for (const auto& made : g_made)
+        if (made.first == hParent && i-- == 0)
+            return made.second;
+    return NULL;
+}
+
 // Every symbol edit of the process shares the last text handled: a scratch
 // edit handles a text that no test types, as a fresh process would start.
 void ForgetLastText(CWnd& parent)
@@ -58,7 +75,8 @@ protected:
         BackendStub::SetContracts(16, {"1101", "2330", "2303", "2317"}, {"Fund23", kTaiJi, "UMC", "Hon"});
         BackendStub::SetLangString("IDS_TOOLBAR_NOMATCH", kNoMatch);
         ASSERT_TRUE(m_edit.SubclassDlgItem(IDC_SYMBOL_EDIT, &m_dlg));
-        m_pMade.reset(new CreatedWindows(m_edit.m_hWnd));
+        g_made.clear();
+        m_hHook = ::SetWindowsHookExA(WH_CBT, NoteCreation, NULL, ::GetCurrentThreadId());
         m_edit.SetType(CSymbolSearchEdit::TYPE_SYMBOL);
         m_edit.SetNofityWnd(&m_dlg);
         m_edit.SetFocus();
@@ -67,13 +85,12 @@ protected:
 
     void TearDown() override
     {
-        m_pMade.reset();
+        ::UnhookWindowsHookEx(m_hHook);
         DialogFixture::TearDown();
     }
 
-    // The edit makes its list, then its tip, as its children.
-    HWND List() { return m_pMade->At(0); }
-    HWND Tip() { return m_pMade->At(1); }
+    HWND List() { return MadeFor(m_edit.m_hWnd, 0); }
+    HWND Tip() { return MadeFor(m_edit.m_hWnd, 1); }
     bool Shown() { return ::IsWindowVisible(List()) != FALSE; }
     LRESULT ToList(UINT uMsg, WPARAM w = 0, LPARAM l = 0) { return ::SendMessageA(List(), uMsg, w, l); }
     // "selection text/line count": browsing must move the selection, not search again.
@@ -99,7 +116,7 @@ protected:
         return ScreenColour(hWnd, pt);
     }
     CSymbolSearchEdit m_edit;
-    std::unique_ptr<CreatedWindows> m_pMade;
+    HHOOK m_hHook = NULL;
 };
 
 TEST_F(SymbolSearchEditTest, TypingListsMatchesUnderTheEditAndPreselectsTheFirstIDThatStartsWithTheText)
@@ -216,11 +233,10 @@ TEST_F(SymbolSearchEditTest, FontsTheSharedLastTextAndAClickWithoutANotifyWindow
     ASSERT_TRUE(created.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, CRect(250, 60, 400, 82), &m_dlg,
                                IDC_CREATED_EDIT));
     EXPECT_EQ(FaceOf(created.m_hWnd), "Tahoma");
-    const CreatedWindows madeForCreated(created.m_hWnd);
     SetText(created, "1"); // the last text any symbol edit handled: not searched
-    EXPECT_EQ(madeForCreated.At(0), static_cast<HWND>(NULL));
+    EXPECT_EQ(MadeFor(created.m_hWnd, 0), static_cast<HWND>(NULL));
     SetText(created, "2317");
-    const HWND hList = madeForCreated.At(0);
+    const HWND hList = MadeFor(created.m_hWnd, 0);
     ClickLine(hList, 0); // the list takes the focus on the press and gives it back on the release
     EXPECT_EQ(::GetFocus(), created.m_hWnd);
     EXPECT_TRUE(::IsWindowVisible(hList)) << "a click without a notify window chooses nothing";
