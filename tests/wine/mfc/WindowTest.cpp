@@ -10,7 +10,6 @@
 
 #include "MessagePump.h"
 #include "SyntheticInput.h"
-#include "TestDialogs.h"
 
 namespace {
 
@@ -66,7 +65,7 @@ public:
 protected:
     afx_msg void OnChange() { ++m_nReflectedChanges; }
     afx_msg HBRUSH CtlColor(CDC*, UINT) { return m_hbrReflected; }
-    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) { ++m_nKeyDowns, CEdit::OnKeyDown(nChar, nRepCnt, nFlags); }
+    afx_msg void OnKeyDown(UINT nChar, UINT nRep, UINT nFlags) { ++m_nKeyDowns, CEdit::OnKeyDown(nChar, nRep, nFlags); }
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CountingEdit, CEdit)
@@ -74,28 +73,6 @@ BEGIN_MESSAGE_MAP(CountingEdit, CEdit)
     ON_WM_CTLCOLOR_REFLECT()
     ON_WM_KEYDOWN()
 END_MESSAGE_MAP()
-
-TEST(HandleMapTest, SubclassedDialogItemGetsItsMessagesThroughItsMap)
-{
-    CDialog dialog;
-    ASSERT_TRUE(dialog.Create(IDD_TEST_FORM));
-    CountingEdit edit;
-    ASSERT_TRUE(edit.SubclassDlgItem(IDC_TEST_EDIT, &dialog));
-    EXPECT_EQ(CWnd::FromHandlePermanent(::GetDlgItem(dialog.m_hWnd, IDC_TEST_EDIT)), &edit);
-
-    ActivateForInput(dialog.m_hWnd);
-    edit.SetFocus();
-    TypeText("xy");
-    // The edit's own procedure raised EN_CHANGE for each key, and the dialog sent it back to the edit.
-    EXPECT_EQ(edit.m_nReflectedChanges, 2);
-
-    CEdit other; // a second object cannot take a window that already has one
-    EXPECT_FALSE(other.SubclassDlgItem(IDC_TEST_EDIT, &dialog));
-    HWND hWndEdit = edit.m_hWnd;
-    dialog.DestroyWindow();
-    EXPECT_EQ(edit.m_hWnd, (HWND)NULL);
-    EXPECT_EQ(CWnd::FromHandlePermanent(hWndEdit), (CWnd*)NULL);
-}
 
 class FailingCreate : public CWnd {
     afx_msg int OnCreate(LPCREATESTRUCT) { return -1; }
@@ -130,13 +107,16 @@ TEST(HandleMapTest, MisuseAndFailedCreationChangeNothingAndDetachedOrTemporaryWi
     EXPECT_TRUE(::IsWindow(hWndEdit));
 }
 
-// The main window holds a panel, which holds the edit, which has the focus.
+// The main window holds a panel, which holds the edit, which has the focus: a
+// window the system made, which the edit object takes over by its identifier.
 class MessageRoutingTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_panel.CreateEx(0, NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 200), &m_frame, 7));
-        ASSERT_TRUE(m_edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(10, 10, 200, 34), &m_panel, kEditId));
+        ::CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 10, 190, 24, m_panel.m_hWnd,
+                          reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kEditId)), NULL, NULL);
+        ASSERT_TRUE(m_edit.SubclassDlgItem(kEditId, &m_panel));
         AfxGetApp()->m_pMainWnd = &m_frame;
         ActivateForInput(m_frame.m_hWnd);
         m_edit.SetFocus();
@@ -150,10 +130,14 @@ protected:
     CountingEdit m_edit;
 };
 
-TEST_F(MessageRoutingTest, ReflectedChangeAndControlColourGoToTheControlFirst)
+TEST_F(MessageRoutingTest, ASubclassedControlGetsItsReflectedChangeAndControlColourFirst)
 {
-    m_edit.SetWindowText("abc"); // a program's SetWindowText raises EN_CHANGE, as typing does
-    EXPECT_EQ(m_edit.m_nReflectedChanges, 1);
+    EXPECT_EQ(CWnd::FromHandlePermanent(m_edit.m_hWnd), &m_edit);
+    CEdit other;
+    EXPECT_FALSE(other.SubclassDlgItem(kEditId, &m_panel)) << "a window that has an object keeps it";
+    TypeText("xy"); // the edit's own procedure raises EN_CHANGE for each key, and the panel sends it back
+    m_edit.SetWindowText("abc"); // as a program's SetWindowText does
+    EXPECT_EQ(m_edit.m_nReflectedChanges, 3);
     EXPECT_EQ(m_panel.m_nChanges, 0) << "a reflected change never reaches the parent";
 
     // The colours are asked for with a DC no paint uses, counted by the panel alone.
@@ -171,6 +155,11 @@ TEST_F(MessageRoutingTest, ReflectedChangeAndControlColourGoToTheControlFirst)
     m_edit.m_hbrReflected = NULL; // a reflected handler that returns no brush leaves it to the parent
     EXPECT_EQ(AskColour(), static_cast<HBRUSH>(::GetStockObject(GRAY_BRUSH)));
     EXPECT_EQ(m_panel.m_nColours, 1);
+
+    const HWND hWndEdit = m_edit.m_hWnd; // the window's end lets its object go
+    m_panel.DestroyWindow();
+    EXPECT_EQ(m_edit.m_hWnd, (HWND)NULL);
+    EXPECT_EQ(CWnd::FromHandlePermanent(hWndEdit), (CWnd*)NULL);
 }
 
 TEST_F(MessageRoutingTest, KeyGoesFromTheFocusWindowUpToTheMainWindowUntilOneTakesIt)
