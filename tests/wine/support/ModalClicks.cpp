@@ -100,11 +100,8 @@ BOOL CALLBACK MatchOwnedDialog(HWND hWnd, LPARAM lParam)
 void Start(std::vector<Step> steps)
 {
     Stop();
+    g_script = Script();
     g_script.steps = std::move(steps);
-    g_script.resources.clear();
-    g_script.nCurrent = 0;
-    g_script.nClicked = 0;
-    g_script.phase = Phase::Looking;
     g_script.nTimer = ::SetTimer(NULL, 0, 40, Tick);
 }
 
