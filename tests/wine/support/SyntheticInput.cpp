@@ -6,20 +6,16 @@
 
 namespace {
 
-void Send(INPUT input)
-{
-    ::SendInput(1, &input, sizeof(INPUT));
-    PumpFor(20);
-}
-
-INPUT KeyInput(WORD wVirtualKey, DWORD dwFlags)
+// One keyboard event, and the time to handle it.
+void SendKey(WORD wVirtualKey, WORD wScan, DWORD dwFlags)
 {
     INPUT input = {};
     input.type = INPUT_KEYBOARD;
     input.ki.wVk = wVirtualKey;
-    input.ki.wScan = static_cast<WORD>(::MapVirtualKeyA(wVirtualKey, MAPVK_VK_TO_VSC));
+    input.ki.wScan = wScan;
     input.ki.dwFlags = dwFlags;
-    return input;
+    ::SendInput(1, &input, sizeof(INPUT));
+    PumpFor(20);
 }
 
 } // namespace
@@ -33,8 +29,9 @@ void ActivateForInput(HWND hWndTopLevel)
 
 void PressKey(WORD wVirtualKey)
 {
-    Send(KeyInput(wVirtualKey, 0));
-    Send(KeyInput(wVirtualKey, KEYEVENTF_KEYUP));
+    const WORD wScan = static_cast<WORD>(::MapVirtualKeyA(wVirtualKey, MAPVK_VK_TO_VSC));
+    SendKey(wVirtualKey, wScan, 0);
+    SendKey(wVirtualKey, wScan, KEYEVENTF_KEYUP);
 }
 
 void TypeText(const char* pszText)
@@ -48,13 +45,8 @@ void TypeText(const char* pszText)
     text.resize(static_cast<size_t>(nChars - 1));
     ::MultiByteToWideChar(CP_ACP, 0, pszText, -1, &text[0], nChars);
     for (wchar_t ch : text) {
-        INPUT input = {};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wScan = ch;
-        input.ki.dwFlags = KEYEVENTF_UNICODE;
-        Send(input);
-        input.ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
-        Send(input);
+        SendKey(0, ch, KEYEVENTF_UNICODE);
+        SendKey(0, ch, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP);
     }
 }
 
