@@ -15,15 +15,6 @@ bool InChain(HMODULE hModule)
     return false;
 }
 
-TEST(ModuleLifecycleTest, LoadingJoinsTheChainAndUnloadingLeavesIt)
-{
-    HMODULE hLibrary = ::LoadLibraryA("C_LatticeObject.dll");
-    ASSERT_NE(hLibrary, (HMODULE)NULL);
-    EXPECT_TRUE(InChain(hLibrary));
-    ASSERT_TRUE(::FreeLibrary(hLibrary));
-    EXPECT_FALSE(InChain(hLibrary));
-}
-
 TEST(ModuleLifecycleTest, FailingExtensionInitialisationFailsTheLoad)
 {
     CDynLinkLibrary* pFirstBefore = AfxGetModuleState()->m_pFirstDLL;
@@ -34,10 +25,13 @@ TEST(ModuleLifecycleTest, FailingExtensionInitialisationFailsTheLoad)
     EXPECT_EQ(AfxGetModuleState()->m_pFirstDLL, pFirstBefore);
 }
 
-TEST(ModuleLifecycleTest, ResourceHandleIsTheLibrarysWhileSwitchedAndNestedSwitchesUnwindInOrder)
+// Loading joins the chain of extension modules, the switch to the library's resources holds for its
+// scope and nested switches unwind in order, and unloading leaves the chain.
+TEST(ModuleLifecycleTest, TheLoadedLibraryJoinsTheChainLendsItsResourcesForAScopeAndLeavesOnUnload)
 {
     HMODULE hLibrary = ::LoadLibraryA("C_LatticeObject.dll");
     ASSERT_NE(hLibrary, (HMODULE)NULL);
+    EXPECT_TRUE(InChain(hLibrary));
     const HINSTANCE hBefore = AfxGetResourceHandle(), hMfc = ::GetModuleHandleA("mfc.dll");
     {
         CAutoDllResource outer(AfxGetModuleState()->m_hCurrentResourceHandle, hLibrary);
@@ -49,7 +43,8 @@ TEST(ModuleLifecycleTest, ResourceHandleIsTheLibrarysWhileSwitchedAndNestedSwitc
         EXPECT_EQ(AfxGetResourceHandle(), hLibrary);
     }
     EXPECT_EQ(AfxGetResourceHandle(), hBefore);
-    ::FreeLibrary(hLibrary);
+    ASSERT_TRUE(::FreeLibrary(hLibrary));
+    EXPECT_FALSE(InChain(hLibrary));
 }
 
 } // namespace

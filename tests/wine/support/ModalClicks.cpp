@@ -2,6 +2,10 @@
 
 #include <afxwin.h>
 
+#include <utility>
+
+#include "SyntheticInput.h"
+
 namespace modal_clicks {
 
 namespace {
@@ -26,14 +30,6 @@ struct Script {
     UINT_PTR nTimer = 0;
 } g_script;
 
-void SendMouse(DWORD dwFlags)
-{
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = dwFlags;
-    ::SendInput(1, &input, sizeof(INPUT));
-}
-
 void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
 {
     if (g_script.nCurrent >= g_script.steps.size()) {
@@ -53,18 +49,16 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
         ::SetForegroundWindow(hDlg);
         RECT rc;
         ::GetWindowRect(hButton, &rc);
-        // An exact cursor position and a zero-length move, as SyntheticInput does.
-        ::SetCursorPos((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
-        SendMouse(MOUSEEVENTF_MOVE);
+        PlaceCursor({(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2});
         g_script.phase = Phase::Pressing;
         return;
     }
     case Phase::Pressing:
-        SendMouse(MOUSEEVENTF_LEFTDOWN);
+        SendMouseInput(MOUSEEVENTF_LEFTDOWN);
         g_script.phase = Phase::Releasing;
         return;
     case Phase::Releasing:
-        SendMouse(MOUSEEVENTF_LEFTUP);
+        SendMouseInput(MOUSEEVENTF_LEFTUP);
         g_script.nClicked = g_script.nCurrent + 1;
         g_script.phase = Phase::Confirming;
         g_script.nWaited = 0;
@@ -85,24 +79,20 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
     }
 }
 
-struct FindOwned {
-    HWND hOwner;
-    HWND hFound;
-};
-
+// Stops at a visible dialog owned, directly or not, by the pair's first
+// window, and leaves it as the second.
 BOOL CALLBACK MatchOwnedDialog(HWND hWnd, LPARAM lParam)
 {
-    FindOwned* pFind = reinterpret_cast<FindOwned*>(lParam);
+    auto* pFind = reinterpret_cast<std::pair<HWND, HWND>*>(lParam);
     char szClass[16] = "";
     ::GetClassNameA(hWnd, szClass, sizeof(szClass));
-    bool bOwned = false;
-    for (HWND h = ::GetWindow(hWnd, GW_OWNER); h != NULL && !bOwned; h = ::GetWindow(h, GW_OWNER))
-        bOwned = h == pFind->hOwner;
-    if (::lstrcmpA(szClass, "#32770") == 0 && bOwned && ::IsWindowVisible(hWnd)) {
-        pFind->hFound = hWnd;
-        return FALSE;
-    }
-    return TRUE;
+    HWND hOwner = ::GetWindow(hWnd, GW_OWNER);
+    while (hOwner != NULL && hOwner != pFind->first)
+        hOwner = ::GetWindow(hOwner, GW_OWNER);
+    if (hOwner == NULL || ::lstrcmpA(szClass, "#32770") != 0 || !::IsWindowVisible(hWnd))
+        return TRUE;
+    pFind->second = hWnd;
+    return FALSE;
 }
 
 } // namespace
@@ -110,11 +100,8 @@ BOOL CALLBACK MatchOwnedDialog(HWND hWnd, LPARAM lParam)
 void Start(std::vector<Step> steps)
 {
     Stop();
+    g_script = Script();
     g_script.steps = std::move(steps);
-    g_script.resources.clear();
-    g_script.nCurrent = 0;
-    g_script.nClicked = 0;
-    g_script.phase = Phase::Looking;
     g_script.nTimer = ::SetTimer(NULL, 0, 40, Tick);
 }
 
@@ -134,9 +121,9 @@ HINSTANCE ResourceHandleSeen(int nStep)
 
 HWND SystemPrintDialogOf(HWND hOwner)
 {
-    FindOwned find = {hOwner, NULL};
+    std::pair<HWND, HWND> find(hOwner, NULL);
     ::EnumThreadWindows(::GetCurrentThreadId(), MatchOwnedDialog, reinterpret_cast<LPARAM>(&find));
-    return find.hFound;
+    return find.second;
 }
 
 HWND WhenShown(HWND hDlg) { return hDlg != NULL && ::IsWindowVisible(hDlg) ? hDlg : NULL; }

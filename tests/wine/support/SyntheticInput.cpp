@@ -6,28 +6,16 @@
 
 namespace {
 
-void Send(INPUT input)
-{
-    ::SendInput(1, &input, sizeof(INPUT));
-    PumpFor(20);
-}
-
-INPUT KeyInput(WORD wVirtualKey, DWORD dwFlags)
+// One keyboard event, and the time to handle it.
+void SendKey(WORD wVirtualKey, WORD wScan, DWORD dwFlags)
 {
     INPUT input = {};
     input.type = INPUT_KEYBOARD;
     input.ki.wVk = wVirtualKey;
-    input.ki.wScan = static_cast<WORD>(::MapVirtualKeyA(wVirtualKey, MAPVK_VK_TO_VSC));
+    input.ki.wScan = wScan;
     input.ki.dwFlags = dwFlags;
-    return input;
-}
-
-INPUT MouseInput(DWORD dwFlags)
-{
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = dwFlags;
-    return input;
+    ::SendInput(1, &input, sizeof(INPUT));
+    PumpFor(20);
 }
 
 } // namespace
@@ -41,8 +29,9 @@ void ActivateForInput(HWND hWndTopLevel)
 
 void PressKey(WORD wVirtualKey)
 {
-    Send(KeyInput(wVirtualKey, 0));
-    Send(KeyInput(wVirtualKey, KEYEVENTF_KEYUP));
+    const WORD wScan = static_cast<WORD>(::MapVirtualKeyA(wVirtualKey, MAPVK_VK_TO_VSC));
+    SendKey(wVirtualKey, wScan, 0);
+    SendKey(wVirtualKey, wScan, KEYEVENTF_KEYUP);
 }
 
 void TypeText(const char* pszText)
@@ -56,28 +45,33 @@ void TypeText(const char* pszText)
     text.resize(static_cast<size_t>(nChars - 1));
     ::MultiByteToWideChar(CP_ACP, 0, pszText, -1, &text[0], nChars);
     for (wchar_t ch : text) {
-        INPUT input = {};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wScan = ch;
-        input.ki.dwFlags = KEYEVENTF_UNICODE;
-        Send(input);
-        input.ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
-        Send(input);
+        SendKey(0, ch, KEYEVENTF_UNICODE);
+        SendKey(0, ch, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP);
     }
 }
 
-void MouseMoveTo(POINT ptScreen)
+void SendMouseInput(DWORD dwFlags)
+{
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = dwFlags;
+    ::SendInput(1, &input, sizeof(INPUT));
+}
+
+void PlaceCursor(POINT ptScreen)
 {
     // Placing the cursor exactly and then reporting a zero-length move
     // gives a real mouse event at that pixel; absolute coordinates would be
     // rounded through the 0..65535 scale.
     ::SetCursorPos(ptScreen.x, ptScreen.y);
-    Send(MouseInput(MOUSEEVENTF_MOVE));
+    SendMouseInput(MOUSEEVENTF_MOVE);
 }
 
-void MouseDown() { Send(MouseInput(MOUSEEVENTF_LEFTDOWN)); }
+void MouseMoveTo(POINT ptScreen) { PlaceCursor(ptScreen), PumpFor(20); }
 
-void MouseUp() { Send(MouseInput(MOUSEEVENTF_LEFTUP)); }
+void MouseDown() { SendMouseInput(MOUSEEVENTF_LEFTDOWN), PumpFor(20); }
+
+void MouseUp() { SendMouseInput(MOUSEEVENTF_LEFTUP), PumpFor(20); }
 
 void ClickAt(POINT ptScreen)
 {

@@ -16,6 +16,10 @@ void TypeText(const char* pszText);
 
 // Mouse, in screen coordinates.
 void MouseMoveTo(POINT ptScreen);
+// The same without waiting, for code that must not pump messages (a timer
+// inside a modal loop): the cursor placed at the point, and one mouse event.
+void PlaceCursor(POINT ptScreen);
+void SendMouseInput(DWORD dwFlags);
 void MouseDown();
 void MouseUp();
 void ClickAt(POINT ptScreen);

@@ -18,6 +18,19 @@ std::string WindowTextOf(HWND hWnd)
     return text;
 }
 
+std::string FaceOf(HWND hWnd)
+{
+    LOGFONTA lf = {};
+    const HFONT hFont = reinterpret_cast<HFONT>(::SendMessageA(hWnd, WM_GETFONT, 0, 0));
+    return ::GetObjectA(hFont, sizeof(lf), &lf) != 0 ? lf.lfFaceName : "<no font>";
+}
+
+std::string Browsing(HWND hList, HWND hEdit)
+{
+    return std::to_string(::SendMessageA(hList, LB_GETCURSEL, 0, 0)) + " " + WindowTextOf(hEdit) + "/" +
+           std::to_string(::SendMessageA(hList, LB_GETCOUNT, 0, 0));
+}
+
 COLORREF ScreenColour(HWND hWnd, POINT ptClient)
 {
     ::ClientToScreen(hWnd, &ptClient);

@@ -1,6 +1,7 @@
 // The symbol edit's catalogue loaders against the backend stand-in: which
 // questions they ask, in which order and with which arguments, and the lines
-// they build from the answers.
+// they build from the answers; and the records they hand over, whose two
+// pairs CSymbolInfo keeps in step.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -42,6 +43,36 @@ Texts Lines(const SymbolCatalogue& catalogue)
         lines.push_back(std::string(entry.m_strLine.GetString()) + " | " + std::to_string(entry.m_info.m_ucService) +
                         " " + entry.m_info.m_strSymbol.GetString());
     return lines;
+}
+
+// "service symbol / mirrored service and symbol".
+std::string Pairs(const CSymbolInfo& info)
+{
+    return std::to_string(info.m_ucService) + " " + info.m_strSymbol.GetString() + " / " +
+           std::to_string(info.m_ucServiceMirror) + " " + info.m_strSymbolMirror.GetString();
+}
+
+// Copies take the source's main pair only, getters refresh the mirrors, setters go through the mirrors.
+TEST(SymbolInfo, CopiesTakeTheMainPairGettersRefreshMirrorsSettersKeepPairsEqual)
+{
+    CSymbolInfo skewed;
+    skewed.m_ucService = 16;
+    skewed.m_strSymbol = "2330";
+    skewed.m_ucServiceMirror = 99;
+    skewed.m_strSymbolMirror = "stale";
+    EXPECT_EQ(Pairs(CSymbolInfo(skewed)), "16 2330 / 16 2330");
+    CSymbolInfo target;
+    target.SetService(7);
+    target.SetSymbol("\xA5\x41%s 123456789");
+    EXPECT_EQ(Pairs(target), "7 \xA5\x41%s 123456789 / 7 \xA5\x41%s 123456789");
+    target = skewed;
+    EXPECT_EQ(Pairs(target), "16 2330 / 16 2330");
+    EXPECT_EQ(Pairs(skewed), "16 2330 / 99 stale") << "the source is not written";
+    EXPECT_EQ(skewed.GetService(), 16);
+    EXPECT_STREQ(skewed.GetSymbol().GetString(), "2330");
+    EXPECT_EQ(Pairs(skewed), "16 2330 / 16 2330");
+    skewed.Clear();
+    EXPECT_EQ(Pairs(skewed), "0  / 0 ");
 }
 
 struct SymbolCatalogueTest : ::testing::Test {

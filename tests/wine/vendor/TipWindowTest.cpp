@@ -1,5 +1,6 @@
 // The toolkit stand-in's tip window: shown after its delay at the asked
-// point, fitted to its text, hidden after its time, never taking the focus.
+// point, fitted to its text. That it hides after its time without taking the
+// focus is seen with the symbol edit's tip.
 #include <afxwin.h>
 #include <gtest/gtest.h>
 
@@ -15,7 +16,7 @@ public:
     ~HostWindow() override { DestroyWindow(); }
 };
 
-TEST(TipWindowTest, ShowsAfterItsDelayCentredOnThePointAndHidesAfterItsTime)
+TEST(TipWindowTest, ShowsAfterItsDelayCentredOnThePointAndFittedToItsText)
 {
     HostWindow host;
     ActivateForInput(host.m_hWnd);
@@ -41,8 +42,6 @@ TEST(TipWindowTest, ShowsAfterItsDelayCentredOnThePointAndHidesAfterItsTime)
     EXPECT_NEAR(rc.CenterPoint().x, 200, 1);
     EXPECT_GT(rc.Width(), rcShort.Width()) << "fitted to the longer text";
     EXPECT_GT(rc.Height(), rcShort.Height()) << "and to the title above it";
-    EXPECT_EQ(::GetFocus(), host.m_hWnd);
-    EXPECT_TRUE(PumpUntil([&] { return !tip.IsWindowVisible(); }, 10000)) << "hides itself after its time";
 }
 
 } // namespace
