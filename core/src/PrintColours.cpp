@@ -300,19 +300,20 @@ __attribute__((target("avx2"))) int ExchangeGroupsAvx2(std::uint8_t* pRow, int n
                                                        const std::uint32_t* replace, int nRows)
 {
     const __m256i rgbMask = _mm256_set1_epi32(0x00FFFFFF);
-    __m256i lastIn = _mm256_set1_epi32(-1), lastOut = lastIn;
+    __m256i lastIn = _mm256_setzero_si256(), lastOut = lastIn;
+    bool bHaveLast = false;
     int x = 0;
     for (; x + 8 <= n; x += 8) {
         __m256i* p = reinterpret_cast<__m256i*>(pRow + 4 * x);
         const __m256i px = _mm256_loadu_si256(p);
-        if (_mm256_movemask_epi8(_mm256_cmpeq_epi8(px, lastIn)) != -1) {
+        if (!bHaveLast || _mm256_movemask_epi8(_mm256_cmpeq_epi8(px, lastIn)) != -1) {
             const __m256i rgb = _mm256_and_si256(px, rgbMask);
             __m256i out = px;
             for (int i = 0; i < nRows; ++i) {
                 const __m256i hit = _mm256_cmpeq_epi32(rgb, _mm256_set1_epi32(static_cast<int>(find[i])));
                 out = _mm256_blendv_epi8(out, _mm256_set1_epi32(static_cast<int>(replace[i])), hit);
             }
-            lastIn = px, lastOut = out;
+            lastIn = px, lastOut = out, bHaveLast = true;
         }
         _mm256_storeu_si256(p, lastOut);
     }
