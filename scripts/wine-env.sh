@@ -19,8 +19,9 @@ if [ ! -f "$WINEPREFIX/.lattice-ready" ]; then
   wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
   # The client's usual Traditional Chinese font, drawn with the CJK font
-  # that this machine has.
-  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v PMingLiU /d 'WenQuanYi Zen Hei' /f >/dev/null 2>&1
+  # that this machine has: its face with hand-tuned bitmaps at small sizes,
+  # since the outline face drawn without smoothing drops strokes there.
+  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v PMingLiU /d 'WenQuanYi Zen Hei Sharp' /f >/dev/null 2>&1
   wineserver -w
   touch "$WINEPREFIX/.lattice-ready"
 fi
