@@ -251,6 +251,8 @@ void CDragListBoxEx::OnCaptureChanged(CWnd* pWnd)
 
 BOOL CDragListBoxEx::PreTranslateMessage(MSG* pMsg)
 {
+    if (pMsg == NULL)
+        return FALSE;
     if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_ESCAPE && m_nDragState != kIdle) {
         CPoint ptCursor;
         ::GetCursorPos(&ptCursor);

@@ -21,6 +21,8 @@ public:
 
 // Overrideables: the drag operations, all called through the vtable, all
 // taking screen coordinates.
+    // Escape cancels a drag under way.
+    // A NULL message gives FALSE and changes nothing.
     virtual BOOL PreTranslateMessage(MSG* pMsg);
     virtual BOOL BeginDrag(CPoint ptScreen);
     virtual void CancelDrag(CPoint ptScreen);

@@ -324,6 +324,8 @@ BOOL CXHyperLink::DestroyWindow()
 
 BOOL CXHyperLink::PreTranslateMessage(MSG* pMsg)
 {
+    if (pMsg == NULL)
+        return FALSE;
     if (m_tooltip.GetSafeHwnd() != NULL)
         m_tooltip.RelayEvent(pMsg);
     return SStatic::PreTranslateMessage(pMsg);

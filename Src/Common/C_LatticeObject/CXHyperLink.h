@@ -80,6 +80,7 @@ public:
 // Overrides
     virtual void PreSubclassWindow();
     virtual BOOL DestroyWindow();
+    // Shows the tooltip. A NULL message gives FALSE and changes nothing.
     virtual BOOL PreTranslateMessage(MSG* pMsg);
 
 // Implementation
