@@ -50,7 +50,7 @@ public:
 
 // Overridables
     // Copies the state's bitmap to the item's origin, cut at the item's size;
-    // draws nothing when that bitmap is not loaded.
+    // draws nothing when that bitmap is not loaded, nor without a DC.
     virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
 
 // Implementation

@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <memory>
+#include <type_traits>
 #include <vector>
 
 #include "MessagePump.h"
@@ -38,7 +39,7 @@ template <class T> struct HostileRow {
 };
 
 template <class T> struct HostileTable {
-    std::function<std::unique_ptr<T>()> make = [] { return std::unique_ptr<T>(new T); };
+    std::function<std::unique_ptr<T>()> make; // the default constructor when empty
     std::function<bool(T&, CWnd&)> create;   // gives the control a window on the host
     std::function<void(T&, CWnd&)> mainRoad; // the control's main job, checked
     std::vector<HostileRow<T>> rows;
@@ -55,7 +56,11 @@ template <class T> void RunHostileTable(const HostileTable<T>& table)
     HostWindow& host = HostWindow::Get();
     for (Phase phase : {Phase::NoWindow, Phase::Live, Phase::Destroyed}) {
         SCOPED_TRACE(PhaseName(phase));
-        std::unique_ptr<T> pControl = table.make();
+        std::unique_ptr<T> pControl;
+        if constexpr (std::is_default_constructible<T>::value)
+            pControl.reset(table.make ? table.make().release() : new T);
+        else
+            pControl = table.make();
         T& control = *pControl;
         if (phase != Phase::NoWindow) {
             ASSERT_TRUE(table.create(control, host));
