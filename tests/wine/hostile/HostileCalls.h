@@ -8,6 +8,7 @@
 #include <afxwin.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <type_traits>
@@ -18,74 +19,87 @@
 enum class Phase { NoWindow, Live, Destroyed };
 
 // The host's window: an MFC window, so that the controls' reflected
-// notifications reach them, which counts the registered messages it gets.
+// notifications reach them, which records the registered messages it gets.
 class HostWindow : public CWnd {
 public:
-    static HostWindow& Get();
-    int Count(UINT uMsg) const;
+    static HostWindow& Get()
+    {
+        static HostWindow host;
+        if (host.m_hWnd == NULL)
+            host.CreateEx(0, NULL, "", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 40, 40, 500, 400, NULL, 0);
+        return host;
+    }
+    // How often the registered message of that name arrived since the last Forget.
+    int Count(const char* pszName) const
+    {
+        return static_cast<int>(std::count(m_received.begin(), m_received.end(), ::RegisterWindowMessageA(pszName)));
+    }
     void Forget() { m_received.clear(); }
 
 protected:
-    LRESULT WindowProc(UINT uMsg, WPARAM wParam, LPARAM lParam) override;
+    LRESULT WindowProc(UINT uMsg, WPARAM wParam, LPARAM lParam) override
+    {
+        if (uMsg >= 0xC000 && uMsg <= 0xFFFF)
+            m_received.push_back(uMsg);
+        return CWnd::WindowProc(uMsg, wParam, lParam);
+    }
 
 private:
-    std::vector<UINT> m_received; // registered messages, in order
+    std::vector<UINT> m_received;
 };
 
 template <class T> struct HostileRow {
     const char* pszName;
-    // Makes the call and checks what the contract says it gives, if anything.
-    std::function<void(T&, Phase)> call;
+    std::function<void(T&, Phase)> call; // checks what the contract says the call gives, if anything
 };
 
 template <class T> struct HostileTable {
     std::function<std::unique_ptr<T>()> make; // the default constructor when empty
     std::function<bool(T&, CWnd&)> create;   // gives the control a window on the host
-    std::function<void(T&, CWnd&)> mainRoad; // the control's main job, checked
+    std::function<void(T&)> mainRoad;        // the control's main job, checked
     std::vector<HostileRow<T>> rows;
 };
-
-inline const char* PhaseName(Phase phase)
-{
-    return phase == Phase::NoWindow ? "before the window exists"
-                                    : phase == Phase::Live ? "with its window" : "after its window was destroyed";
-}
 
 template <class T> void RunHostileTable(const HostileTable<T>& table)
 {
     HostWindow& host = HostWindow::Get();
+    const char* const names[] = {"before the window exists", "with its window", "after its window was destroyed"};
     for (Phase phase : {Phase::NoWindow, Phase::Live, Phase::Destroyed}) {
-        SCOPED_TRACE(PhaseName(phase));
+        SCOPED_TRACE(names[static_cast<int>(phase)]);
         std::unique_ptr<T> pControl;
         if constexpr (std::is_default_constructible<T>::value)
             pControl.reset(table.make ? table.make().release() : new T);
         else
             pControl = table.make();
         T& control = *pControl;
-        if (phase != Phase::NoWindow) {
-            ASSERT_TRUE(table.create(control, host));
-            if (phase == Phase::Destroyed) {
-                // Used first, so that whatever it made for itself is there.
-                host.Forget();
-                table.mainRoad(control, host);
-                control.DestroyWindow();
-                PumpUntilIdle();
-            }
+        ASSERT_TRUE(phase == Phase::NoWindow || table.create(control, host));
+        if (phase == Phase::Destroyed) {
+            host.Forget(), table.mainRoad(control); // so that whatever it makes for itself is there
+            control.DestroyWindow(), PumpUntilIdle();
         }
         for (const HostileRow<T>& row : table.rows) {
             for (int nTime = 1; nTime <= 2; ++nTime) {
                 SCOPED_TRACE(::testing::Message() << row.pszName << ", call " << nTime);
-                row.call(control, phase);
-                PumpUntilIdle();
+                row.call(control, phase), PumpUntilIdle();
             }
         }
         SCOPED_TRACE("the main job afterwards");
-        if (control.m_hWnd == NULL) {
-            ASSERT_TRUE(table.create(control, host));
-        }
-        host.Forget();
-        table.mainRoad(control, host);
-        control.DestroyWindow();
-        PumpUntilIdle();
+        ASSERT_TRUE(control.m_hWnd != NULL || table.create(control, host)) << "a window again";
+        host.Forget(), table.mainRoad(control);
+        control.DestroyWindow(), PumpUntilIdle();
     }
+}
+
+// A window of the thread shown beside the host, or NULL: a control's popups
+// must not stay up, nor come up, without its window.
+inline HWND ShownPopupOfThread()
+{
+    HWND hShown = NULL;
+    ::EnumThreadWindows(::GetCurrentThreadId(), [](HWND hWnd, LPARAM lParam) -> BOOL {
+        if (hWnd == HostWindow::Get().m_hWnd || !::IsWindowVisible(hWnd))
+            return TRUE;
+        *reinterpret_cast<HWND*>(lParam) = hWnd;
+        return FALSE;
+    }, reinterpret_cast<LPARAM>(&hShown));
+    return hShown;
 }
