@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <vector>
 
 #include "CDragListBoxEx.h"
 #include "CHoverButton.h"
@@ -102,6 +103,21 @@ TEST(HostileCalls, PrintPreview)
     RunHostileTable(table);
 }
 
+// The window that the first tool of the thread's only tooltip belongs to.
+HWND WindowOfTheTooltipsTool()
+{
+    std::vector<HWND> tooltips;
+    ::EnumThreadWindows(::GetCurrentThreadId(), [](HWND hWnd, LPARAM lParam) -> BOOL {
+        char szClass[32] = "";
+        if (::GetClassNameA(hWnd, szClass, sizeof(szClass)) > 0 && ::lstrcmpiA(szClass, TOOLTIPS_CLASSA) == 0)
+            reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hWnd);
+        return TRUE;
+    }, reinterpret_cast<LPARAM>(&tooltips));
+    TOOLINFOA ti = {};
+    ti.cbSize = TTTOOLINFOA_V1_SIZE;
+    return tooltips.size() == 1 && ::SendMessageA(tooltips[0], TTM_ENUMTOOLSA, 0, reinterpret_cast<LPARAM>(&ti)) ? ti.hwnd : NULL;
+}
+
 TEST(HostileCalls, HyperLink)
 {
     typedef CXHyperLink& H;
@@ -113,6 +129,7 @@ TEST(HostileCalls, HyperLink)
         HostWindow::Get().SendMessage(WM_COMMAND, MAKEWPARAM(1, STN_CLICKED), reinterpret_cast<LPARAM>(link.m_hWnd));
         EXPECT_EQ(HostWindow::Get().Count("WM_XHYPERLINK_CLICKED"), 1);
         EXPECT_STREQ(link.GetURL(), "http://quotes.invalid/");
+        EXPECT_EQ(WindowOfTheTooltipsTool(), link.m_hWnd) << "the tooltip shows this window's target";
     };
     table.rows = {
         {"SetURL empty, then huge", [](H h, Phase) { h.SetURL(""), h.SetURL(CString('x', 100000)); EXPECT_EQ(h.GetURL().GetLength(), 100000); }},

@@ -44,6 +44,7 @@ TEST(HostileCalls, SearchEdit)
         EXPECT_EQ(edit.GetSelectedData(strChosen), 1);
         EXPECT_STREQ(strChosen, "2303 UMC");
         EXPECT_EQ(HostWindow::Get().Count("EDITMSG_SEARCH_SELECTED"), 1);
+        edit.SetWindowText("23"), PumpUntilIdle(); // the user types on: the list is up again
     };
     typedef CSearchEdit& E;
     table.rows = {
@@ -56,6 +57,7 @@ TEST(HostileCalls, SearchEdit)
         {"SetNofityWnd(NULL)", [](E e, Phase) { e.SetNofityWnd(NULL); }},
         {"PreTranslateMessage(NULL)", [](E e, Phase) { EXPECT_FALSE(e.PreTranslateMessage(NULL)); }},
         {"keys and the list's messages", [](E e, Phase) { KeysAndListMessages(e, "EDITMSG_INPUT_ENTER", "EDITMSG_HIDE_DATALIST"); }},
+        {"no list left up without the edit", [](E, Phase phase) { EXPECT_TRUE(phase == Phase::Live || ShownPopupOfThread() == NULL); }},
     };
     RunHostileTable(table);
 }
