@@ -42,6 +42,8 @@ public:
     void SizeToContent();
 
 // Attributes
+    // The state outlives the window: a button destroyed while hovered or
+    // pressed is attached again in that state (SetButtonState resets it).
     BUTTON_STATE GetButtonState();
     // Stores the state and enables, pushes or disables the window to match;
     // a value outside 1 to 3 is stored as BTN_NORMAL. Returns the button's

@@ -87,7 +87,8 @@ TEST(HostileCalls, PrintPreview)
              if (hBefore != NULL)
                  p.CreateByID(&HostWindow::Get());
              EXPECT_EQ(p.m_hWnd, hBefore); }},
-        {"a picture drawn, finished and erased", [](P p, Phase) {
+        {"a picture asked for twice, finished, erased", [](P p, Phase) {
+             p.dcGetMemoryDC(false);
              EXPECT_TRUE(p.dcGetMemoryDC(false) != NULL); p.vMemoryDCDrawDone(false), p.vEraseMemoryDC(true, 0xFFFFFFFF); }},
         {"a view copied from no DC, of no area, of a huge one", [](P p, Phase) {
              CClientDC screen(NULL);
