@@ -35,16 +35,15 @@ TEST(HostileCalls, DragListBox)
     table.create = [](L list, CWnd& host) { return list.Create(WS_CHILD | WS_VISIBLE, CRect(10, 10, 210, 200), &host, 1) != FALSE; };
     // The user drags the second of five items down past the fourth.
     table.mainRoad = [](L list) {
+        CRect rcFrom, rcTo;
+        CString strSecond;
         list.ResetContent();
         for (const char* psz : {"A0", "A1", "A2", "A3", "A4"})
             list.AddString(psz);
-        CRect rcFrom, rcTo;
         list.GetItemRect(1, &rcFrom), list.GetItemRect(3, &rcTo);
         list.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, rcFrom.top + 2));
         list.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(5, rcTo.bottom - 2));
-        list.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(5, rcTo.bottom - 2)), PumpUntilIdle();
-        CString strSecond;
-        list.GetText(1, strSecond);
+        list.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(5, rcTo.bottom - 2)), PumpUntilIdle(), list.GetText(1, strSecond);
         EXPECT_STREQ(strSecond, "A2");
         EXPECT_EQ(HostWindow::Get().Count("DRAGLISTBOX_MSG_DRAG_END"), 1);
     };
@@ -53,7 +52,8 @@ TEST(HostileCalls, DragListBox)
         {"BeginDrag, EndDrag", [](L l, Phase phase) { EXPECT_EQ(l.BeginDrag(kFarAway) != FALSE, phase == Phase::Live); l.EndDrag(); }},
         {"Dragging far away starts no thread timer", [](L l, Phase) {
              EXPECT_EQ(l.Dragging(kFarAway), 0u);
-             EXPECT_FALSE(ThreadTimerPending()), l.CancelDrag(kFarAway); }},
+             EXPECT_FALSE(ThreadTimerPending());
+             l.CancelDrag(kFarAway); }},
         {"Dropped far away, EndDrag while idle", [](L l, Phase) { l.Dropped(kFarAway), l.EndDrag(); }},
         {"PreTranslateMessage(NULL)", [](L l, Phase) { EXPECT_FALSE(l.PreTranslateMessage(NULL)); }},
     };
@@ -72,7 +72,6 @@ TEST(HostileCalls, PrintPreview)
         preview.vCpyViewDCToDlgDC(&view, CRect(0, 0, 200, 150), true);
         EXPECT_EQ(preview.szGetMemoryDCSize(), CSize(200, 110));
         CDC* pDC = preview.dcGetMemoryDC(true);
-        ASSERT_TRUE(pDC != NULL);
         pDC->FillSolidRect(CRect(0, 0, 20, 20), kRed);
         EXPECT_EQ(pDC->GetPixel(10, 10), kRed);
         preview.vMemoryDCDrawDone(true);
@@ -155,9 +154,8 @@ TEST(HostileCalls, HoverButton)
     table.create = [](B& button, CWnd& host) { return button.Create("", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(10, 10, 60, 60), &host, 1) != FALSE; };
     // The host loads the library's pair, sizes the button, disables and enables it.
     table.mainRoad = [](B& button) {
-        button.LoadTAIEXButtonBitmaps(), button.SizeToContent();
         CRect rc;
-        button.GetWindowRect(&rc);
+        button.LoadTAIEXButtonBitmaps(), button.SizeToContent(), button.GetWindowRect(&rc);
         EXPECT_EQ(rc.Size(), CSize(18, 18));
         button.SetButtonState(B::BTN_DISABLED);
         EXPECT_FALSE(button.IsWindowEnabled());
@@ -180,12 +178,8 @@ TEST(HostileCalls, HoverButton)
 // surface that cannot be made copies nothing onto the target.
 TEST(HostileCalls, MemDrawDC)
 {
-    const struct {
-        const char* pszName;
-        bool bTarget;
-        CRect rect;
-        COLORREF crAfter; // the target's corner after drawing and copying
-    } rows[] = {
+    // Each row: whether there is a target, the rectangle, the target's corner after drawing and copying.
+    const struct { const char* pszName; bool bTarget; CRect rect; COLORREF crAfter; } rows[] = {
         {"no target", false, CRect(0, 0, 40, 40), kWhite},
         {"an empty rectangle", true, CRect(20, 20, 20, 40), kWhite},
         {"an inverted rectangle", true, CRect(40, 40, 0, 0), kWhite},
@@ -197,11 +191,9 @@ TEST(HostileCalls, MemDrawDC)
         CClientDC target(&HostWindow::Get());
         for (int nTime = 0; nTime < 2; ++nTime) {
             target.FillSolidRect(CRect(0, 0, 60, 60), kWhite);
-            {
-                CMemDrawDC mem(row.bTarget ? &target : NULL, row.rect);
-                mem->FillSolidRect(CRect(0, 0, 100, 100), kRed);
-                mem.ForceBitBlt(SRCCOPY), mem.ForceBitBlt(SRCCOPY);
-            }
+            CMemDrawDC(row.bTarget ? &target : NULL, row.rect)->FillSolidRect(CRect(0, 0, 100, 100), kRed); // never copied
+            CMemDrawDC mem(row.bTarget ? &target : NULL, row.rect);
+            mem->FillSolidRect(CRect(0, 0, 100, 100), kRed), mem.ForceBitBlt(SRCCOPY), mem.ForceBitBlt(SRCCOPY);
             EXPECT_EQ(target.GetPixel(0, 0), row.crAfter);
         }
     }

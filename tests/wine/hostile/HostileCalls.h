@@ -43,8 +43,6 @@ protected:
             m_received.push_back(uMsg);
         return CWnd::WindowProc(uMsg, wParam, lParam);
     }
-
-private:
     std::vector<UINT> m_received;
 };
 

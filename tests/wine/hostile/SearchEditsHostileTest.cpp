@@ -36,11 +36,9 @@ TEST(HostileCalls, SearchEdit)
     table.create = CreateEdit<CSearchEdit>;
     table.mainRoad = [](CSearchEdit& edit) {
         std::vector<CString> data = {"2330 TSMC", "2303 UMC"};
-        edit.SetSearchData(data, 1);
-        edit.SetNofityWnd(&HostWindow::Get());
-        edit.SetWindowText("2303");
-        edit.SendMessage(WM_KEYDOWN, VK_RETURN), PumpUntilIdle();
         CString strChosen;
+        edit.SetSearchData(data, 1), edit.SetNofityWnd(&HostWindow::Get()), edit.SetWindowText("2303");
+        edit.SendMessage(WM_KEYDOWN, VK_RETURN), PumpUntilIdle();
         EXPECT_EQ(edit.GetSelectedData(strChosen), 1);
         EXPECT_STREQ(strChosen, "2303 UMC");
         EXPECT_EQ(HostWindow::Get().Count("EDITMSG_SEARCH_SELECTED"), 1);
@@ -72,13 +70,9 @@ TEST(HostileCalls, SymbolSearchEdit)
     HostileTable<Edit> table;
     table.create = CreateEdit<Edit>;
     table.mainRoad = [](Edit& edit) {
-        edit.SetType(Edit::TYPE_SYMBOL);
-        edit.ResetSymbolFile();
-        edit.SetNofityWnd(&HostWindow::Get());
-        edit.SetWindowText("2303");
-        edit.SendMessage(WM_KEYDOWN, VK_RETURN), PumpUntilIdle();
         CSymbolInfo chosen;
-        edit.GetSelectedSymbol(chosen);
+        edit.SetType(Edit::TYPE_SYMBOL), edit.ResetSymbolFile(), edit.SetNofityWnd(&HostWindow::Get()), edit.SetWindowText("2303");
+        edit.SendMessage(WM_KEYDOWN, VK_RETURN), PumpUntilIdle(), edit.GetSelectedSymbol(chosen);
         EXPECT_EQ(chosen.GetService(), 16);
         EXPECT_STREQ(chosen.GetSymbol(), "2303");
         EXPECT_EQ(HostWindow::Get().Count("g_uMsgSearchInputSelected"), 1);
