@@ -57,6 +57,7 @@ TYPED_TEST(FontKeeping, WrongStates)
     };
     table.rows = {
         {"SetFont of no font, of an empty one", [](T& c, Phase) { CFont empty; c.SetFont(NULL, TRUE), c.SetFont(&empty, TRUE); }},
+        {"SetFont of the font it draws with", [](T& c, Phase) { c.SetFont(c.GetFont(), TRUE); }},
         {"SetFont of a font deleted under it", [](T& c, Phase) {
              CFont stale;
              stale.m_hObject = ::CreateFontA(-12, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
