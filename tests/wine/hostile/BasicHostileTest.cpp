@@ -35,11 +35,11 @@ template <class T> bool CreateOn(T& control, CWnd& host)
         return control.Create(kChild | (std::is_same<T, SCComboBox>::value ? CBS_DROPDOWN : 0), kRect, &host, 1);
 }
 
-template <class T> class FontKeeping : public ::testing::Test {};
+template <class T> class HostileCallsFontKeeping : public ::testing::Test {};
 typedef ::testing::Types<SEdit, SButton, SCComboBox, SDateTimeCtrl, SListBox, SStatic, CCJRadioButton> FontKeepers;
-TYPED_TEST_SUITE(FontKeeping, FontKeepers);
+TYPED_TEST_SUITE(HostileCallsFontKeeping, FontKeepers);
 
-TYPED_TEST(FontKeeping, WrongStates)
+TYPED_TEST(HostileCallsFontKeeping, WrongStates)
 {
     typedef TypeParam T;
     HostileTable<T> table;
