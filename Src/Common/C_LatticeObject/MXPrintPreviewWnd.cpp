@@ -306,6 +306,10 @@ BOOL MXPrintPreviewWnd::OnInitDialog()
 
     delete m_pPrintDlg;
     m_pPrintDlg = new CPrintDialog(FALSE, kPrintDialogFlags, this);
+    // A window made again after an earlier one was destroyed: the printer
+    // DC object went with that window, and OK would print nothing.
+    if (m_pPrinterDC == NULL)
+        m_pPrinterDC = new CDC;
 
     m_btnPortrait.SetCheck(BST_CHECKED);
     m_btnLandscape.SetCheck(BST_UNCHECKED);

@@ -32,9 +32,8 @@ protected:
 
 public:
     // Creates the dialog window modeless (hidden until the host shows it);
-    // DoModal runs it modal instead. Does nothing while the window exists; a
-    // window made again after one was destroyed previews, but OK prints
-    // nothing (the printer DC went with the first window).
+    // DoModal runs it modal instead. Does nothing while the window exists;
+    // after one was destroyed, a new window previews and prints as the first.
     void CreateByID(CWnd* pParent);
     // Chooses colour (true) or black and white (false) as the default print
     // mode; read when the window initialises, so it has no effect later.

@@ -13,6 +13,7 @@
 #include "CXHyperLink.h"
 #include "HostileCalls.h"
 #include "MXPrintPreviewWnd.h"
+#include "ModalClicks.h"
 
 namespace {
 
@@ -66,7 +67,8 @@ TEST(HostileCalls, PrintPreview)
     HostileTable<MXPrintPreviewWnd> table;
     table.make = [] { return std::unique_ptr<MXPrintPreviewWnd>(new MXPrintPreviewWnd(&HostWindow::Get())); };
     table.create = [](P preview, CWnd& host) { return preview.CreateByID(&host), preview.m_hWnd != NULL; };
-    // The host copies a view, then draws its own colour picture.
+    // The host copies a view, then draws its own colour picture; the user
+    // presses OK and is asked for a printer (and cancels).
     table.mainRoad = [](P preview) {
         CClientDC view(&HostWindow::Get());
         preview.vCpyViewDCToDlgDC(&view, CRect(0, 0, 200, 150), true);
@@ -75,6 +77,9 @@ TEST(HostileCalls, PrintPreview)
         pDC->FillSolidRect(CRect(0, 0, 20, 20), kRed);
         EXPECT_EQ(pDC->GetPixel(10, 10), kRed);
         preview.vMemoryDCDrawDone(true);
+        modal_clicks::Start({{[&preview] { return modal_clicks::SystemPrintDialogOf(preview.m_hWnd); }, IDCANCEL}});
+        preview.SendMessage(WM_COMMAND, IDOK), modal_clicks::Stop();
+        EXPECT_EQ(modal_clicks::StepsClicked(), 1) << "OK asks for a printer";
     };
     table.rows = {
         {"the drawing area: none before initialisation", [](P p, Phase phase) {
