@@ -88,7 +88,7 @@ void CDialog::OnCancel() { EndDialog(IDCANCEL); }
 BOOL CDialog::PreTranslateMessage(MSG* pMsg)
 {
     // Tab, arrows, Enter and Escape get the dialog's keyboard interface.
-    if (pMsg->message < WM_KEYFIRST || pMsg->message > WM_KEYLAST)
+    if (pMsg == NULL || pMsg->message < WM_KEYFIRST || pMsg->message > WM_KEYLAST)
         return FALSE;
     return ::IsDialogMessageA(m_hWnd, pMsg);
 }

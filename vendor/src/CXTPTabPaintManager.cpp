@@ -4,10 +4,15 @@
 
 #include "CXTPTabManager.h"
 
+#include <algorithm>
+
 namespace {
 
 // One channel of the colour at line i of n, the first line a and the last b.
-int Blend(int a, int b, int i, int n) { return n <= 1 ? a : a + (b - a) * i / (n - 1); }
+int Blend(int a, int b, int i, int n)
+{
+    return n <= 1 ? a : a + static_cast<int>(static_cast<long long>(b - a) * i / (n - 1));
+}
 
 COLORREF BlendColour(COLORREF a, COLORREF b, int i, int n)
 {
@@ -89,7 +94,16 @@ void CColorSet::GradientFill(CDC* pDC, CRect rc, COLORREF clrLight, COLORREF clr
     const bool bVertical = position == xtpTabPositionTop || position == xtpTabPositionBottom;
     const bool bReversed = position == xtpTabPositionBottom || position == xtpTabPositionRight;
     const int nLines = bVertical ? rc.Height() : rc.Width();
-    for (int i = 0; i < nLines; ++i) {
+    // Only the lines the DC can show are drawn, each in the colour of its
+    // place in the whole gradient: a rectangle far larger than the DC costs
+    // no more than the DC's own size.
+    CRect rcClip;
+    if (::GetClipBox(pDC->m_hDC, &rcClip) == ERROR)
+        return;
+    const long long llOrigin = bVertical ? rc.top : rc.left;
+    const long long llFirst = std::max(0LL, (bVertical ? rcClip.top : rcClip.left) - llOrigin);
+    const long long llEnd = std::min<long long>(nLines, (bVertical ? rcClip.bottom : rcClip.right) - llOrigin);
+    for (int i = static_cast<int>(llFirst); i < llEnd; ++i) {
         const COLORREF clr = BlendColour(clrLight, clrDark, bReversed ? nLines - 1 - i : i, nLines);
         CRect rcLine = bVertical ? CRect(rc.left, rc.top + i, rc.right, rc.top + i + 1)
                                  : CRect(rc.left + i, rc.top, rc.left + i + 1, rc.bottom);

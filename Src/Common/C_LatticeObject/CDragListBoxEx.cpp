@@ -251,6 +251,8 @@ void CDragListBoxEx::OnCaptureChanged(CWnd* pWnd)
 
 BOOL CDragListBoxEx::PreTranslateMessage(MSG* pMsg)
 {
+    if (pMsg == NULL)
+        return FALSE;
     if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_ESCAPE && m_nDragState != kIdle) {
         CPoint ptCursor;
         ::GetCursorPos(&ptCursor);
@@ -265,7 +267,8 @@ BOOL CDragListBoxEx::PreTranslateMessage(MSG* pMsg)
 
 BOOL CDragListBoxEx::BeginDrag(CPoint ptScreen)
 {
-    if (!m_bDragEnable)
+    // Without a window there is no mouse to capture: the state stays idle.
+    if (!m_bDragEnable || !::IsWindow(m_hWnd))
         return FALSE;
     m_nInsertPos = -1;
     m_nLastTop = -1;
@@ -282,6 +285,10 @@ void CDragListBoxEx::CancelDrag(CPoint ptScreen) { EndDrag(); }
 
 UINT CDragListBoxEx::Dragging(CPoint ptScreen)
 {
+    // Without a window the marker would be drawn on the screen and the
+    // scroll timer would belong to the thread.
+    if (!::IsWindow(m_hWnd))
+        return 0;
     AutoScroll(ptScreen);
     if (!IsSorted())
         UpdateInsert(ptScreen);
@@ -294,7 +301,8 @@ UINT CDragListBoxEx::Dragging(CPoint ptScreen)
 
 void CDragListBoxEx::Dropped(CPoint ptScreen)
 {
-    if (IsSorted())
+    // No items without a window, and a repaint of no window repaints them all.
+    if (IsSorted() || !::IsWindow(m_hWnd))
         return;
     const int nInsertPos = GetInsertPos(ptScreen);
     const int nTop = GetTopIndex();

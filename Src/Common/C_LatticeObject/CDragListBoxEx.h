@@ -20,8 +20,12 @@ public:
     void SetDragEnable(bool bEnable);
 
 // Overrideables: the drag operations, all called through the vtable, all
-// taking screen coordinates.
+// taking screen coordinates. Without a window, BeginDrag gives FALSE and
+// Dragging and Dropped do nothing.
+    // Escape cancels a drag under way. A NULL message gives FALSE and
+    // changes nothing.
     virtual BOOL PreTranslateMessage(MSG* pMsg);
+    // FALSE, changing nothing, while dragging is disabled.
     virtual BOOL BeginDrag(CPoint ptScreen);
     virtual void CancelDrag(CPoint ptScreen);
     virtual UINT Dragging(CPoint ptScreen);

@@ -162,6 +162,8 @@ CHoverButton::BUTTON_STATE CHoverButton::SetButtonState(BUTTON_STATE eState)
 
 void CHoverButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
 {
+    if (lpDrawItemStruct == NULL || lpDrawItemStruct->hDC == NULL)
+        return;
     CDC* pDC = CDC::FromHandle(lpDrawItemStruct->hDC);
     CDC memDC;
     if (!memDC.CreateCompatibleDC(pDC))

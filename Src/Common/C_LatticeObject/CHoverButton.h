@@ -42,6 +42,8 @@ public:
     void SizeToContent();
 
 // Attributes
+    // The state outlives the window: a button destroyed while hovered or
+    // pressed is attached again in that state (SetButtonState resets it).
     BUTTON_STATE GetButtonState();
     // Stores the state and enables, pushes or disables the window to match;
     // a value outside 1 to 3 is stored as BTN_NORMAL. Returns the button's
@@ -50,7 +52,7 @@ public:
 
 // Overridables
     // Copies the state's bitmap to the item's origin, cut at the item's size;
-    // draws nothing when that bitmap is not loaded.
+    // draws nothing when that bitmap is not loaded, nor without a DC.
     virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
 
 // Implementation

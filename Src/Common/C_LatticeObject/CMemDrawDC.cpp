@@ -36,9 +36,14 @@ CMemDrawDC::CMemDrawDC(CDC* pDC, const CRect& rect)
         m_pBitmap = new CBitmap;
         // Compatible with the target, not with the memory DC, whose own
         // bitmap is monochrome.
-        m_pBitmap->CreateCompatibleBitmap(pDC, rect.Width(), rect.Height());
-        if (m_hDC != NULL && m_pBitmap->m_hObject != NULL)
+        // A size GDI cannot make (too large for memory) gives no bitmap
+        // either: the memory DC's own 1 x 1 one must not be copied out.
+        if (!m_pBitmap->CreateCompatibleBitmap(pDC, rect.Width(), rect.Height())) {
+            delete m_pBitmap;
+            m_pBitmap = NULL;
+        } else if (m_hDC != NULL) {
             m_pOldBitmap = SelectObject(m_pBitmap);
+        }
     }
     m_pDC = pDC;
     m_rect = rect;

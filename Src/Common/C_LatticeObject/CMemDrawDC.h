@@ -13,8 +13,8 @@ public:
 // Constructors
     // pDC must stay valid for the object's lifetime. The bitmap is
     // rect.Width() x rect.Height() pixels, compatible with pDC, and not
-    // cleared. An empty or inverted rectangle gives no bitmap: drawing then
-    // has no effect and ForceBitBlt copies nothing.
+    // cleared. An empty or inverted rectangle, or one too large for a bitmap,
+    // gives no bitmap: drawing then has no effect and ForceBitBlt copies nothing.
     CMemDrawDC(CDC* pDC, const CRect& rect);
     // Discards what was drawn unless ForceBitBlt copied it. The object is
     // meant to live for one drawing pass: the wrapper of the bitmap it

@@ -390,6 +390,8 @@ LRESULT CSearchEdit::OnHideList(WPARAM, LPARAM)
 
 BOOL CSearchEdit::PreTranslateMessage(MSG* pMsg)
 {
+    if (pMsg == NULL)
+        return FALSE;
     Popup().PreTranslate(pMsg);
     return SEdit::PreTranslateMessage(pMsg);
 }

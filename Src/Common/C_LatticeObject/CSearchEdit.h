@@ -33,6 +33,8 @@ public:
     // The window told of every completed choice. Not owned.
     void SetNofityWnd(CWnd* pWnd);
 
+    // The first button release after a gain of focus selects the text.
+    // A NULL message gives FALSE and changes nothing.
     virtual BOOL PreTranslateMessage(MSG* pMsg);
 
 protected:

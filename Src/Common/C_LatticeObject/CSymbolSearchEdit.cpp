@@ -187,7 +187,9 @@ void CSymbolSearchEdit::UpdateSymIDToEdit()
 
 void CSymbolSearchEdit::InitialPopupList()
 {
-    if (m_bListCreated)
+    // Without the edit's window the list and the tip would have no owner;
+    // they are made at the first change once the edit has one.
+    if (m_bListCreated || !::IsWindow(m_hWnd))
         return;
     // Made as a child of the edit so that it knows its owner, then turned
     // into a top-level tool window that can hang below the dialog's edge.
@@ -214,6 +216,10 @@ void CSymbolSearchEdit::InitialPopupList()
 
 void CSymbolSearchEdit::ShowList(int /*nUnused*/)
 {
+    // Without the edit's window there is no place under it, and taking the
+    // focus for no window would take it from whichever window has it.
+    if (!::IsWindow(m_hWnd))
+        return;
     CRect rcEdit;
     GetWindowRect(&rcEdit);
     if (ListExists())
@@ -365,6 +371,8 @@ LRESULT CSymbolSearchEdit::OnHideList(WPARAM, LPARAM)
 
 BOOL CSymbolSearchEdit::PreTranslateMessage(MSG* pMsg)
 {
+    if (pMsg == NULL)
+        return FALSE;
     Popup().PreTranslate(pMsg);
     return CEdit::PreTranslateMessage(pMsg);
 }

@@ -46,6 +46,8 @@ public:
     DECLARE_MESSAGE_MAP()
 
 public:
+    // The first button release after a gain of focus selects the text.
+    // A NULL message gives FALSE and changes nothing.
     virtual BOOL PreTranslateMessage(MSG* pMsg);
 
 // Catalogue
@@ -70,9 +72,11 @@ public:
     void EnterProcess();
 
 // Popup list
-    // Makes the popup list and the tip window, once.
+    // Makes the popup list and the tip window, once. Does nothing before the
+    // edit has a window.
     void InitialPopupList();
     // Places the list under the edit, shows it and gives the edit the focus.
+    // Does nothing while the edit has no window.
     void ShowList(int nUnused);
 
     // Keeps a copy of the font and gives it to the edit, the list and the

@@ -306,6 +306,11 @@ void CXHyperLink::PreSubclassWindow()
         m_nUnderline = -1;
     }
 
+    // A tooltip made for an earlier window of this control (its owner, the
+    // dialog, outlives the control's window) would show that window's tool:
+    // the new window gets a tooltip of its own.
+    if (m_bTooltip && m_tooltip.GetSafeHwnd() != NULL)
+        m_tooltip.DestroyWindow();
     if (m_bTooltip && m_tooltip.Create(this, 0)) {
         CRect rcClient;
         GetClientRect(&rcClient);
@@ -324,6 +329,8 @@ BOOL CXHyperLink::DestroyWindow()
 
 BOOL CXHyperLink::PreTranslateMessage(MSG* pMsg)
 {
+    if (pMsg == NULL)
+        return FALSE;
     if (m_tooltip.GetSafeHwnd() != NULL)
         m_tooltip.RelayEvent(pMsg);
     return SStatic::PreTranslateMessage(pMsg);

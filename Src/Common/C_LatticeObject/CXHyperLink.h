@@ -78,8 +78,11 @@ public:
     static HINSTANCE GotoURL(const char* pszURL, int nShowCmd, BOOL bAlwaysOpenNew = FALSE);
 
 // Overrides
+    // Sets the control up on its window. Attached again after its window was
+    // destroyed, it replaces the earlier window's tooltip by one of its own.
     virtual void PreSubclassWindow();
     virtual BOOL DestroyWindow();
+    // Shows the tooltip. A NULL message gives FALSE and changes nothing.
     virtual BOOL PreTranslateMessage(MSG* pMsg);
 
 // Implementation

@@ -3,6 +3,7 @@
 // lattice/core/PrintColours.h.
 #include "MXPrintPreviewWnd.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstring>
 #include <map>
@@ -305,6 +306,10 @@ BOOL MXPrintPreviewWnd::OnInitDialog()
 
     delete m_pPrintDlg;
     m_pPrintDlg = new CPrintDialog(FALSE, kPrintDialogFlags, this);
+    // A window made again after an earlier one was destroyed: the printer
+    // DC object went with that window, and OK would print nothing.
+    if (m_pPrinterDC == NULL)
+        m_pPrinterDC = new CDC;
 
     m_btnPortrait.SetCheck(BST_CHECKED);
     m_btnLandscape.SetCheck(BST_UNCHECKED);
@@ -576,8 +581,15 @@ void MXPrintPreviewWnd::vConvertSpecialColor(CDC* pDC, const CRect& rc)
             return;
         }
     }
-    for (int y = 0; y < rc.bottom; ++y) {
-        for (int x = 0; x < rc.right; ++x) {
+    // A pixel outside the DC's clipping reads as CLR_INVALID, which no
+    // colour of the table equals: the walk stops where the DC ends, so that
+    // a huge rectangle does not cost billions of reads that change nothing.
+    CRect rcReach;
+    if (::GetClipBox(pDC->m_hDC, &rcReach) == ERROR)
+        return;
+    const int nBottom = std::min<int>(rc.bottom, rcReach.bottom), nRight = std::min<int>(rc.right, rcReach.right);
+    for (int y = std::max<int>(0, rcReach.top); y < nBottom; ++y) {
+        for (int x = std::max<int>(0, rcReach.left); x < nRight; ++x) {
             core::ColourRef crReplacement;
             if (table.Lookup(pDC->GetPixel(x, y), crReplacement))
                 pDC->SetPixel(x, y, crReplacement);

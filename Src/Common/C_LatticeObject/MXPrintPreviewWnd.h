@@ -32,7 +32,8 @@ protected:
 
 public:
     // Creates the dialog window modeless (hidden until the host shows it);
-    // DoModal runs it modal instead.
+    // DoModal runs it modal instead. Does nothing while the window exists;
+    // after one was destroyed, a new window previews and prints as the first.
     void CreateByID(CWnd* pParent);
     // Chooses colour (true) or black and white (false) as the default print
     // mode; read when the window initialises, so it has no effect later.
@@ -51,7 +52,8 @@ public:
 // Colour transforms for print
     // Takes the host's list colours now, to be exchanged for print colours.
     void vSetExchangeColor();
-    // Exchanges the table's colours in pDC from (0,0) to rc's right and bottom.
+    // Exchanges the table's colours in pDC from (0,0) to rc's right and
+    // bottom, as far as the DC reaches; nothing for a NULL DC.
     void vConvertSpecialColor(CDC* pDC, const CRect& rc);
     // Grays the bitmap selected into pDC, inverting rc's height of it (from
     // the bottom) first when bInvert. The double is not used. Bitmaps of

@@ -67,6 +67,8 @@ void NoSpecialEdit::OnChange()
 
 BOOL NoSpecialEdit::PreTranslateMessage(MSG* pMsg)
 {
+    if (pMsg == NULL)
+        return FALSE;
     if (pMsg->message == WM_KEYDOWN) {
         const CString strNotPaste = LanguageText("IDS_NOSPECIALEDIT_NOT_PASTE");
         // Both keys of either pasting chord are read from the key state, so

@@ -22,7 +22,8 @@ public:
 
 // Overridables
     // Swallows Shift+Insert and Ctrl+V (telling the user why) and the right
-    // button's release, so the edit never offers its context menu.
+    // button's release, so the edit never offers its context menu. A NULL
+    // message gives FALSE and changes nothing.
     virtual BOOL PreTranslateMessage(MSG* pMsg);
 
 // Implementation

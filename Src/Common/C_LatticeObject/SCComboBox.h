@@ -16,7 +16,10 @@ public:
     // or unreadable font changes nothing.
     void SetFont(CFont* pFont, BOOL bRedraw = TRUE);
 
-    // Takes the input context away from the edit field and focuses it.
+    // Takes the input context away from the edit field and focuses it. Does
+    // nothing without an edit field. Called again before RestoreIME, it finds
+    // the field without a context and holds none: RestoreIME then gives
+    // nothing back, so pair the two.
     void DisableIME();
     // Gives back the context that DisableIME took.
     void RestoreIME();

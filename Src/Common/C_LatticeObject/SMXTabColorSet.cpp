@@ -73,12 +73,16 @@ void SMXTabColorSet::FillHeader(CDC* pDC, CRect rc, CXTPTabManager*) { FillHeade
 
 void SMXTabColorSet::FillHeaderGradient(CDC* pDC, const CRect& rc)
 {
+    if (pDC == NULL)
+        return;
     const FillScheme& fill = CurrentFill();
     GradientFill(pDC, rc, fill.clrHeaderFirst, fill.clrHeaderSecond, static_cast<XTPTabPosition>(0));
 }
 
 void SMXTabColorSet::FillStateButton(CDC* pDC, CRect rc, CXTPTabManagerItem* pItem)
 {
+    if (pDC == NULL)
+        return;
     const FillScheme& fill = CurrentFill();
     // The toolkit's test: the item its tab manager holds as current. An
     // item of no manager is an ordinary tab.
@@ -97,5 +101,7 @@ void SMXTabColorSet::FillStateButton(CDC* pDC, CRect rc, CXTPTabManagerItem* pIt
 
 void SMXTabColorSet::FillNavigateButton(CDC* pDC, CXTPTabManagerNavigateButton*, CRect&)
 {
+    if (pDC == NULL)
+        return;
     pDC->SetTextColor(CurrentFill().clrContrast);
 }

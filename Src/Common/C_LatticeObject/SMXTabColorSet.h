@@ -23,7 +23,7 @@ public:
     SMXTabColorSet& operator=(const SMXTabColorSet& other);
     virtual ~SMXTabColorSet();
 
-// Overridables
+// Overridables (the three fills do nothing with a NULL DC)
     // Sets the header gradient and the eleven colours of the current scheme,
     // in place of the toolkit's own choice.
     virtual void RefreshMetrics();
