@@ -1,11 +1,7 @@
 // The drag list in a real window, each figure beside its floor: a drop of
 // 1000 selected items in a list of 10000 beside the same deletes and inserts
 // on a plain list box, and one drag step beside a plain repaint of the
-// marker's row. Figure and floor are timed in alternate runs, so that both
-// see the same machine load, and printed as lowest / median / highest.
-// The times are wall-clock: on a busy machine the process gets a share of
-// the processors and every figure grows with its floor, so compare a figure
-// with its floor rather than with another run's figure.
+// marker's row.
 #include <string>
 #include <vector>
 
@@ -18,9 +14,6 @@ CWinApp theBenchApp("bench_draglist");
 
 const int kItems = 10000;
 const int kSelected = 1000;
-const int kDropRuns = 5;
-const int kStepRuns = 9;
-const int kStepsPerRun = 100;
 
 void Fill(CListBox& list)
 {
@@ -67,69 +60,53 @@ void MovePlain(CListBox& list, int nInsertPos)
     PumpUntilIdle();
 }
 
-class BenchList : public CDragListBoxEx {
-public:
-    using CDragListBoxEx::GetInsertPos;
-};
-
 } // namespace
 
 int main()
 {
     const DWORD dwStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | LBS_EXTENDEDSEL;
-    CWnd parent;
-    parent.CreateEx(0, NULL, "bench", WS_POPUP | WS_VISIBLE, 20, 20, 640, 400, NULL, NULL);
-    BenchList list;
+    BenchFrame parent;
+    CDragListBoxEx list;
     list.Create(dwStyle, CRect(20, 20, 300, 360), &parent, 1);
     CListBox plain;
     plain.Create(dwStyle, CRect(330, 20, 610, 360), &parent, 2);
-    PumpUntilIdle();
-
-    std::printf("%-46s %9s %9s %9s\n", "", "lowest", "median", "highest");
 
     // Drop: every tenth item selected, dropped at the middle of the view.
     CPoint ptMiddle(60, 170);
+    Fill(list);
+    BOOL bOutside;
+    const int nInsertPos = static_cast<int>(list.ItemFromPoint(ptMiddle, bOutside)); // the drop's, give or take one
     list.ClientToScreen(&ptMiddle);
-    std::vector<double> drops, dropFloors;
-    for (int r = 0; r < kDropRuns; ++r) {
-        Fill(list);
-        const int nInsertPos = list.GetInsertPos(ptMiddle);
-        drops.push_back(MillisecondsOf([&] {
-            list.Dropped(ptMiddle);
-            PumpUntilIdle();
-        }));
-        Fill(plain);
-        dropFloors.push_back(MillisecondsOf([&] { MovePlain(plain, nInsertPos); }));
-    }
-    PrintSpread("drop of 1000 selected items in 10000", drops, "ms", 1);
-    PrintSpread("  floor: the same on a plain list box", dropFloors, "ms", 1);
+    Compare(
+        "drop of 1000 selected items in 10000", "the same on a plain list box", 5,
+        [&] { return Fill(list), MillisecondsOf([&] { list.Dropped(ptMiddle), PumpUntilIdle(); }); },
+        [&] { return Fill(plain), MillisecondsOf([&] { MovePlain(plain, nInsertPos); }); });
 
     // Drag step: the cursor moves between two neighbouring items, and the
     // marker with it from one boundary to the next.
     CRect rcItem;
     list.GetItemRect(list.GetTopIndex() + 5, &rcItem);
-    CPoint ptA(60, rcItem.top + 2), ptB(60, rcItem.bottom + 2);
-    list.ClientToScreen(&ptA), list.ClientToScreen(&ptB);
+    CPoint pts[2] = {{60, rcItem.top + 2}, {60, rcItem.bottom + 2}};
+    list.ClientToScreen(&pts[0]), list.ClientToScreen(&pts[1]);
     // An item's rectangle spans the client's width, as the marker does.
     const CRect rcRows[2] = {CRect(rcItem.left, rcItem.top, rcItem.right, rcItem.top + 1),
                              CRect(rcItem.left, rcItem.bottom, rcItem.right, rcItem.bottom + 1)};
-    std::vector<double> steps, stepFloors;
-    for (int r = 0; r < kStepRuns; ++r) {
-        steps.push_back(MillisecondsOf([&] {
-            for (int i = 0; i < kStepsPerRun; ++i)
-                list.Dragging(i % 2 ? ptA : ptB);
-        }) / kStepsPerRun);
-        stepFloors.push_back(MillisecondsOf([&] {
-            for (int i = 0; i < kStepsPerRun; ++i)
-                list.RedrawWindow(&rcRows[i % 2], NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-        }) / kStepsPerRun);
-    }
+    const int kSteps = 100;
+    Compare(
+        "drag step (marker moves one row)", "plain repaint of the marker's row", 9,
+        [&] {
+            return MillisecondsOf([&] {
+                for (int i = 0; i < kSteps; ++i)
+                    list.Dragging(pts[i % 2]);
+            });
+        },
+        [&] {
+            return MillisecondsOf([&] {
+                for (int i = 0; i < kSteps; ++i)
+                    list.RedrawWindow(&rcRows[i % 2], NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+            });
+        },
+        1e3 / kSteps, "us");
     list.EndDrag();
-    PrintSpread("drag step (marker moves one row)", steps, "us", 1e3);
-    PrintSpread("  floor: plain repaint of the marker's row", stepFloors, "us", 1e3);
-
-    list.DestroyWindow();
-    plain.DestroyWindow();
-    parent.DestroyWindow();
     return 0;
 }
