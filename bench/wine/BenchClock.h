@@ -56,6 +56,6 @@ void Compare(const std::string& what, const std::string& floorWhat, int nRuns, F
 // A visible top-level window for the controls under test.
 class BenchFrame : public CWnd {
 public:
-    BenchFrame() { CreateEx(0, NULL, "bench", WS_POPUP | WS_VISIBLE, 20, 20, 640, 400, NULL, NULL); }
+    BenchFrame() { CreateEx(0, NULL, "bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20, 640, 440, NULL, NULL); }
     ~BenchFrame() override { DestroyWindow(); }
 };

@@ -25,10 +25,10 @@ const int kLines = 131072;
 
 // A plain list box beside the edit's list, made as the edits make theirs (a
 // child of the edit turned into a top-level tool window), topmost, of the
-// popup's font and about its size. With nBarLines, its vertical bar is shown once
-// beforehand, as CSearchEdit's bar stays when a refill leaves it unchanged
-// (a list box created with WS_VSCROLL would repaint its bar at every
-// refill, which the popup does not).
+// popup's font and about its size. With nBarLines, its vertical bar is
+// shown once beforehand, as CSearchEdit's bar stays when a refill leaves it
+// unchanged (a list box created with WS_VSCROLL would repaint its bar at
+// every refill, which the popup does not).
 class PlainList : public CListBox {
 public:
     PlainList(CWnd& edit, int nBarLines)
@@ -39,8 +39,8 @@ public:
         SendMessage(WM_SETFONT, edit.SendMessage(WM_GETFONT), FALSE);
         if (nBarLines > 0) {
             ShowScrollBar(SB_VERT, TRUE);
-            SCROLLINFO si = {sizeof(si), SIF_RANGE | SIF_PAGE | SIF_POS, 0, nBarLines - 1, 124u / GetItemHeight(0), 0,
-                             0};
+            const UINT nPage = 124u / GetItemHeight(0);
+            SCROLLINFO si = {sizeof(si), SIF_RANGE | SIF_PAGE | SIF_POS, 0, nBarLines - 1, nPage, 0, 0};
             SetScrollInfo(SB_VERT, &si, TRUE);
         }
     }
@@ -99,12 +99,10 @@ void MeasureKeystrokes(CWnd& edit, const search::UpperCasedData& lines, search::
 
 TEST(SearchEditBench, KeystrokeToShownList)
 {
-    const unsigned char kServices[] = {16, 1};
     BackendStub::Reset();
-    BackendStub::SetServices({kServices[0], kServices[1]});
-    BackendStub::SetServiceName(kServices[0], "\xA4\x57"); // one-character names, as the market's
-    BackendStub::SetServiceName(kServices[1], "\xC2\x64");
-    BackendStub::LoadGeneratedCatalogue(kLines, {kServices[0], kServices[1]});
+    BackendStub::SetServices({16});
+    BackendStub::SetServiceName(16, "\xA4\x57"); // a one-character name, as the market's
+    BackendStub::LoadGeneratedCatalogue(kLines, {16});
     // The floors list the catalogue's lines, loaded as the symbol edit loads
     // them; CSearchEdit searches the same lines.
     std::vector<CSymbolSearchEntry> entries;
