@@ -3,6 +3,7 @@
 // on a plain list box, and one drag step beside a plain repaint of the
 // marker's row.
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "BenchClock.h"
@@ -20,10 +21,8 @@ void Fill(CListBox& list)
     list.SendMessage(WM_SETREDRAW, FALSE);
     list.ResetContent();
     list.InitStorage(kItems, 16);
-    for (int i = 0; i < kItems; ++i) {
-        list.AddString(("item " + std::to_string(i)).c_str());
-        list.SetItemData(i, static_cast<DWORD_PTR>(i));
-    }
+    for (int i = 0; i < kItems; ++i)
+        list.SetItemData(list.AddString(("item " + std::to_string(i)).c_str()), static_cast<DWORD_PTR>(i));
     for (int i = 0; i < kItems; i += kItems / kSelected)
         list.SetSel(i, TRUE);
     list.SetTopIndex(kItems / 2);
@@ -32,27 +31,23 @@ void Fill(CListBox& list)
 }
 
 // What a host would write to move the selected items of a plain list box
-// to nInsertPos: take them out from the last up, put them back selected,
-// with one repaint at the end.
+// to nInsertPos: take them out from the last up (with them goes their
+// selection), put them back selected, with one repaint at the end.
 void MovePlain(CListBox& list, int nInsertPos)
 {
     const int nTop = list.GetTopIndex();
     list.SendMessage(WM_SETREDRAW, FALSE);
     std::vector<int> selected(static_cast<size_t>(list.GetSelCount()));
-    selected.resize(static_cast<size_t>(list.GetSelItems(static_cast<int>(selected.size()), selected.data())));
-    list.SetSel(-1, FALSE);
-    std::vector<CString> texts(selected.size());
-    std::vector<DWORD_PTR> data(selected.size());
+    list.GetSelItems(static_cast<int>(selected.size()), selected.data());
+    std::vector<std::pair<CString, DWORD_PTR>> moved(selected.size());
     for (size_t k = selected.size(); k-- > 0;) {
-        list.GetText(selected[k], texts[k]), data[k] = list.GetItemData(selected[k]);
+        list.GetText(selected[k], moved[k].first), moved[k].second = list.GetItemData(selected[k]);
         list.DeleteString(static_cast<UINT>(selected[k]));
-        if (selected[k] < nInsertPos)
-            --nInsertPos;
+        nInsertPos -= selected[k] < nInsertPos ? 1 : 0;
     }
-    for (size_t k = 0; k < selected.size(); ++k) {
-        const int nIndex = list.InsertString(nInsertPos + static_cast<int>(k), texts[k]);
-        list.SetItemData(nIndex, data[k]);
-        list.SetSel(nIndex, TRUE);
+    for (size_t k = 0; k < moved.size(); ++k) {
+        const int nIndex = list.InsertString(nInsertPos + static_cast<int>(k), moved[k].first);
+        list.SetItemData(nIndex, moved[k].second), list.SetSel(nIndex, TRUE);
     }
     list.SetTopIndex(nTop);
     list.SendMessage(WM_SETREDRAW, TRUE);
