@@ -71,12 +71,6 @@ private:
     }
 };
 
-// One keystroke: the text set as typing would, pumped until the list is painted.
-double Keystroke(CWnd& edit, const char* pszText)
-{
-    return MillisecondsOf([&] { edit.SetWindowText(pszText), PumpUntilIdle(); });
-}
-
 // Each keystroke (a name, the text before it, typed untimed, and its own
 // text) in the edit beside the plain list's part of it; the floor lists
 // `lines` as `rule` matches them. A text equal to the last one handled is
@@ -85,15 +79,18 @@ void MeasureKeystrokes(CWnd& edit, const search::UpperCasedData& lines, search::
                        std::initializer_list<std::array<const char*, 3>> strokes, int nRuns, int nBarLines = 0)
 {
     PlainList plain(edit, nBarLines);
-    Keystroke(edit, "warm-up"); // fonts and caches warm; the symbol edit loads here
+    // One keystroke: the text set as typing would, pumped until the list is painted.
+    const auto type = [&](const char* psz) {
+        return MillisecondsOf([&] { edit.SetWindowText(psz), PumpUntilIdle(); });
+    };
+    type("warm-up"); // fonts and caches warm; the symbol edit loads here
     for (const auto& k : strokes) {
         search::MatchResult from, to;
         lines.Match(CString(k[1]).MakeUpper().GetString(), PopupListEdit::ProcessLeadBytes(), from, rule);
         lines.Match(CString(k[2]).MakeUpper().GetString(), PopupListEdit::ProcessLeadBytes(), to, rule);
         Compare(
             "  " + std::string(k[0]) + " (" + std::to_string(to.hits.size()) + " lines)", "a plain list box's refill",
-            nRuns, [&] { return Keystroke(edit, k[1]), Keystroke(edit, k[2]); },
-            [&] { return plain.Keystroke(lines, from, to); });
+            nRuns, [&] { return type(k[1]), type(k[2]); }, [&] { return plain.Keystroke(lines, from, to); });
     }
 }
 
