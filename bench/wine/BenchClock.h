@@ -1,7 +1,8 @@
-// The Wine benchmarks' clock, the performance counter in milliseconds, how
-// they take a figure from several runs (the lowest: on a busy machine a run
-// now and then takes twice as long and the lowest is the least disturbed),
-// and the set-up and printing every benchmark shares.
+// The Wine benchmarks' clock, their window and their one way of taking a
+// figure: the figure and its floor timed in alternate runs, so that both see
+// the same machine load, and printed as lowest / median / highest. The times
+// are wall-clock: on a busy machine every figure grows with its floor, so
+// compare a figure with its floor rather than with another run's figure.
 #pragma once
 
 #include <afxwin.h>
@@ -9,6 +10,8 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "MessagePump.h"
@@ -19,73 +22,40 @@ inline double NowMilliseconds()
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
-// The lowest of nRuns figures that `timed` returns.
-template <class Timed>
-double Best(int nRuns, Timed timed)
-{
-    double dBest = timed();
-    for (int r = 1; r < nRuns; ++r)
-        dBest = std::min(dBest, timed());
-    return dBest;
-}
-
-// How long one run of `work` takes, and the lowest of nRuns runs.
-template <class Work>
-double MillisecondsOf(Work work)
+template <class Work> double MillisecondsOf(Work work)
 {
     const double t0 = NowMilliseconds();
     work();
     return NowMilliseconds() - t0;
 }
-template <class Work>
-double BestOf(int nRuns, Work work)
-{
-    return Best(nRuns, [&] { return MillisecondsOf(work); });
-}
 
-// One keystroke: the text set as typing would, pumped until the list is painted.
-inline double Keystroke(CWnd& edit, const char* pszText)
+// Runs `figure` and `floor` alternately nRuns times each, so that both see
+// the same load; each returns its own milliseconds, leaving its set-up
+// untimed. Prints both as lowest / median / highest, dScale and pszUnit
+// turning milliseconds into the printed unit, with the ratio of the lowest
+// runs, the least disturbed by the machine's load.
+inline bool g_bBenchHeader = false;
+template <class Figure, class Floor>
+void Compare(const std::string& what, const std::string& floorWhat, int nRuns, Figure figure, Floor floor,
+             double dScale = 1, const char* pszUnit = "ms")
 {
-    return MillisecondsOf([&] {
-        edit.SetWindowText(pszText);
-        PumpUntilIdle();
-    });
-}
-
-// A plain list box's share of a keystroke, the floor of the edits' lists:
-// redraw off, emptied, refilled by `fill`, redraw on and painted.
-template <class Fill>
-double TimeRefill(HWND hList, Fill fill)
-{
-    return MillisecondsOf([&] {
-        ::SendMessageA(hList, WM_SETREDRAW, FALSE, 0);
-        ::SendMessageA(hList, LB_RESETCONTENT, 0, 0);
-        fill();
-        ::SendMessageA(hList, WM_SETREDRAW, TRUE, 0);
-        ::InvalidateRect(hList, NULL, TRUE);
-        PumpUntilIdle();
-    });
-}
-
-// A visible top-level window for the edits under test.
-class BenchFrame : public CWnd {
-public:
-    BenchFrame() { CreateEx(0, NULL, "bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 500, 400, NULL, NULL); }
-    ~BenchFrame() override { DestroyWindow(); }
-};
-
-// One figure beside its floor from the same run, and their ratio.
-inline void PrintVsFloor(const char* pszWhat, double dFigure, double dFloor)
-{
-    std::printf("%-50s %9.2f ms  floor %9.2f ms  (%.2fx)\n", pszWhat, dFigure, dFloor, dFigure / dFloor);
+    if (!std::exchange(g_bBenchHeader, true))
+        std::printf("%-50s %9s %9s %9s\n", "", "lowest", "median", "highest");
+    std::vector<double> runs[2];
+    for (int r = 0; r < nRuns; ++r)
+        runs[0].push_back(figure() * dScale), runs[1].push_back(floor() * dScale);
+    for (std::vector<double>& v : runs)
+        std::sort(v.begin(), v.end());
+    for (int i = 0; i < 2; ++i)
+        std::printf(i ? "%-50s %9.2f %9.2f %9.2f %s\n" : "%-50s %9.2f %9.2f %9.2f %s  (%.2fx floor)\n",
+                    (i ? "  floor: " + floorWhat : what).c_str(), runs[i].front(), runs[i][runs[i].size() / 2],
+                    runs[i].back(), pszUnit, runs[0].front() / runs[1].front());
     std::fflush(stdout);
 }
 
-// The lowest, middle and highest of several figures: the distance from the
-// lowest to the highest shows how much the machine's load added.
-inline void PrintSpread(const char* pszWhat, std::vector<double> figures, const char* pszUnit, double dScale)
-{
-    std::sort(figures.begin(), figures.end());
-    std::printf("%-46s %9.2f %9.2f %9.2f %s\n", pszWhat, figures.front() * dScale,
-                figures[figures.size() / 2] * dScale, figures.back() * dScale, pszUnit);
-}
+// A visible top-level window for the controls under test.
+class BenchFrame : public CWnd {
+public:
+    BenchFrame() { CreateEx(0, NULL, "bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20, 640, 440, NULL, NULL); }
+    ~BenchFrame() override { DestroyWindow(); }
+};

@@ -1,11 +1,9 @@
 // The print preview on screen-compatible pictures of 800 x 600 and
 // 1920 x 1080, each figure beside its floor from the same run: the gray
 // conversion and the colour exchange beside one block read and write of the
-// same bitmap (the floor either can reach); and the time from OK in the
-// system's print dialog to the job handed to the queue (the print dialog's
-// window gone, then the printer DC, the page, the packed picture stretched
-// onto it and the end of the job, which spools it to the scheduler) beside
-// packing the same picture alone.
+// same bitmap (the floor either can reach), and the time from OK in the
+// system's print dialog to the job handed to the queue beside packing the
+// same picture alone.
 #include <string>
 #include <vector>
 
@@ -58,37 +56,33 @@ void Measure(MXPrintPreviewWnd& transforms, int w, int h)
     const CRect rc(0, 0, w, h);
     const std::string size = std::to_string(w) + " x " + std::to_string(h);
 
-    // The floor: the whole bitmap read into memory and written back, on a
-    // freshly drawn chart as the transforms get it (a bitmap read just
-    // before comes back faster than one GDI has just drawn into).
-    BITMAPINFO bi = {};
-    bi.bmiHeader = {sizeof(BITMAPINFOHEADER), w, h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    // The floor: the whole bitmap read into memory and written back. Each
+    // run works on a freshly drawn chart, as the transforms get it (a bitmap
+    // read just before comes back faster than one GDI has just drawn into).
+    BITMAPINFO bi = {{sizeof(BITMAPINFOHEADER), w, h, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
     std::vector<DWORD> bits(static_cast<size_t>(w) * h);
     const HBITMAP hBitmap = static_cast<HBITMAP>(pic.bmp.m_hObject);
     const auto onFreshChart = [&](auto work) {
-        return Best(10, [&] { return DrawChart(pic.dc, w, h), MillisecondsOf(work); });
+        return [&, work] { return DrawChart(pic.dc, w, h), MillisecondsOf(work); };
     };
-    const double dFloor = onFreshChart([&] {
+    const auto blockCopy = onFreshChart([&] {
         ::GetDIBits(pic.dc.m_hDC, hBitmap, 0, h, bits.data(), &bi, DIB_RGB_COLORS);
         ::SetDIBits(pic.dc.m_hDC, hBitmap, 0, h, bits.data(), &bi, DIB_RGB_COLORS);
     });
-    // Each transform on a fresh chart, the drawing not timed.
-    const double dGray = onFreshChart([&] { transforms.vConvertToBW(&pic.dc, rc, 0.0, false); });
-    const double dExchange = onFreshChart([&] { transforms.vConvertSpecialColor(&pic.dc, rc); });
-    PrintVsFloor((size + " gray conversion (floor: block copy)").c_str(), dGray, dFloor);
-    PrintVsFloor((size + " colour exchange (floor: block copy)").c_str(), dExchange, dFloor);
+    Compare(size + " gray conversion", "block GetDIBits/SetDIBits", 10,
+            onFreshChart([&] { transforms.vConvertToBW(&pic.dc, rc, 0.0, false); }), blockCopy);
+    Compare(size + " colour exchange", "block GetDIBits/SetDIBits", 10,
+            onFreshChart([&] { transforms.vConvertSpecialColor(&pic.dc, rc); }), blockCopy);
 
     if (printed_paper::PrintDir().empty()) {
         std::printf("%s printing: no print queue in this session\n", size.c_str());
         return;
     }
+    // OK in the system's print dialog (its window gone) to the job spooled:
+    // the printer DC, the page, the packed picture stretched onto it and the
+    // end of the job; beside packing the same picture alone.
     DrawChart(pic.dc, w, h);
-    const double dPack = BestOf(5, [&] {
-        pic.Release(); // a bitmap is read for packing while no DC holds it
-        PackedPicture().Pack(hBitmap, NULL);
-        pic.dc.SelectObject(&pic.bmp);
-    });
-    const double dPrint = Best(3, [&] {
+    const auto print = [&] {
         MXPrintPreviewWnd preview(NULL);
         preview.vSetColorDefault(true);
         preview.CreateByID(NULL);
@@ -103,8 +97,13 @@ void Measure(MXPrintPreviewWnd& transforms, int w, int h)
         preview.DestroyWindow();
         printed_paper::WaitForIdleQueue();
         return dDone - g_dPrintDialogGone;
-    });
-    PrintVsFloor((size + " OK to the job queued (floor: packing)").c_str(), dPrint, dPack);
+    };
+    const auto pack = [&] {
+        pic.Release(); // a bitmap is read for packing while no DC holds it
+        const double dPack = MillisecondsOf([&] { PackedPicture().Pack(hBitmap, NULL); });
+        return pic.dc.SelectObject(&pic.bmp), dPack;
+    };
+    Compare(size + " OK to the job queued", "packing the picture alone", 3, print, pack);
 }
 
 } // namespace
