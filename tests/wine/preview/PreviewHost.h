@@ -46,8 +46,7 @@ struct Canvas {
         Hold(bmp);
     }
     explicit Canvas(CBitmap& picture) { Hold(picture); }
-    ~Canvas() { Release(); }
-    void Release() { ::SelectObject(dc.m_hDC, hOld); }
+    ~Canvas() { ::SelectObject(dc.m_hDC, hOld); }
     COLORREF At(int x, int y) { return dc.GetPixel(x, y); }
     CSize Size()
     {
