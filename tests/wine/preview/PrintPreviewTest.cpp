@@ -7,18 +7,10 @@
 #include <cstdio>
 #include <string>
 
-#include "lattice/core/PrintLayout.h"
-
-namespace core = lattice::core;
-
 namespace {
 
-const COLORREF kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255), kGreen = RGB(0, 255, 0);
-const COLORREF kWhite = RGB(255, 255, 255), kGray = RGB(0x80, 0x80, 0x80), kShadow = RGB(0x0A, 0x0A, 0x0A);
+const COLORREF kGray = RGB(0x80, 0x80, 0x80), kShadow = RGB(0x0A, 0x0A, 0x0A);
 const COLORREF kGrayRed = RGB(76, 76, 76), kGrayGreen = RGB(150, 150, 150);
-
-core::IntRect ToCore(const CRect& rc) { return {rc.left, rc.top, rc.right, rc.bottom}; }
-CRect FromCore(const core::IntRect& r) { return CRect(r.left, r.top, r.right, r.bottom); }
 
 class PrintPreview : public PreviewHostTest {
 protected:
@@ -27,7 +19,6 @@ protected:
     {
         return FromCore(core::CalcShowArea({0, 0, 800, 600}, ToCore(Paper()), 0.02, bStretch));
     }
-    std::string Text(int nID) { return WindowTextOf(::GetDlgItem(m_dlg.m_hWnd, nID)); }
     // The picture's size and its colours (0xBBGGRR) at the given points.
     std::string Picture(bool bColor, std::initializer_list<POINT> pts)
     {
