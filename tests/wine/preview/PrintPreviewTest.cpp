@@ -5,7 +5,6 @@
 #include "PreviewHost.h"
 
 #include <cstdio>
-#include <string>
 
 namespace {
 

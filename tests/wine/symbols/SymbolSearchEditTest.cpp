@@ -3,7 +3,6 @@
 // back; a search without a match shows the tip for two seconds.
 #include <afxwin.h>
 #include <gtest/gtest.h>
-#include <utility>
 #include <string>
 #include <vector>
 
