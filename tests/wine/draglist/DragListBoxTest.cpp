@@ -223,10 +223,8 @@ TEST_P(DragListBoxTest, HoldingTheCursorAboveTheListScrollsOneItemAtATimeToTheTo
     // Each tick scrolls one item and draws the marker at the new top item,
     // whose upper boundary the cursor is nearest; at the top the attempt
     // repeats once and then ticks do nothing.
-    Strings expected;
-    for (int t = 5; t >= 0; --t)
-        expected.insert(expected.end(), {"top " + std::to_string(t), "marker " + std::to_string(t)});
-    expected.insert(expected.end(), {"top -1", "marker 0"});
+    const Strings expected{"top 5", "marker 5", "top 4", "marker 4", "top 3", "marker 3", "top 2",
+                           "marker 2", "top 1", "marker 1", "top 0", "marker 0", "top -1", "marker 0"};
     const Strings& log = m_list.m_log;
     ASSERT_TRUE(PumpUntil([&] { return std::count(log.begin(), log.end(), "top -1") && log.back() != "top -1"; },
                           10000));

@@ -112,11 +112,10 @@ TEST_F(SearchEditTest, TheListSitsUnderTheEditAndLongListsGetAPagedScrollBar)
     CRect rcEdit, rcList;
     m_edit.GetWindowRect(&rcEdit);
     ::GetWindowRect(hList, &rcList);
-    const int nItemHeight = static_cast<int>(ToList(LB_GETITEMHEIGHT));
     EXPECT_GE(rcList.Width(), rcEdit.Width() + 50);
     // Asked for the edit's height plus 100; the list box trims itself to whole items.
     EXPECT_LE(rcList.Height(), rcEdit.Height() + 100);
-    EXPECT_GT(rcList.Height(), rcEdit.Height() + 100 - nItemHeight);
+    EXPECT_GT(rcList.Height(), rcEdit.Height() + 100 - ToList(LB_GETITEMHEIGHT));
     EXPECT_TRUE(::GetWindowLongA(hList, GWL_EXSTYLE) & WS_EX_TOPMOST);
     SCROLLINFO si = {sizeof(si), SIF_ALL};
     const auto Bar = [&] { return ::GetScrollInfo(hList, SB_VERT, &si), std::make_pair(si.nMax, si.nPos); };
