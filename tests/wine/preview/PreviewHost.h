@@ -6,6 +6,7 @@
 #include <afxwin.h>
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "BackendStub.h"
@@ -15,6 +16,14 @@
 #include "SettingsStub.h"
 #include "SyntheticInput.h"
 #include "WindowReadback.h"
+#include "lattice/core/PrintLayout.h"
+
+namespace core = lattice::core;
+
+const COLORREF kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255), kGreen = RGB(0, 255, 0), kWhite = RGB(255, 255, 255);
+
+inline core::IntRect ToCore(const CRect& rc) { return {rc.left, rc.top, rc.right, rc.bottom}; }
+inline CRect FromCore(const core::IntRect& r) { return CRect(r.left, r.top, r.right, r.bottom); }
 
 class PreviewUnderTest : public MXPrintPreviewWnd {
 public:
@@ -94,6 +103,11 @@ protected:
         m_dlg.CreateByID(NULL);
         ASSERT_TRUE(::IsWindow(m_dlg.m_hWnd));
         m_dlg.SetWindowPos(NULL, 20, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        Show();
+    }
+    // Shows the dialog, as a host opens or reopens it, and waits for its paint.
+    void Show()
+    {
         m_dlg.ShowWindow(SW_SHOW);
         ActivateForInput(m_dlg.m_hWnd);
         Settle();
@@ -125,6 +139,7 @@ protected:
         Settle();
     }
 
+    std::string Text(int nID) { return WindowTextOf(::GetDlgItem(m_dlg.m_hWnd, nID)); }
     // The colour the user sees at a client point of the dialog.
     COLORREF Seen(int x, int y) { return ScreenColour(m_dlg.m_hWnd, CPoint(x, y)); }
 

@@ -10,14 +10,11 @@
 
 #include "ModalClicks.h"
 #include "PrintedPaper.h"
-#include "lattice/core/PrintLayout.h"
 
-namespace core = lattice::core;
 namespace pp = printed_paper;
 
 namespace {
 
-const COLORREF kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255);
 const int kRenderDpi = 50;
 
 // The default printer's page in one orientation: its printable area in
@@ -58,8 +55,7 @@ struct PrinterPage {
     // Where an 800 x 600 picture goes on this page.
     CRect Place(bool bStretch) const
     {
-        const core::IntRect r = core::CalcShowArea({0, 0, 800, 600}, {0, 0, nWidth, nHeight}, 0.01, bStretch);
-        return CRect(r.left, r.top, r.right, r.bottom);
+        return FromCore(core::CalcShowArea({0, 0, 800, 600}, {0, 0, nWidth, nHeight}, 0.01, bStretch));
     }
 };
 
@@ -117,13 +113,6 @@ protected:
         // A landscape page too stays on a portrait letter sheet.
         ASSERT_TRUE(m_strInfo != kOnePage || pp::RenderFirstPage(kRenderDpi, m_raster));
     }
-    // The closed preview shown again, as a host reopens it.
-    void Reopen()
-    {
-        m_dlg.ShowWindow(SW_SHOW);
-        ActivateForInput(m_dlg.m_hWnd);
-        Settle();
-    }
 
     // The picture's corners and the paper just outside them, sampled 24
     // device pixels (4 rendered pixels at 300 and 50 dots per inch) inside
@@ -158,21 +147,21 @@ TEST_F(PreviewPrint, OneWindowPrintsEmptyColourAndStretchedLandscapePagesThenARe
     // Colour chosen by the host before creation: checked, and its text says default.
     Open(true);
     EXPECT_TRUE(m_dlg.IsDlgButtonChecked(1672) && !m_dlg.IsDlgButtonChecked(1671));
-    EXPECT_EQ(WindowTextOf(::GetDlgItem(m_dlg.m_hWnd, 1672)), "<IDS_DIALOG-TAPREVIEW_PRINT_COLOR_DEFAULT>");
-    EXPECT_EQ(WindowTextOf(::GetDlgItem(m_dlg.m_hWnd, 1671)), "<IDS_DIALOG-TAPREVIEW_PRINT_BW>");
+    EXPECT_EQ(Text(1672), "<IDS_DIALOG-TAPREVIEW_PRINT_COLOR_DEFAULT>");
+    EXPECT_EQ(Text(1671), "<IDS_DIALOG-TAPREVIEW_PRINT_BW>");
     // Colour mode with only a black-and-white picture: the paper stays blank,
     // on the screen and on the printed page.
     DrawPicture(false, {kRed, kBlue});
     Settle();
     const CRect paper = ChildRect(m_dlg.m_hWnd, 1674);
-    EXPECT_EQ(Seen(paper.CenterPoint().x, paper.top + paper.Width() / 4), RGB(255, 255, 255));
+    EXPECT_EQ(Seen(paper.CenterPoint().x, paper.top + paper.Width() / 4), kWhite);
     PrintAndReadBack();
     ASSERT_EQ(m_strInfo, kOnePage);
     EXPECT_TRUE(std::all_of(m_raster.rgb.begin(), m_raster.rgb.end(), [](unsigned char c) { return c > 245; }));
 
     // A colour picture fits the page's top-left corner in colour, its aspect
     // kept, the lower part of the page white.
-    Reopen();
+    Show();
     DrawPicture(true, {kRed, kBlue});
     PrintAndReadBack();
     EXPECT_EQ(m_nJobs, 1);
@@ -182,7 +171,7 @@ TEST_F(PreviewPrint, OneWindowPrintsEmptyColourAndStretchedLandscapePagesThenARe
 
     // Black and white stretched onto a landscape page, although the queue's
     // default is portrait.
-    Reopen();
+    Show();
     Click(1671);
     Click(1678);
     Click(7000);
@@ -199,7 +188,7 @@ TEST_F(PreviewPrint, OneWindowPrintsEmptyColourAndStretchedLandscapePagesThenARe
 
     // A job the queue refuses closes the preview quietly.
     ASSERT_EQ(pp::RunShell("cupsreject LatticePDF"), 0);
-    Reopen();
+    Show();
     PrintAndReadBack();
     ASSERT_EQ(pp::RunShell("cupsaccept LatticePDF"), 0);
     EXPECT_EQ(m_nJobs, 0);

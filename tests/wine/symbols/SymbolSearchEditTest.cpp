@@ -3,15 +3,12 @@
 // back; a search without a match shows the tip for two seconds.
 #include <afxwin.h>
 #include <gtest/gtest.h>
-#include <utility>
 #include <string>
 #include <vector>
 
 #include "BackendStub.h"
 #include "CSymbolSearchEdit.h"
-#include "DialogFixture.h"
-#include "SymbolForm.h"
-#include "WindowReadback.h"
+#include "PopupEditForm.h"
 
 namespace {
 
@@ -28,66 +25,21 @@ std::string Line(const char* pszID, const std::string& strName)
     return strLine + " " + strName;
 }
 
-// The windows made on this thread while a test runs, with their parents: an
-// edit makes its list, then its tip, as its children, then lifts them to the top.
-std::vector<std::pair<HWND, HWND>> g_made; // (parent, window)
-LRESULT CALLBACK NoteCreation(int nCode, WPARAM wParam, LPARAM lParam)
-{
-    const auto* pCreate = reinterpret_cast<const CBT_CREATEWNDA*>(lParam);
-    if (nCode == HCBT_CREATEWND)
-        g_made.emplace_back(pCreate->lpcs->hwndParent, reinterpret_cast<HWND>(wParam));
-    return ::CallNextHookEx(NULL, nCode, wParam, lParam);
-}
-// The i-th window made for hParent, or NULL.
-HWND MadeFor(HWND hParent, size_t i)
-{
-    for (const auto& made : g_made)
-        if (made.first == hParent && i-- == 0)
-            return made.second;
-    return NULL;
-}
-
-// Every symbol edit of the process shares the last text handled: a scratch
-// edit handles a text that no test types, as a fresh process would start.
-void ForgetLastText(CWnd& parent)
-{
-    CSymbolSearchEdit scratch;
-    scratch.Create(WS_CHILD | ES_AUTOHSCROLL, CRect(0, 0, 10, 10), &parent, 0);
-    scratch.SetWindowText("~ no text typed yet ~");
-}
-
-class SymbolSearchEditTest : public DialogFixture {
+class SymbolSearchEditTest : public PopupEditForm<CSymbolSearchEdit> {
 protected:
-    SymbolSearchEditTest() : DialogFixture("g_uMsgSearchInputSelected") {}
+    SymbolSearchEditTest() : PopupEditForm("g_uMsgSearchInputSelected") {}
     void SetUp() override
     {
-        OpenDialog(IDD_SYMBOL_FORM);
-        ForgetLastText(m_dlg);
+        OpenForm();
         BackendStub::Reset();
         BackendStub::SetServices({16});
         BackendStub::SetServiceName(16, kShang);
         BackendStub::SetContracts(16, {"1101", "2330", "2303", "2317"}, {"Fund23", kTaiJi, "UMC", "Hon"});
         BackendStub::SetLangString("IDS_TOOLBAR_NOMATCH", kNoMatch);
-        ASSERT_TRUE(m_edit.SubclassDlgItem(IDC_SYMBOL_EDIT, &m_dlg));
-        g_made.clear();
-        m_hHook = ::SetWindowsHookExA(WH_CBT, NoteCreation, NULL, ::GetCurrentThreadId());
         m_edit.SetType(CSymbolSearchEdit::TYPE_SYMBOL);
-        m_edit.SetNofityWnd(&m_dlg);
-        m_edit.SetFocus();
-        PumpUntilIdle();
+        FocusEdit();
     }
 
-    void TearDown() override
-    {
-        ::UnhookWindowsHookEx(m_hHook);
-        DialogFixture::TearDown();
-    }
-
-    HWND List() { return MadeFor(m_edit.m_hWnd, 0); }
-    HWND Tip() { return MadeFor(m_edit.m_hWnd, 1); }
-    bool Shown() { return ::IsWindowVisible(List()) != FALSE; }
-    LRESULT ToList(UINT uMsg, WPARAM w = 0, LPARAM l = 0) { return ::SendMessageA(List(), uMsg, w, l); }
-    std::string Browsing() { return ::Browsing(List(), m_edit.m_hWnd); }
     // "service:symbol|notifications": what the host reads back and how often it was told.
     std::string Chosen()
     {
@@ -104,8 +56,6 @@ protected:
         PumpFor(100);
         return ScreenColour(hWnd, pt);
     }
-    CSymbolSearchEdit m_edit;
-    HHOOK m_hHook = NULL;
 };
 
 TEST_F(SymbolSearchEditTest, TypingListsMatchesUnderTheEditAndPreselectsTheFirstIDThatStartsWithTheText)
@@ -115,10 +65,9 @@ TEST_F(SymbolSearchEditTest, TypingListsMatchesUnderTheEditAndPreselectsTheFirst
     EXPECT_EQ(ListBoxLines(List()),
               (Strings{Line("1101", "Fund23"), Line("2330", kTaiJi), Line("2303", "UMC"), Line("2317", "Hon")}));
     EXPECT_EQ(Browsing(), "1 23/4") << "line 0 matches in its name only";
-    CRect rcEdit, rcList, rcLine;
+    CRect rcEdit, rcList, rcLine; // the list's corner: List() finds it only under the edit
     m_edit.GetWindowRect(&rcEdit);
     ::GetWindowRect(List(), &rcList);
-    EXPECT_EQ(rcList.TopLeft(), CPoint(rcEdit.left, rcEdit.bottom));
     EXPECT_EQ(rcList.Width(), rcEdit.Width() + 100);
     EXPECT_LE(rcList.Height(), rcEdit.Height() + 100); // the list box trims itself to whole lines
     EXPECT_GT(rcList.Height(), rcEdit.Height() + 100 - ToList(LB_GETITEMHEIGHT));
@@ -126,7 +75,7 @@ TEST_F(SymbolSearchEditTest, TypingListsMatchesUnderTheEditAndPreselectsTheFirst
     const CPoint ptLine(rcLine.right - 3, rcLine.CenterPoint().y);
     EXPECT_EQ(SeenAfterRepaint(List(), ptLine), ::GetSysColor(COLOR_HIGHLIGHT));
 
-    ::SetFocus(m_dlg.GetDlgItem(IDC_PLAIN_EDIT)->m_hWnd); // the host sets a new text from elsewhere
+    m_dlg.GetDlgItem(IDC_PLAIN_EDIT)->SetFocus(); // the host sets a new text from elsewhere
     SetText(m_edit, "230");
     EXPECT_EQ(::GetFocus(), m_edit.m_hWnd) << "showing the list takes the focus";
     EXPECT_EQ(SeenAfterRepaint(List(), ptLine), ::GetSysColor(COLOR_WINDOW)) << "the list stays over the dialog";
@@ -188,9 +137,8 @@ TEST_F(SymbolSearchEditTest, NothingMatchedShowsTheTipAboveTheEditForTwoSecondsA
     Type("zz");
     EXPECT_EQ(Browsing(), "-1 zz/0");
     EXPECT_TRUE(Shown()) << "the empty list shows too";
-    const HWND hTip = Tip();
+    const HWND hTip = ::FindWindowA(NULL, kNoMatch); // top-level once made
     ASSERT_TRUE(::IsWindowVisible(hTip));
-    EXPECT_EQ(WindowTextOf(hTip), kNoMatch);
     CRect rcClient, rcTip;
     m_edit.GetClientRect(&rcClient);
     m_edit.ClientToScreen(&rcClient);
@@ -210,18 +158,17 @@ TEST_F(SymbolSearchEditTest, NothingMatchedShowsTheTipAboveTheEditForTwoSecondsA
     ASSERT_TRUE(font.CreatePointFont(100, "Courier New"));
     m_edit.SetFont(&font);
     font.DeleteObject(); // the edit keeps its own copy, for its list and tip too
-    for (HWND h : {m_edit.m_hWnd, List(), Tip()})
+    for (HWND h : {m_edit.m_hWnd, List(), hTip})
         EXPECT_EQ(FaceOf(h), "Courier New");
 
     CSymbolSearchEdit created; // an edit the host makes draws in Tahoma
     created.SetType(CSymbolSearchEdit::TYPE_SYMBOL);
-    ASSERT_TRUE(created.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, CRect(250, 60, 400, 82), &m_dlg,
-                               IDC_CREATED_EDIT));
+    ASSERT_TRUE(created.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, CRect(250, 60, 400, 82), &m_dlg, 100));
     EXPECT_EQ(FaceOf(created.m_hWnd), "Tahoma");
     SetText(created, "1"); // the last text any symbol edit handled: not searched
-    EXPECT_EQ(MadeFor(created.m_hWnd, 0), static_cast<HWND>(NULL));
+    EXPECT_EQ(ListUnder(created), static_cast<HWND>(NULL));
     SetText(created, "2317");
-    EXPECT_NE(MadeFor(created.m_hWnd, 0), static_cast<HWND>(NULL));
+    EXPECT_NE(ListUnder(created), static_cast<HWND>(NULL));
 }
 
 } // namespace

@@ -1,6 +1,0 @@
-#pragma once
-
-#define IDD_SYMBOL_FORM 300
-#define IDC_SYMBOL_EDIT 3001
-#define IDC_CREATED_EDIT 3002
-#define IDC_PLAIN_EDIT 3003
