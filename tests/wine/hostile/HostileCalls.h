@@ -1,8 +1,9 @@
 // Calls of a control's public operations in the states a careless host
 // leaves it in: before its window exists, while it lives, and after its
 // window was destroyed (the object kept). Every row runs twice in every
-// state; then the control gets a window again and must still do its main
-// job, so that a call which quietly broke its state shows.
+// state, and every control is offered a NULL message; then the control gets
+// a window again and must still do its main job, so that a call which
+// quietly broke its state shows.
 #pragma once
 
 #include <afxwin.h>
@@ -11,7 +12,6 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
-#include <type_traits>
 #include <vector>
 
 #include "MessagePump.h"
@@ -52,10 +52,10 @@ template <class T> struct HostileRow {
 };
 
 template <class T> struct HostileTable {
-    std::function<std::unique_ptr<T>()> make; // the default constructor when empty
     std::function<bool(T&, CWnd&)> create;   // gives the control a window on the host
     std::function<void(T&)> mainRoad;        // the control's main job, checked
     std::vector<HostileRow<T>> rows;
+    std::function<std::unique_ptr<T>()> make = [] { return std::unique_ptr<T>(new T); };
 };
 
 template <class T> void RunHostileTable(const HostileTable<T>& table)
@@ -64,23 +64,18 @@ template <class T> void RunHostileTable(const HostileTable<T>& table)
     const char* const names[] = {"before the window exists", "with its window", "after its window was destroyed"};
     for (Phase phase : {Phase::NoWindow, Phase::Live, Phase::Destroyed}) {
         SCOPED_TRACE(names[static_cast<int>(phase)]);
-        std::unique_ptr<T> pControl;
-        if constexpr (std::is_default_constructible<T>::value)
-            pControl.reset(table.make ? table.make().release() : new T);
-        else
-            pControl = table.make();
+        const std::unique_ptr<T> pControl = table.make();
         T& control = *pControl;
         ASSERT_TRUE(phase == Phase::NoWindow || table.create(control, host));
-        if (phase == Phase::Destroyed) {
-            host.Forget(), table.mainRoad(control); // so that whatever it makes for itself is there
-            control.DestroyWindow(), PumpUntilIdle();
-        }
+        if (phase == Phase::Destroyed) // after the main job, so that whatever it makes for itself is there
+            host.Forget(), table.mainRoad(control), control.DestroyWindow(), PumpUntilIdle();
         for (const HostileRow<T>& row : table.rows) {
             for (int nTime = 1; nTime <= 2; ++nTime) {
                 SCOPED_TRACE(::testing::Message() << row.pszName << ", call " << nTime);
                 row.call(control, phase), PumpUntilIdle();
             }
         }
+        EXPECT_FALSE(control.PreTranslateMessage(NULL)) << "a NULL message gives FALSE";
         SCOPED_TRACE("the main job afterwards");
         ASSERT_TRUE(control.m_hWnd != NULL || table.create(control, host)) << "a window again";
         host.Forget(), table.mainRoad(control);
@@ -88,16 +83,21 @@ template <class T> void RunHostileTable(const HostileTable<T>& table)
     }
 }
 
-// A window of the thread shown beside the host, or NULL: a control's popups
-// must not stay up, nor come up, without its window.
-inline HWND ShownPopupOfThread()
+// The thread's top-level windows beside the host.
+inline std::vector<HWND> WindowsOfThread()
 {
-    HWND hShown = NULL;
+    std::vector<HWND> windows;
     ::EnumThreadWindows(::GetCurrentThreadId(), [](HWND hWnd, LPARAM lParam) -> BOOL {
-        if (hWnd == HostWindow::Get().m_hWnd || !::IsWindowVisible(hWnd))
-            return TRUE;
-        *reinterpret_cast<HWND*>(lParam) = hWnd;
-        return FALSE;
-    }, reinterpret_cast<LPARAM>(&hShown));
-    return hShown;
+        if (hWnd != HostWindow::Get().m_hWnd)
+            reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hWnd);
+        return TRUE;
+    }, reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+// A control's popups must not stay up, nor come up, without its window.
+inline bool NoPopupShown()
+{
+    const std::vector<HWND> windows = WindowsOfThread();
+    return std::none_of(windows.begin(), windows.end(), [](HWND hWnd) { return ::IsWindowVisible(hWnd) != FALSE; });
 }
