@@ -8,6 +8,7 @@
 #include <type_traits>
 
 #include "CCJRadioButton.h"
+#include "CMemDrawDC.h"
 #include "HostileCalls.h"
 #include "MyRichEdit.h"
 #include "NoSpecialEdit.h"
@@ -53,11 +54,7 @@ TYPED_TEST(HostileCallsFontKeeping, WrongStates)
         rows.push_back({"RestoreIME, DisableIME, RestoreIME", [](T& c, Phase) { c.RestoreIME(), c.DisableIME(), c.RestoreIME(); }});
     // The host hands over a font and deletes it at once; the control draws with its copy.
     RunHostileTable<T>({CreateOn<T>, [](T& control) {
-        {
-            CFont font;
-            font.CreatePointFont(120, "Tahoma");
-            control.SetFont(&font, TRUE);
-        }
+        { CFont font; font.CreatePointFont(120, "Tahoma"), control.SetFont(&font, TRUE); }
         EXPECT_EQ(FaceOf(control.m_hWnd), "Tahoma");
     }, rows});
 }
@@ -83,12 +80,9 @@ TEST(HostileCalls, RichEdit)
 TEST(HostileCalls, TabColorSet)
 {
     SMXTabColorSet set;
-    CDC mem;
-    CBitmap bitmap;
-    CClientDC screen(NULL);
-    mem.CreateCompatibleDC(&screen);
-    bitmap.CreateCompatibleBitmap(&screen, 40, 20);
-    CBitmap* pOld = mem.SelectObject(&bitmap);
+    CClientDC host(&HostWindow::Get());
+    CMemDrawDC surface(&host, CRect(0, 0, 40, 20)); // never copied to the host
+    CDC& mem = surface;
     CRect rcArrow;
     for (const CRect& rc : {CRect(30, 20, 0, 0), CRect(0, 0, INT_MAX, INT_MAX)}) {
         set.FillHeader(NULL, rc, NULL), set.FillStateButton(NULL, rc, NULL), set.FillNavigateButton(NULL, NULL, rcArrow);
@@ -98,7 +92,6 @@ TEST(HostileCalls, TabColorSet)
     set.FillStateButton(&mem, CRect(0, 0, 30, 20), NULL); // a tab of no manager is not the selected one
     EXPECT_EQ(mem.GetPixel(0, 0), RGB(175, 186, 212)) << "the light header gradient";
     EXPECT_EQ(mem.GetPixel(29, 10), RGB(0, 0, 0)) << "and its separator";
-    mem.SelectObject(pOld);
 }
 
 } // namespace

