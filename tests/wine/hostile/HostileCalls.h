@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
+#include <type_traits>
 #include <vector>
 
 #include "MessagePump.h"
@@ -51,10 +52,24 @@ template <class T> struct HostileRow {
     std::function<void(T&, Phase)> call; // checks what the contract says the call gives, if anything
 };
 
+// Gives the control a window on the host: buttons and statics with a text,
+// a combo box with an edit field.
+template <class T> bool CreateOn(T& control, CWnd& host)
+{
+    const DWORD dwStyle = WS_CHILD | WS_VISIBLE;
+    const CRect rc(10, 10, 210, 200);
+    if constexpr (std::is_base_of<CButton, T>::value)
+        return control.Create("x", dwStyle | BS_RADIOBUTTON, rc, &host, 1) != FALSE;
+    else if constexpr (std::is_base_of<CStatic, T>::value)
+        return control.Create("x", dwStyle, rc, &host, 1) != FALSE;
+    else
+        return control.Create(dwStyle | (std::is_base_of<CComboBox, T>::value ? CBS_DROPDOWN : 0), rc, &host, 1) != FALSE;
+}
+
 template <class T> struct HostileTable {
-    std::function<bool(T&, CWnd&)> create;   // gives the control a window on the host
-    std::function<void(T&)> mainRoad;        // the control's main job, checked
+    std::function<void(T&)> mainRoad; // the control's main job, checked
     std::vector<HostileRow<T>> rows;
+    std::function<bool(T&, CWnd&)> create = CreateOn<T>; // gives the control a window on the host
     std::function<std::unique_ptr<T>()> make = [] { return std::unique_ptr<T>(new T); };
 };
 
@@ -83,21 +98,15 @@ template <class T> void RunHostileTable(const HostileTable<T>& table)
     }
 }
 
-// The thread's top-level windows beside the host.
-inline std::vector<HWND> WindowsOfThread()
+// The thread's top-level windows beside the host that pass the test.
+template <class Test> std::vector<HWND> WindowsOfThread(Test test)
 {
     std::vector<HWND> windows;
-    ::EnumThreadWindows(::GetCurrentThreadId(), [](HWND hWnd, LPARAM lParam) -> BOOL {
-        if (hWnd != HostWindow::Get().m_hWnd)
-            reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hWnd);
-        return TRUE;
-    }, reinterpret_cast<LPARAM>(&windows));
+    for (HWND hWnd = ::GetTopWindow(NULL); hWnd != NULL; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT))
+        if (::GetWindowThreadProcessId(hWnd, NULL) == ::GetCurrentThreadId() && hWnd != HostWindow::Get().m_hWnd && test(hWnd))
+            windows.push_back(hWnd);
     return windows;
 }
 
 // A control's popups must not stay up, nor come up, without its window.
-inline bool NoPopupShown()
-{
-    const std::vector<HWND> windows = WindowsOfThread();
-    return std::none_of(windows.begin(), windows.end(), [](HWND hWnd) { return ::IsWindowVisible(hWnd) != FALSE; });
-}
+inline bool NoPopupShown() { return WindowsOfThread(::IsWindowVisible).empty(); }

@@ -13,11 +13,6 @@
 
 namespace {
 
-template <class Edit> bool CreateEdit(Edit& edit, CWnd& host)
-{
-    return edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, CRect(10, 10, 210, 32), &host, 1) != FALSE;
-}
-
 // The choice keys, the wheel and the list's own registered messages, as
 // they may reach an edit whose popup list does not exist yet.
 void KeysAndListMessages(CWnd& edit, const char* pszEnter, const char* pszHide)
@@ -30,7 +25,7 @@ void KeysAndListMessages(CWnd& edit, const char* pszEnter, const char* pszHide)
 
 TEST(HostileCalls, SearchEdit)
 {
-    RunHostileTable<CSearchEdit>({CreateEdit<CSearchEdit>, [](CSearchEdit& edit) {
+    RunHostileTable<CSearchEdit>({[](CSearchEdit& edit) {
         std::vector<CString> data = {"2330 TSMC", "2303 UMC"};
         CString strChosen;
         edit.SetSearchData(data, 1), edit.SetNofityWnd(&HostWindow::Get()), edit.SetWindowText("2303");
@@ -56,7 +51,7 @@ TEST(HostileCalls, SymbolSearchEdit)
     BackendStub::SetContracts(16, {"2330", "2303"}, {"TSMC", "UMC"});
     BackendStub::SetLangString("IDS_TOOLBAR_NOMATCH", "no match");
     typedef CSymbolSearchEdit Edit;
-    RunHostileTable<Edit>({CreateEdit<Edit>, [](Edit& edit) {
+    RunHostileTable<Edit>({[](Edit& edit) {
         CSymbolInfo chosen;
         edit.SetType(Edit::TYPE_SYMBOL), edit.ResetSymbolFile(), edit.SetNofityWnd(&HostWindow::Get()), edit.SetWindowText("2303");
         edit.SendMessage(WM_KEYDOWN, VK_RETURN), PumpUntilIdle(), edit.GetSelectedSymbol(chosen);
