@@ -70,8 +70,7 @@ TEST(HostileCalls, TabColorSet)
 {
     SMXTabColorSet set;
     CClientDC host(&HostWindow::Get());
-    CMemDrawDC surface(&host, CRect(0, 0, 40, 20)); // never copied to the host
-    CDC& mem = surface;
+    CMemDrawDC mem(&host, CRect(0, 0, 40, 20)); // never copied to the host
     CRect rcArrow;
     for (const CRect& rc : {CRect(30, 20, 0, 0), CRect(0, 0, INT_MAX, INT_MAX)}) {
         set.FillHeader(NULL, rc, NULL), set.FillStateButton(NULL, rc, NULL), set.FillNavigateButton(NULL, NULL, rcArrow);

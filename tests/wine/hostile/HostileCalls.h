@@ -58,10 +58,8 @@ template <class T> bool CreateOn(T& control, CWnd& host)
 {
     const DWORD dwStyle = WS_CHILD | WS_VISIBLE;
     const CRect rc(10, 10, 210, 200);
-    if constexpr (std::is_base_of<CButton, T>::value)
-        return control.Create("x", dwStyle | BS_RADIOBUTTON, rc, &host, 1) != FALSE;
-    else if constexpr (std::is_base_of<CStatic, T>::value)
-        return control.Create("x", dwStyle, rc, &host, 1) != FALSE;
+    if constexpr (std::is_base_of<CButton, T>::value || std::is_base_of<CStatic, T>::value)
+        return control.Create("x", dwStyle | (std::is_base_of<CButton, T>::value ? BS_RADIOBUTTON : 0), rc, &host, 1) != FALSE;
     else
         return control.Create(dwStyle | (std::is_base_of<CComboBox, T>::value ? CBS_DROPDOWN : 0), rc, &host, 1) != FALSE;
 }
@@ -84,17 +82,15 @@ template <class T> void RunHostileTable(const HostileTable<T>& table)
         ASSERT_TRUE(phase == Phase::NoWindow || table.create(control, host));
         if (phase == Phase::Destroyed) // after the main job, so that whatever it makes for itself is there
             host.Forget(), table.mainRoad(control), control.DestroyWindow(), PumpUntilIdle();
-        for (const HostileRow<T>& row : table.rows) {
+        for (const HostileRow<T>& row : table.rows)
             for (int nTime = 1; nTime <= 2; ++nTime) {
                 SCOPED_TRACE(::testing::Message() << row.pszName << ", call " << nTime);
                 row.call(control, phase), PumpUntilIdle();
             }
-        }
         EXPECT_FALSE(control.PreTranslateMessage(NULL)) << "a NULL message gives FALSE";
         SCOPED_TRACE("the main job afterwards");
         ASSERT_TRUE(control.m_hWnd != NULL || table.create(control, host)) << "a window again";
-        host.Forget(), table.mainRoad(control);
-        control.DestroyWindow(), PumpUntilIdle();
+        host.Forget(), table.mainRoad(control), control.DestroyWindow(), PumpUntilIdle();
     }
 }
 
