@@ -22,7 +22,7 @@ namespace {
 
 const CPoint kFarAway(INT_MIN / 2, INT_MAX / 2);
 const CRect kHuge(0, 0, INT_MAX, INT_MAX);
-const COLORREF kRed = RGB(255, 0, 0), kWhite = RGB(255, 255, 255);
+const COLORREF kRed = RGB(255, 0, 0);
 
 TEST(HostileCalls, DragListBox)
 {
@@ -135,14 +135,17 @@ TEST(HostileCalls, HoverButton)
 // cannot be made copies nothing onto the target.
 TEST(HostileCalls, MemDrawDC)
 {
-    // Each row: the rectangle, the target's corner after drawing on two surfaces and copying one twice.
+    // Each row: the rectangle, the target's corner after drawing on two
+    // surfaces and copying one twice. The target is blackened without
+    // touching its background colour, white, which is what the memory DC's
+    // own 1 x 1 monochrome bitmap would copy.
     const std::pair<CRect, COLORREF> rows[] = {
-        {CRect(0, 0, 1 << 17, 1 << 17), kWhite}, // too large for a bitmap
-        {CRect(-20, -20, 40, 40), kRed},         // partly off the target
+        {CRect(0, 0, 1 << 17, 1 << 17), RGB(0, 0, 0)}, // too large for a bitmap
+        {CRect(-20, -20, 40, 40), kRed},               // partly off the target
     };
     CClientDC target(&HostWindow::Get());
     for (const auto& row : rows) {
-        target.FillSolidRect(CRect(0, 0, 60, 60), kWhite);
+        ::PatBlt(target.m_hDC, 0, 0, 60, 60, BLACKNESS);
         CMemDrawDC(&target, row.first)->FillSolidRect(CRect(0, 0, 100, 100), kRed); // never copied
         CMemDrawDC mem(&target, row.first);
         mem->FillSolidRect(CRect(0, 0, 100, 100), kRed), mem.ForceBitBlt(SRCCOPY), mem.ForceBitBlt(SRCCOPY);
