@@ -1,8 +1,9 @@
 // Calls of a control's public operations in the states a careless host
 // leaves it in: before its window exists, while it lives, and after its
 // window was destroyed (the object kept). Every row runs twice in every
-// state; then the control gets a window again and must still do its main
-// job, so that a call which quietly broke its state shows.
+// state, and every control is offered a NULL message; then the control gets
+// a window again and must still do its main job, so that a call which
+// quietly broke its state shows.
 #pragma once
 
 #include <afxwin.h>
@@ -51,11 +52,23 @@ template <class T> struct HostileRow {
     std::function<void(T&, Phase)> call; // checks what the contract says the call gives, if anything
 };
 
+// Gives the control a window on the host: buttons and statics with a text,
+// a combo box with an edit field.
+template <class T> bool CreateOn(T& control, CWnd& host)
+{
+    const DWORD dwStyle = WS_CHILD | WS_VISIBLE;
+    const CRect rc(10, 10, 210, 200);
+    if constexpr (std::is_base_of<CButton, T>::value || std::is_base_of<CStatic, T>::value)
+        return control.Create("x", dwStyle | (std::is_base_of<CButton, T>::value ? BS_RADIOBUTTON : 0), rc, &host, 1) != FALSE;
+    else
+        return control.Create(dwStyle | (std::is_base_of<CComboBox, T>::value ? CBS_DROPDOWN : 0), rc, &host, 1) != FALSE;
+}
+
 template <class T> struct HostileTable {
-    std::function<std::unique_ptr<T>()> make; // the default constructor when empty
-    std::function<bool(T&, CWnd&)> create;   // gives the control a window on the host
-    std::function<void(T&)> mainRoad;        // the control's main job, checked
+    std::function<void(T&)> mainRoad; // the control's main job, checked
     std::vector<HostileRow<T>> rows;
+    std::function<bool(T&, CWnd&)> create = CreateOn<T>; // gives the control a window on the host
+    std::function<std::unique_ptr<T>()> make = [] { return std::unique_ptr<T>(new T); };
 };
 
 template <class T> void RunHostileTable(const HostileTable<T>& table)
@@ -64,40 +77,32 @@ template <class T> void RunHostileTable(const HostileTable<T>& table)
     const char* const names[] = {"before the window exists", "with its window", "after its window was destroyed"};
     for (Phase phase : {Phase::NoWindow, Phase::Live, Phase::Destroyed}) {
         SCOPED_TRACE(names[static_cast<int>(phase)]);
-        std::unique_ptr<T> pControl;
-        if constexpr (std::is_default_constructible<T>::value)
-            pControl.reset(table.make ? table.make().release() : new T);
-        else
-            pControl = table.make();
+        const std::unique_ptr<T> pControl = table.make();
         T& control = *pControl;
         ASSERT_TRUE(phase == Phase::NoWindow || table.create(control, host));
-        if (phase == Phase::Destroyed) {
-            host.Forget(), table.mainRoad(control); // so that whatever it makes for itself is there
-            control.DestroyWindow(), PumpUntilIdle();
-        }
-        for (const HostileRow<T>& row : table.rows) {
+        if (phase == Phase::Destroyed) // after the main job, so that whatever it makes for itself is there
+            host.Forget(), table.mainRoad(control), control.DestroyWindow(), PumpUntilIdle();
+        for (const HostileRow<T>& row : table.rows)
             for (int nTime = 1; nTime <= 2; ++nTime) {
                 SCOPED_TRACE(::testing::Message() << row.pszName << ", call " << nTime);
                 row.call(control, phase), PumpUntilIdle();
             }
-        }
+        EXPECT_FALSE(control.PreTranslateMessage(NULL)) << "a NULL message gives FALSE";
         SCOPED_TRACE("the main job afterwards");
         ASSERT_TRUE(control.m_hWnd != NULL || table.create(control, host)) << "a window again";
-        host.Forget(), table.mainRoad(control);
-        control.DestroyWindow(), PumpUntilIdle();
+        host.Forget(), table.mainRoad(control), control.DestroyWindow(), PumpUntilIdle();
     }
 }
 
-// A window of the thread shown beside the host, or NULL: a control's popups
-// must not stay up, nor come up, without its window.
-inline HWND ShownPopupOfThread()
+// The thread's top-level windows beside the host that pass the test.
+template <class Test> std::vector<HWND> WindowsOfThread(Test test)
 {
-    HWND hShown = NULL;
-    ::EnumThreadWindows(::GetCurrentThreadId(), [](HWND hWnd, LPARAM lParam) -> BOOL {
-        if (hWnd == HostWindow::Get().m_hWnd || !::IsWindowVisible(hWnd))
-            return TRUE;
-        *reinterpret_cast<HWND*>(lParam) = hWnd;
-        return FALSE;
-    }, reinterpret_cast<LPARAM>(&hShown));
-    return hShown;
+    std::vector<HWND> windows;
+    for (HWND hWnd = ::GetTopWindow(NULL); hWnd != NULL; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT))
+        if (::GetWindowThreadProcessId(hWnd, NULL) == ::GetCurrentThreadId() && hWnd != HostWindow::Get().m_hWnd && test(hWnd))
+            windows.push_back(hWnd);
+    return windows;
 }
+
+// A control's popups must not stay up, nor come up, without its window.
+inline bool NoPopupShown() { return WindowsOfThread(::IsWindowVisible).empty(); }
