@@ -59,6 +59,11 @@ const GdiHandleEntry* GdiTable()
 #endif
 }
 
+bool OwnedByUs(const GdiHandleEntry& entry, USHORT wPid)
+{
+    return entry.bType != 0 && (entry.dwOwner == 0 || static_cast<USHORT>(entry.dwOwner) == wPid);
+}
+
 long CountGdi()
 {
     const GdiHandleEntry* pTable = GdiTable();
@@ -67,8 +72,7 @@ long CountGdi()
     const USHORT wPid = static_cast<USHORT>(::GetCurrentProcessId());
     long n = 0;
     for (int i = 0; i < kGdiHandles; ++i)
-        if (pTable[i].bType != 0 && (pTable[i].dwOwner == 0 || static_cast<USHORT>(pTable[i].dwOwner) == wPid))
-            ++n;
+        n += OwnedByUs(pTable[i], wPid) ? 1 : 0;
     return n;
 }
 
@@ -161,4 +165,17 @@ ResourceCounts CountResources()
     counts.cbHeap = HeapBytesInUse();
     counts.cbPrivate = CommittedPrivateBytes();
     return counts;
+}
+
+std::vector<unsigned char> GdiHandleTypes()
+{
+    std::vector<unsigned char> types;
+    const GdiHandleEntry* pTable = GdiTable();
+    if (pTable == NULL)
+        return types;
+    const USHORT wPid = static_cast<USHORT>(::GetCurrentProcessId());
+    types.resize(kGdiHandles);
+    for (int i = 0; i < kGdiHandles; ++i)
+        types[i] = OwnedByUs(pTable[i], wPid) ? pTable[i].bType : 0;
+    return types;
 }

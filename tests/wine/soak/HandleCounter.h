@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <vector>
 
 struct ResourceCounts {
     long nGdi = 0;       // GDI objects: DCs, bitmaps, brushes, pens, fonts, regions, palettes
@@ -19,3 +20,8 @@ struct ResourceCounts {
 
 // The counts now; costs a few milliseconds (a walk of the handle tables and heaps).
 ResourceCounts CountResources();
+
+// The type byte of each of this process's GDI handles, by slot of the
+// handle table (0: none), to name what a leak left behind; empty where the
+// table cannot be read.
+std::vector<unsigned char> GdiHandleTypes();

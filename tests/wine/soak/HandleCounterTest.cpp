@@ -42,6 +42,15 @@ const std::vector<Kind>& Kinds()
     return kinds;
 }
 
+// Slots of the GDI handle table taken between two readings of its types.
+int NewSlots(const std::vector<unsigned char>& before, const std::vector<unsigned char>& after)
+{
+    int n = 0;
+    for (size_t i = 0; i < before.size() && i < after.size(); ++i)
+        n += after[i] != 0 && after[i] != before[i] ? 1 : 0;
+    return n;
+}
+
 TEST(HandleCounter, SeesEachKindOfObjectKeptAndItsRelease)
 {
     // A window lives throughout, as in the soak: the thread's first window
@@ -50,11 +59,15 @@ TEST(HandleCounter, SeesEachKindOfObjectKeptAndItsRelease)
     for (const Kind& kind : Kinds()) {
         kind.free(kind.make()); // the first object of a kind fills the system's caches
         const ResourceCounts before = CountResources();
+        const std::vector<unsigned char> typesBefore = GdiHandleTypes();
         std::vector<HANDLE> kept;
         for (int i = 0; i < kLeaked; ++i)
             kept.push_back(kind.make());
         const ResourceCounts leaking = CountResources();
         EXPECT_EQ(leaking.*kind.pCount - before.*kind.pCount, kLeaked * kind.nPerObject) << kind.pszName;
+        if (kind.pCount == &ResourceCounts::nGdi) {
+            EXPECT_EQ(NewSlots(typesBefore, GdiHandleTypes()), kLeaked) << kind.pszName << ": the slots it took";
+        }
         for (HANDLE h : kept)
             kind.free(h);
         EXPECT_EQ(CountResources().*kind.pCount, before.*kind.pCount) << kind.pszName;

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <map>
 #include <vector>
 
 #include "BackendStub.h"
@@ -253,11 +254,26 @@ void Cycle(const Control& control, CWnd& host)
     CommonObjectStub::ClearCalls();
 }
 
+// The GDI handles present after the run that were not there before it, by
+// the handle table's type byte (0x01 DC, 0x04 region, 0x05 bitmap, 0x0a font,
+// 0x10 brush, 0x30 pen): which kind of object a growth is.
+void PrintNewGdiTypes(const std::vector<unsigned char>& before, const std::vector<unsigned char>& after)
+{
+    std::map<int, int> counts;
+    for (size_t i = 0; i < before.size() && i < after.size(); ++i)
+        if (after[i] != 0 && after[i] != before[i])
+            ++counts[after[i]];
+    for (const auto& [nType, nCount] : counts)
+        std::printf("  new GDI handles of type 0x%02x: %d\n", nType, nCount);
+}
+
 // Runs one control's cycles; true when its counts stayed flat.
 bool Soak(const Control& control, CWnd& host, int nCycles)
 {
     for (int i = 0; i < kWarmUp; ++i)
         Cycle(control, host);
+    // Read before the counts, so that its own memory is in both of them.
+    const std::vector<unsigned char> gdiBefore = GdiHandleTypes();
     const ResourceCounts before = CountResources();
     const DWORD dwStart = ::GetTickCount();
     for (int i = 0; i < nCycles; ++i)
@@ -271,6 +287,8 @@ bool Soak(const Control& control, CWnd& host, int nCycles)
     std::printf("%-18s %6d cycles %7lu ms  GDI %ld->%ld  USER %ld->%ld  heap %zu->%zu (%+lld)  private %zu->%zu (%+lld)  %s\n",
                 control.pszName, nCycles, dwElapsed, before.nGdi, after.nGdi, before.User(), after.User(),
                 before.cbHeap, after.cbHeap, llHeap, before.cbPrivate, after.cbPrivate, llPrivate, bFlat ? "flat" : "GREW");
+    if (nGdi > 0)
+        PrintNewGdiTypes(gdiBefore, GdiHandleTypes());
     std::fflush(stdout);
     return bFlat;
 }
