@@ -555,7 +555,7 @@ bool TypeRefusedCharacter(TourRun& run)
     // The message box runs modal inside the keystroke; the watch takes the
     // step's picture with it showing, reads it and presses OK.
     WatchForDialog(run.window.m_hWnd, NULL, run.shotPath);
-    g_watch.picturePath = run.folder + "pictures\\no-special-edit.bmp";
+    g_watch.picturePath = run.folder + "pictures\\filtered-edit.bmp";
     g_watch.rcPicture = ScreenRect(pEdit);
     TypeText("@");
     const bool bShown = WaitFor([] { return g_watch.bSeen; });
