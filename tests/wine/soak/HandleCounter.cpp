@@ -167,6 +167,8 @@ ResourceCounts CountResources()
     return counts;
 }
 
+long CountGdiObjects() { return CountGdi(); }
+
 std::vector<unsigned char> GdiHandleTypes()
 {
     std::vector<unsigned char> types;

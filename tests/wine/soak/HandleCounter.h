@@ -21,6 +21,9 @@ struct ResourceCounts {
 // The counts now; costs a few milliseconds (a walk of the handle tables and heaps).
 ResourceCounts CountResources();
 
+// This process's GDI objects alone, cheaply enough to read after every cycle.
+long CountGdiObjects();
+
 // The type byte of each of this process's GDI handles, by slot of the
 // handle table (0: none), to name what a leak left behind; empty where the
 // table cannot be read.

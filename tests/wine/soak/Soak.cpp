@@ -10,6 +10,7 @@
 #include <cstring>
 #include <functional>
 #include <map>
+#include <utility>
 #include <vector>
 
 #include "BackendStub.h"
@@ -276,8 +277,16 @@ bool Soak(const Control& control, CWnd& host, int nCycles)
     const std::vector<unsigned char> gdiBefore = GdiHandleTypes();
     const ResourceCounts before = CountResources();
     const DWORD dwStart = ::GetTickCount();
-    for (int i = 0; i < nCycles; ++i)
+    // The cycles after which the GDI count reached a new height: a leak of
+    // the road rises again and again through the run, a cache of the
+    // system's that fills up rises a few times and stays.
+    std::vector<std::pair<int, long>> gdiRises;
+    long nPeak = before.nGdi;
+    for (int i = 0; i < nCycles; ++i) {
         Cycle(control, host);
+        if (const long nGdiNow = CountGdiObjects(); nGdiNow > nPeak)
+            gdiRises.emplace_back(i + 1, nGdiNow), nPeak = nGdiNow;
+    }
     const DWORD dwElapsed = ::GetTickCount() - dwStart;
     const ResourceCounts after = CountResources();
     const long nGdi = after.nGdi - before.nGdi, nUser = after.User() - before.User();
@@ -287,8 +296,13 @@ bool Soak(const Control& control, CWnd& host, int nCycles)
     std::printf("%-18s %6d cycles %7lu ms  GDI %ld->%ld  USER %ld->%ld  heap %zu->%zu (%+lld)  private %zu->%zu (%+lld)  %s\n",
                 control.pszName, nCycles, dwElapsed, before.nGdi, after.nGdi, before.User(), after.User(),
                 before.cbHeap, after.cbHeap, llHeap, before.cbPrivate, after.cbPrivate, llPrivate, bFlat ? "flat" : "GREW");
-    if (nGdi > 0)
+    if (nGdi > 0) {
         PrintNewGdiTypes(gdiBefore, GdiHandleTypes());
+        std::printf("  GDI count rose %zu times, after cycle (to count):", gdiRises.size());
+        for (size_t i = 0; i < gdiRises.size() && i < 12; ++i)
+            std::printf(" %d (%ld)", gdiRises[i].first, gdiRises[i].second);
+        std::printf("%s\n", gdiRises.size() > 12 ? " ..." : "");
+    }
     std::fflush(stdout);
     return bFlat;
 }
