@@ -15,39 +15,6 @@ namespace {
 
 const int kRenderDpi = 50;
 
-// The default printer's page in one orientation: its printable area in
-// device pixels and where that area lies on the sheet. The PDF holds a
-// portrait sheet; a landscape page lies on it turned a quarter to the left,
-// so that the page's top-left corner is the sheet's bottom-left.
-struct PrinterPage {
-    int nDpi = 0, nOffsetX = 0, nOffsetY = 0, nPhysicalWidth = 0, nWidth = 0, nHeight = 0;
-    bool bLandscape = false;
-
-    explicit PrinterPage(short nOrientation) : bLandscape(nOrientation == DMORIENT_LANDSCAPE)
-    {
-        CPrintDialog defaults(FALSE, 0);
-        if (!defaults.GetDefaults())
-            return;
-        DEVMODE* pMode = defaults.GetDevMode();
-        pMode->dmOrientation = nOrientation;
-        CDC printer; // deletes the DC that the defaults came with
-        printer.Attach(defaults.m_pd.hDC);
-        printer.ResetDC(pMode);
-        ::GlobalUnlock(defaults.m_pd.hDevMode);
-        const auto caps = [&](int nIndex) { return printer.GetDeviceCaps(nIndex); };
-        nDpi = caps(LOGPIXELSX), nOffsetX = caps(PHYSICALOFFSETX), nOffsetY = caps(PHYSICALOFFSETY);
-        nPhysicalWidth = caps(PHYSICALWIDTH), nWidth = caps(HORZRES), nHeight = caps(VERTRES);
-    }
-
-    // The pixel of the sheet rendered at kRenderDpi under device pixel (x, y).
-    POINT OnSheet(int x, int y) const
-    {
-        const int px = nOffsetX + x, py = nOffsetY + y;
-        const POINT pt = bLandscape ? POINT{py, nPhysicalWidth - px} : POINT{px, py};
-        return {pt.x * kRenderDpi / nDpi, pt.y * kRenderDpi / nDpi};
-    }
-};
-
 // A printed colour as 'w'hite, 'g'ray, 'd'ark gray (blue's, 28, not red's,
 // 76), 'r'ed, 'b'lue or '?' for anything else.
 char Kind(COLORREF c)
@@ -114,17 +81,31 @@ protected:
     // right of and below the place.
     std::string Samples(short nOrientation, bool bStretch) const
     {
-        const PrinterPage page(nOrientation);
+        CPrintDialog defaults(FALSE, 0);
+        if (!defaults.GetDefaults())
+            return "no default printer";
+        DEVMODE* pMode = defaults.GetDevMode();
+        pMode->dmOrientation = nOrientation;
+        CDC printer; // deletes the DC that the defaults came with
+        printer.Attach(defaults.m_pd.hDC);
+        printer.ResetDC(pMode);
+        ::GlobalUnlock(defaults.m_pd.hDevMode);
+        const auto caps = [&](int nIndex) { return printer.GetDeviceCaps(nIndex); };
         const CRect place =
-            FromCore(core::CalcShowArea({0, 0, 800, 600}, {0, 0, page.nWidth, page.nHeight}, 0.01, bStretch));
+            FromCore(core::CalcShowArea({0, 0, 800, 600}, {0, 0, caps(HORZRES), caps(VERTRES)}, 0.01, bStretch));
         const int d = 24;
         const POINT pts[] = {{place.left + d, place.top + d},  {place.left + d, place.CenterPoint().y},
                              {place.right - d, place.top + d}, {place.left + d, place.top - d},
                              {place.right + d, place.top + d}, {place.left + d, place.bottom + d}};
         std::string str;
-        for (const POINT& pt : pts) {
-            const POINT at = page.OnSheet(pt.x, pt.y);
-            str += Kind(m_raster.At(at.x, at.y));
+        for (POINT pt : pts) {
+            // From the printable area to the sheet. The PDF holds a portrait
+            // sheet; a landscape page lies on it turned a quarter to the
+            // left, the page's top-left corner at the sheet's bottom-left.
+            pt.x += caps(PHYSICALOFFSETX), pt.y += caps(PHYSICALOFFSETY);
+            if (nOrientation == DMORIENT_LANDSCAPE)
+                pt = {pt.y, caps(PHYSICALWIDTH) - pt.x};
+            str += Kind(m_raster.At(pt.x * kRenderDpi / caps(LOGPIXELSX), pt.y * kRenderDpi / caps(LOGPIXELSX)));
         }
         return str;
     }
