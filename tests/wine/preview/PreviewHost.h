@@ -30,7 +30,6 @@ public:
     PreviewUnderTest() : MXPrintPreviewWnd(NULL) {}
     using MXPrintPreviewWnd::m_bmpBW;
     using MXPrintPreviewWnd::m_bmpColor;
-    using MXPrintPreviewWnd::m_pOldBitmap;
     using MXPrintPreviewWnd::m_pPrintDlg;
     using MXPrintPreviewWnd::m_pPrinterDC;
 };
