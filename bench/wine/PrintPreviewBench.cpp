@@ -94,7 +94,6 @@ void Measure(MXPrintPreviewWnd& transforms, int w, int h)
         preview.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
         const double dDone = NowMilliseconds();
         modal_clicks::Stop();
-        preview.DestroyWindow();
         printed_paper::WaitForIdleQueue();
         return dDone - g_dPrintDialogGone;
     };

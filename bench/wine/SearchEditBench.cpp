@@ -45,15 +45,6 @@ public:
         }
     }
 
-    // The list's part of a keystroke from `from` to `to`.
-    double Keystroke(const search::UpperCasedData& lines, const search::MatchResult& from,
-                     const search::MatchResult& to)
-    {
-        Refill(lines, from);
-        return MillisecondsOf([&] { Refill(lines, to); });
-    }
-
-private:
     // Redraw off, emptied, refilled, the preselected line found by prefix,
     // redraw on and painted.
     void Refill(const search::UpperCasedData& lines, const search::MatchResult& match)
@@ -90,7 +81,8 @@ void MeasureKeystrokes(CWnd& edit, const search::UpperCasedData& lines, search::
         lines.Match(CString(k[2]).MakeUpper().GetString(), PopupListEdit::ProcessLeadBytes(), to, rule);
         Compare(
             "  " + std::string(k[0]) + " (" + std::to_string(to.hits.size()) + " lines)", "a plain list box's refill",
-            nRuns, [&] { return type(k[1]), type(k[2]); }, [&] { return plain.Keystroke(lines, from, to); });
+            nRuns, [&] { return type(k[1]), type(k[2]); },
+            [&] { return plain.Refill(lines, from), MillisecondsOf([&] { plain.Refill(lines, to); }); });
     }
 }
 

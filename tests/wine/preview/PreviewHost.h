@@ -30,8 +30,6 @@ public:
     PreviewUnderTest() : MXPrintPreviewWnd(NULL) {}
     using MXPrintPreviewWnd::m_bmpBW;
     using MXPrintPreviewWnd::m_bmpColor;
-    using MXPrintPreviewWnd::m_pMemDC;
-    using MXPrintPreviewWnd::m_pOldBitmap;
     using MXPrintPreviewWnd::m_pPrintDlg;
     using MXPrintPreviewWnd::m_pPrinterDC;
 };
@@ -58,12 +56,6 @@ struct Canvas {
     ~Canvas() { Release(); }
     void Release() { ::SelectObject(dc.m_hDC, hOld); }
     COLORREF At(int x, int y) { return dc.GetPixel(x, y); }
-    CSize Size()
-    {
-        BITMAP bm = {};
-        ::GetObjectA(::GetCurrentObject(dc.m_hDC, OBJ_BITMAP), sizeof(bm), &bm);
-        return CSize(bm.bmWidth, bm.bmHeight);
-    }
 
 private:
     void Hold(CBitmap& picture)
@@ -89,11 +81,10 @@ protected:
         BackendStub::Reset();
         SettingsStub::Reset();
         CommonObjectStub::Reset();
-        // Texts that name their key, to see which key went where.
-        for (const char* key : {"TAPREVIEW_TITLE", "TAPREVIEW_PRINT_COLOR", "TAPREVIEW_PRINT_COLOR_DEFAULT",
-                                "TAPREVIEW_PRINT_BW", "TAPREVIEW_PRINT_BW_DEFAULT", "TAPREVIEW_PRINT_PORTRAIT",
-                                "TAPREVIEW_PRINT_LANDSCAPE", "TAPREVIEW_PRINT_EXTEND", "CONNECT_BUTTON_CANCEL"})
-            BackendStub::SetLangString(CString("IDS_DIALOG-") + key, CString("<IDS_DIALOG-") + key + ">");
+        // Texts that name their key, to see which key went where: the
+        // caption's and the two modes', whose keys follow the default mode.
+        for (const char* key : {"TITLE", "PRINT_COLOR", "PRINT_COLOR_DEFAULT", "PRINT_BW", "PRINT_BW_DEFAULT"})
+            BackendStub::SetLangString(CString("IDS_DIALOG-TAPREVIEW_") + key, CString("<") + key + ">");
     }
 
     // Creates the dialog modeless, shows it and waits for its first paint.

@@ -3,8 +3,6 @@
 // that the session's queue made of the job.
 #include "PreviewHost.h"
 
-#include <commdlg.h>
-
 #include <algorithm>
 #include <cstdlib>
 
@@ -17,54 +15,13 @@ namespace {
 
 const int kRenderDpi = 50;
 
-// The default printer's page in one orientation: its printable area in
-// device pixels and where that area lies on the sheet. The PDF holds a
-// portrait sheet; a landscape page lies on it turned a quarter to the left,
-// so that the page's top-left corner is the sheet's bottom-left.
-struct PrinterPage {
-    int nDpi = 0, nOffsetX = 0, nOffsetY = 0, nPhysicalWidth = 0, nWidth = 0, nHeight = 0;
-    bool bLandscape = false;
-
-    explicit PrinterPage(short nOrientation) : bLandscape(nOrientation == DMORIENT_LANDSCAPE)
-    {
-        PRINTDLGA pd = {};
-        pd.lStructSize = sizeof(pd);
-        pd.Flags = PD_RETURNDEFAULT | PD_RETURNDC;
-        if (!::PrintDlgA(&pd))
-            return;
-        DEVMODEA* pMode = static_cast<DEVMODEA*>(::GlobalLock(pd.hDevMode));
-        pMode->dmOrientation = nOrientation;
-        ::ResetDCA(pd.hDC, pMode);
-        ::GlobalUnlock(pd.hDevMode);
-        const auto caps = [&](int nIndex) { return ::GetDeviceCaps(pd.hDC, nIndex); };
-        nDpi = caps(LOGPIXELSX), nOffsetX = caps(PHYSICALOFFSETX), nOffsetY = caps(PHYSICALOFFSETY);
-        nPhysicalWidth = caps(PHYSICALWIDTH), nWidth = caps(HORZRES), nHeight = caps(VERTRES);
-        ::DeleteDC(pd.hDC);
-        ::GlobalFree(pd.hDevMode);
-        ::GlobalFree(pd.hDevNames);
-    }
-
-    // The pixel of the sheet rendered at kRenderDpi under device pixel (x, y).
-    POINT OnSheet(int x, int y) const
-    {
-        const int px = nOffsetX + x, py = nOffsetY + y;
-        const POINT pt = bLandscape ? POINT{py, nPhysicalWidth - px} : POINT{px, py};
-        return {pt.x * kRenderDpi / nDpi, pt.y * kRenderDpi / nDpi};
-    }
-
-    // Where an 800 x 600 picture goes on this page.
-    CRect Place(bool bStretch) const
-    {
-        return FromCore(core::CalcShowArea({0, 0, 800, 600}, {0, 0, nWidth, nHeight}, 0.01, bStretch));
-    }
-};
-
-// A printed colour as 'w'hite, 'g'ray, 'r'ed, 'b'lue or '?' for anything else.
+// A printed colour as 'w'hite, 'g'ray, 'd'ark gray (blue's, 28, not red's,
+// 76), 'r'ed, 'b'lue or '?' for anything else.
 char Kind(COLORREF c)
 {
     const int r = GetRValue(c), g = GetGValue(c), b = GetBValue(c), nLow = std::min({r, g, b});
     return nLow > 245                        ? 'w'
-           : std::max({r, g, b}) - nLow <= 6 ? 'g'
+           : std::max({r, g, b}) - nLow <= 6 ? (nLow < 50 ? 'd' : 'g')
            : r > 200 && g < 80 && b < 80     ? 'r'
            : b > 200 && r < 80 && g < 80     ? 'b'
                                              : '?';
@@ -119,18 +76,36 @@ protected:
     // and outside the place: the renderer blends an edge over one rendered
     // pixel and the mapping rounds by one more, so 4 pixels clear both,
     // while a picture misplaced by more than 48 device pixels is caught.
-    // The string lists them: top-left, middle-left, top-right inside, then
-    // above, right of and below the place.
-    std::string Samples(const PrinterPage& page, const CRect& place) const
+    // The string lists them, on the default printer's page in the given
+    // orientation: top-left, middle-left, top-right inside, then above,
+    // right of and below the place.
+    std::string Samples(short nOrientation, bool bStretch) const
     {
+        CPrintDialog defaults(FALSE, 0);
+        if (!defaults.GetDefaults())
+            return "no default printer";
+        DEVMODE* pMode = defaults.GetDevMode();
+        pMode->dmOrientation = nOrientation;
+        CDC printer; // deletes the DC that the defaults came with
+        printer.Attach(defaults.m_pd.hDC);
+        printer.ResetDC(pMode);
+        ::GlobalUnlock(defaults.m_pd.hDevMode);
+        const auto caps = [&](int nIndex) { return printer.GetDeviceCaps(nIndex); };
+        const CRect place =
+            FromCore(core::CalcShowArea({0, 0, 800, 600}, {0, 0, caps(HORZRES), caps(VERTRES)}, 0.01, bStretch));
         const int d = 24;
         const POINT pts[] = {{place.left + d, place.top + d},  {place.left + d, place.CenterPoint().y},
                              {place.right - d, place.top + d}, {place.left + d, place.top - d},
                              {place.right + d, place.top + d}, {place.left + d, place.bottom + d}};
         std::string str;
-        for (const POINT& pt : pts) {
-            const POINT at = page.OnSheet(pt.x, pt.y);
-            str += Kind(m_raster.At(at.x, at.y));
+        for (POINT pt : pts) {
+            // From the printable area to the sheet. The PDF holds a portrait
+            // sheet; a landscape page lies on it turned a quarter to the
+            // left, the page's top-left corner at the sheet's bottom-left.
+            pt.x += caps(PHYSICALOFFSETX), pt.y += caps(PHYSICALOFFSETY);
+            if (nOrientation == DMORIENT_LANDSCAPE)
+                pt = {pt.y, caps(PHYSICALWIDTH) - pt.x};
+            str += Kind(m_raster.At(pt.x * kRenderDpi / caps(LOGPIXELSX), pt.y * kRenderDpi / caps(LOGPIXELSX)));
         }
         return str;
     }
@@ -147,8 +122,7 @@ TEST_F(PreviewPrint, OneWindowPrintsEmptyColourAndStretchedLandscapePagesThenARe
     // Colour chosen by the host before creation: checked, and its text says default.
     Open(true);
     EXPECT_TRUE(m_dlg.IsDlgButtonChecked(1672) && !m_dlg.IsDlgButtonChecked(1671));
-    EXPECT_EQ(Text(1672), "<IDS_DIALOG-TAPREVIEW_PRINT_COLOR_DEFAULT>");
-    EXPECT_EQ(Text(1671), "<IDS_DIALOG-TAPREVIEW_PRINT_BW>");
+    EXPECT_EQ(Text(1671) + Text(1672), "<PRINT_BW><PRINT_COLOR_DEFAULT>");
     // Colour mode with only a black-and-white picture: the paper stays blank,
     // on the screen and on the printed page.
     DrawPicture(false, {kRed, kBlue});
@@ -166,8 +140,7 @@ TEST_F(PreviewPrint, OneWindowPrintsEmptyColourAndStretchedLandscapePagesThenARe
     PrintAndReadBack();
     EXPECT_EQ(m_nJobs, 1);
     ASSERT_EQ(m_strInfo, kOnePage);
-    const PrinterPage portrait(DMORIENT_PORTRAIT);
-    EXPECT_EQ(Samples(portrait, portrait.Place(false)), "rrbwww");
+    EXPECT_EQ(Samples(DMORIENT_PORTRAIT, false), "rrbwww");
 
     // Black and white stretched onto a landscape page, although the queue's
     // default is portrait.
@@ -177,14 +150,9 @@ TEST_F(PreviewPrint, OneWindowPrintsEmptyColourAndStretchedLandscapePagesThenARe
     Click(7000);
     PrintAndReadBack();
     ASSERT_EQ(m_strInfo, kOnePage);
-    const PrinterPage page(DMORIENT_LANDSCAPE);
-    const CRect place = page.Place(true);
-    EXPECT_EQ(Samples(page, place), "gggwww");
-    // The two halves keep their own grays, the left one at the sheet's bottom.
-    const POINT left = page.OnSheet(place.left + 24, place.top + 24),
-                right = page.OnSheet(place.right - 24, place.top + 24);
-    EXPECT_GT(left.y, right.y);
-    EXPECT_NE(m_raster.At(left.x, left.y), m_raster.At(right.x, right.y));
+    // Each half keeps its own gray; the page lies turned on the sheet, its
+    // left (red's gray) at the sheet's bottom.
+    EXPECT_EQ(Samples(DMORIENT_LANDSCAPE, true), "ggdwww");
 
     // A job the queue refuses closes the preview quietly.
     ASSERT_EQ(pp::RunShell("cupsreject LatticePDF"), 0);
