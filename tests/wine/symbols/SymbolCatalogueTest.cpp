@@ -109,10 +109,31 @@ TEST_F(SymbolCatalogueTest, HostRecordsStayUntilATypeChoosesALoader)
     }
 }
 
-// Stocks, the second market and options come first whether listed or not; 79 is never loaded,
-// a service listed twice is loaded twice, and one with a single contract lists its symbols.
-TEST_F(SymbolCatalogueTest, SymbolLoaderOrderSkipsRepeatsAndFallsBack)
+// Each loader in turn: the questions it asks, in order with their arguments,
+// and the lines it builds from the answers.
+TEST_F(SymbolCatalogueTest, LoadersAskInOrderAndListWhatTheAnswersName)
 {
+    // Level 1 is walked but not listed; a nameless node is neither listed nor opened; level 5 is never
+    // asked. Level 2 is asked with an emptied vector, levels 3 and 4 with the last answer.
+    BackendStub::SetServiceName(105, "IND");
+    BackendStub::SetNSSIRoot("R");
+    BackendStub::SetNSSIChildren("R", {SSINodeInfo("L1a", "level one"), SSINodeInfo("L1b", "")});
+    BackendStub::SetNSSIChildren("L1a", {SSINodeInfo("A", "\xA5\x41"), SSINodeInfo("GAP", ""), SSINodeInfo("B", "b")});
+    BackendStub::SetNSSIChildren("L1b", {SSINodeInfo("C", "c")});
+    BackendStub::SetNSSIChildren("GAP", {SSINodeInfo("HIDDEN", "hidden")});
+    BackendStub::SetNSSIChildren("A", {SSINodeInfo("A1", "a1")});
+    BackendStub::SetNSSIChildren("A1", {SSINodeInfo("A1x", "a1x")});
+    BackendStub::SetNSSIChildren("A1x", {SSINodeInfo("TOO_DEEP", "five")});
+    m_catalogue.LoadIndustries();
+    EXPECT_EQ(Lines(m_catalogue), (Texts{"[IND]A        \xA5\x41 | 105 A", "[IND]A1       a1 | 105 A1",
+                                    "[IND]A1x      a1x | 105 A1x", "[IND]B        b | 105 B",
+                                    "[IND]C        c | 105 C"}));
+    EXPECT_EQ(CallLog(), (Texts{"name 16", "contracts 16", "realmonth", "name 105", "root", "node 'R'", "node 'L1a'",
+                                "node 'A'", "node 'A1'", "node 'B' /1", "node 'L1b'", "node 'C'"}));
+
+    BackendStub::ClearCalls();
+    // Stocks, the second market and options come first whether listed or not; 79 is never loaded,
+    // a service listed twice is loaded twice, and one with a single contract lists its symbols.
     BackendStub::SetServices({5, 16, 79, 5});
     BackendStub::SetServiceName(16, "TSE");
     BackendStub::SetServiceName(109, "OPT");
@@ -136,11 +157,9 @@ TEST_F(SymbolCatalogueTest, SymbolLoaderOrderSkipsRepeatsAndFallsBack)
     m_catalogue.LoadSymbols();
     EXPECT_EQ(CallLog(), Texts{"services"});
     EXPECT_TRUE(m_entries.empty());
-}
 
-// Real-month contracts show their display code and warrants their name; no answer, no line.
-TEST_F(SymbolCatalogueTest, RealMonthCodesAndWarrantNamesComeFromItemQueries)
-{
+    BackendStub::ClearCalls();
+    // Real-month contracts show their display code and warrants their name; no answer, no line.
     BackendStub::SetRealMonth(true);
     BackendStub::SetServiceName(2, "FUT");
     BackendStub::SetContracts(2, {"TXF202612", "ZZZ"}, {"TX Dec", "no code"});
@@ -157,27 +176,6 @@ TEST_F(SymbolCatalogueTest, RealMonthCodesAndWarrantNamesComeFromItemQueries)
     EXPECT_EQ(Lines(m_catalogue), (Texts{"030001 \xA5\x41\xA6\x6E%s | 16 030001", "03000312345  | 16 03000312345"}));
     EXPECT_EQ(CallLog(), (Texts{"warrants", "item 16 '030001' 1019 flag", "item 16 '030002' 1019 flag",
                                 "item 16 '03000312345' 1019 flag"}));
-}
-
-// Level 1 is walked but not listed; a nameless node is neither listed nor opened; level 5 is never
-// asked. Level 2 is asked with an emptied vector, levels 3 and 4 with the last answer.
-TEST_F(SymbolCatalogueTest, IndustryTreeDepthFirstToLevelFourWithoutNamelessBranches)
-{
-    BackendStub::SetServiceName(105, "IND");
-    BackendStub::SetNSSIRoot("R");
-    BackendStub::SetNSSIChildren("R", {SSINodeInfo("L1a", "level one"), SSINodeInfo("L1b", "")});
-    BackendStub::SetNSSIChildren("L1a", {SSINodeInfo("A", "\xA5\x41"), SSINodeInfo("GAP", ""), SSINodeInfo("B", "b")});
-    BackendStub::SetNSSIChildren("L1b", {SSINodeInfo("C", "c")});
-    BackendStub::SetNSSIChildren("GAP", {SSINodeInfo("HIDDEN", "hidden")});
-    BackendStub::SetNSSIChildren("A", {SSINodeInfo("A1", "a1")});
-    BackendStub::SetNSSIChildren("A1", {SSINodeInfo("A1x", "a1x")});
-    BackendStub::SetNSSIChildren("A1x", {SSINodeInfo("TOO_DEEP", "five")});
-    m_catalogue.LoadIndustries();
-    EXPECT_EQ(Lines(m_catalogue), (Texts{"[IND]A        \xA5\x41 | 105 A", "[IND]A1       a1 | 105 A1",
-                                    "[IND]A1x      a1x | 105 A1x", "[IND]B        b | 105 B",
-                                    "[IND]C        c | 105 C"}));
-    EXPECT_EQ(CallLog(), (Texts{"name 16", "contracts 16", "realmonth", "name 105", "root", "node 'R'", "node 'L1a'",
-                                "node 'A'", "node 'A1'", "node 'B' /1", "node 'L1b'", "node 'C'"}));
 }
 
 } // namespace

@@ -86,12 +86,10 @@ TEST_F(SymbolSearchEditTest, TypingListsMatchesUnderTheEditAndPreselectsTheFirst
     m_edit.ResetSymbolFile();
     SetText(m_edit, "650");
     EXPECT_EQ(ListBoxLines(List()), Strings{Line("6505", "Plastics")});
-}
 
-TEST_F(SymbolSearchEditTest, AMarketBeyondTheReservedRoomIsSearchedWhole)
-{
-    const size_t nSymbols = CSymbolSearchEdit::kCatalogueReserve + 5000;
+    const size_t nSymbols = CSymbolSearchEdit::kCatalogueReserve + 5000; // beyond the reserved room: searched whole
     BackendStub::LoadGeneratedCatalogue(nSymbols, {16});
+    m_edit.ResetSymbolFile();
     SetText(m_edit, "");
     EXPECT_EQ(ToList(LB_GETCOUNT), static_cast<LRESULT>(nSymbols));
     SetText(m_edit, "135999"); // the ID, and the name that ends with it
