@@ -80,7 +80,10 @@ BEGIN_MESSAGE_MAP(FailingCreate, CWnd)
     ON_WM_CREATE()
 END_MESSAGE_MAP()
 
-TEST(HandleMapTest, MisuseAndFailedCreationChangeNothingAndDetachedOrTemporaryWindowsLiveOn)
+// The handle map misused, then the main window holds a panel, which holds the
+// edit, which has the focus: a window the system made, which the edit object
+// takes over by its identifier.
+TEST(WindowTest, HandleMapKeysWalkingUpFromTheFocusReflectedColoursAndTheWindowsEnd)
 {
     TestFrame frame;
     CWnd wnd;
@@ -94,22 +97,16 @@ TEST(HandleMapTest, MisuseAndFailedCreationChangeNothingAndDetachedOrTemporaryWi
     EXPECT_FALSE(failing.CreateEx(0, NULL, "x", WS_POPUP, 0, 0, 10, 10, NULL, NULL));
     EXPECT_EQ(failing.m_hWnd, (HWND)NULL);
 
-    CEdit edit; // detaching gives the window back its own procedure
-    ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 20), &frame, 5));
-    HWND hWndEdit = edit.Detach();
-    EXPECT_NE(reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(hWndEdit, GWLP_WNDPROC)), AfxWndProc);
-    CWnd* pTemporary = CWnd::FromHandle(hWndEdit); // a temporary object, deleted at idle time
-    ASSERT_TRUE(pTemporary != NULL && pTemporary->m_hWnd == hWndEdit);
-    EXPECT_EQ(CWnd::FromHandlePermanent(hWndEdit), (CWnd*)NULL);
+    CEdit detached; // detaching gives the window back its own procedure
+    ASSERT_TRUE(detached.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 20), &frame, 5));
+    const HWND hWndDetached = detached.Detach();
+    EXPECT_NE(reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(hWndDetached, GWLP_WNDPROC)), AfxWndProc);
+    CWnd* pTemporary = CWnd::FromHandle(hWndDetached); // a temporary object, deleted at idle time
+    ASSERT_TRUE(pTemporary != NULL && pTemporary->m_hWnd == hWndDetached);
+    EXPECT_EQ(CWnd::FromHandlePermanent(hWndDetached), (CWnd*)NULL);
     PumpUntilIdle();
-    EXPECT_TRUE(::IsWindow(hWndEdit));
-}
+    EXPECT_TRUE(::IsWindow(hWndDetached));
 
-// The main window holds a panel, which holds the edit, which has the focus: a
-// window the system made, which the edit object takes over by its identifier.
-TEST(MessageRoutingTest, KeysWalkUpFromTheFocusControlColoursAreReflectedAndTheWindowsEndLetsGo)
-{
-    TestFrame frame;
     TestPanel panel;
     CountingEdit edit;
     ASSERT_TRUE(panel.CreateEx(0, NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 200), &frame, 7));
@@ -117,8 +114,7 @@ TEST(MessageRoutingTest, KeysWalkUpFromTheFocusControlColoursAreReflectedAndTheW
                       reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kEditId)), NULL, NULL);
     ASSERT_TRUE(edit.SubclassDlgItem(kEditId, &panel));
     EXPECT_EQ(CWnd::FromHandlePermanent(edit.m_hWnd), &edit);
-    CEdit other;
-    EXPECT_FALSE(other.SubclassDlgItem(kEditId, &panel)) << "a window that has an object keeps it";
+    EXPECT_FALSE(wnd.SubclassDlgItem(kEditId, &panel)) << "a window that has an object keeps it";
     AfxGetApp()->m_pMainWnd = &frame;
     ActivateForInput(frame.m_hWnd);
     edit.SetFocus();

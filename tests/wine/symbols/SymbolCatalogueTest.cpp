@@ -81,10 +81,12 @@ struct SymbolCatalogueTest : ::testing::Test {
     SymbolCatalogue m_catalogue{m_entries};
 };
 
-// The host's records are read through the getters, which fix the caller's mirrors. Setting a type
-// loads nothing; the next load asks the chosen loader's first question.
-TEST_F(SymbolCatalogueTest, HostRecordsStayUntilATypeChoosesALoader)
+// The host's records, then each loader in turn: the questions it asks, in
+// order with their arguments, and the lines it builds from the answers.
+TEST_F(SymbolCatalogueTest, RecordsThenEachLoaderAskInOrderAndListWhatTheAnswersName)
 {
+    // The host's records are read through the getters, which fix the caller's mirrors. Setting a type
+    // loads nothing; the next load asks the chosen loader's first question.
     std::vector<CSymbolInfo> records(1);
     records[0].m_ucService = 1;
     records[0].m_strSymbol = "6488";
@@ -107,12 +109,8 @@ TEST_F(SymbolCatalogueTest, HostRecordsStayUntilATypeChoosesALoader)
         EXPECT_EQ(calls.empty() ? "" : calls.front(), type.second) << type.first;
         EXPECT_EQ(Lines(m_catalogue).size(), calls.empty() ? 1u : 0u) << type.first;
     }
-}
 
-// Each loader in turn: the questions it asks, in order with their arguments,
-// and the lines it builds from the answers.
-TEST_F(SymbolCatalogueTest, LoadersAskInOrderAndListWhatTheAnswersName)
-{
+    BackendStub::ClearCalls();
     // Level 1 is walked but not listed; a nameless node is neither listed nor opened; level 5 is never
     // asked. Level 2 is asked with an emptied vector, levels 3 and 4 with the last answer.
     BackendStub::SetServiceName(105, "IND");

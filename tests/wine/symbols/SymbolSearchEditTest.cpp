@@ -58,7 +58,10 @@ protected:
     }
 };
 
-TEST_F(SymbolSearchEditTest, TypingListsMatchesUnderTheEditAndPreselectsTheFirstIDThatStartsWithTheText)
+// Typing lists the matches under the edit and preselects the first ID that
+// starts with the text; arrows and the wheel browse without searching; Enter
+// or a click chooses; the catalogue is loaded again only when reset.
+TEST_F(SymbolSearchEditTest, TypeBrowseAndChooseThenReloadTheCatalogue)
 {
     EXPECT_EQ(List(), static_cast<HWND>(NULL)) << "no list before the first change";
     Type("23");
@@ -75,32 +78,6 @@ TEST_F(SymbolSearchEditTest, TypingListsMatchesUnderTheEditAndPreselectsTheFirst
     const CPoint ptLine(rcLine.right - 3, rcLine.CenterPoint().y);
     EXPECT_EQ(SeenAfterRepaint(List(), ptLine), ::GetSysColor(COLOR_HIGHLIGHT));
 
-    m_dlg.GetDlgItem(IDC_PLAIN_EDIT)->SetFocus(); // the host sets a new text from elsewhere
-    SetText(m_edit, "230");
-    EXPECT_EQ(::GetFocus(), m_edit.m_hWnd) << "showing the list takes the focus";
-    EXPECT_EQ(SeenAfterRepaint(List(), ptLine), ::GetSysColor(COLOR_WINDOW)) << "the list stays over the dialog";
-
-    BackendStub::SetContracts(16, {"2330", "6505"}, {kTaiJi, "Plastics"}); // loaded again only after ResetSymbolFile
-    SetText(m_edit, "65");
-    EXPECT_EQ(ListBoxLines(List()), Strings{});
-    m_edit.ResetSymbolFile();
-    SetText(m_edit, "650");
-    EXPECT_EQ(ListBoxLines(List()), Strings{Line("6505", "Plastics")});
-
-    const size_t nSymbols = CSymbolSearchEdit::kCatalogueReserve + 5000; // beyond the reserved room: searched whole
-    BackendStub::LoadGeneratedCatalogue(nSymbols, {16});
-    m_edit.ResetSymbolFile();
-    SetText(m_edit, "");
-    EXPECT_EQ(ToList(LB_GETCOUNT), static_cast<LRESULT>(nSymbols));
-    SetText(m_edit, "135999"); // the ID, and the name that ends with it
-    ASSERT_EQ(ToList(LB_GETCOUNT), 1);
-    Press(VK_RETURN);
-    EXPECT_EQ(Chosen(), "16:135999|1");
-}
-
-TEST_F(SymbolSearchEditTest, ArrowsAndTheWheelBrowseWithoutSearchingAndEnterOrAClickChooses)
-{
-    Type("23");
     Press(VK_DOWN); // the arrows write the line's ID back
     EXPECT_EQ(Browsing(), "2 2303/4");
     Press(VK_UP);
@@ -128,6 +105,28 @@ TEST_F(SymbolSearchEditTest, ArrowsAndTheWheelBrowseWithoutSearchingAndEnterOrAC
     EXPECT_EQ(Browsing(), "3 2317/4") << "the text a click writes is not searched";
     EXPECT_FALSE(Shown());
     EXPECT_EQ(::GetFocus(), m_edit.m_hWnd);
+
+    m_dlg.GetDlgItem(IDC_PLAIN_EDIT)->SetFocus(); // the host sets a new text from elsewhere
+    SetText(m_edit, "230");
+    EXPECT_EQ(::GetFocus(), m_edit.m_hWnd) << "showing the list takes the focus";
+    EXPECT_EQ(SeenAfterRepaint(List(), ptLine), ::GetSysColor(COLOR_WINDOW)) << "the list stays over the dialog";
+
+    BackendStub::SetContracts(16, {"2330", "6505"}, {kTaiJi, "Plastics"}); // loaded again only after ResetSymbolFile
+    SetText(m_edit, "65");
+    EXPECT_EQ(ListBoxLines(List()), Strings{});
+    m_edit.ResetSymbolFile();
+    SetText(m_edit, "650");
+    EXPECT_EQ(ListBoxLines(List()), Strings{Line("6505", "Plastics")});
+
+    const size_t nSymbols = CSymbolSearchEdit::kCatalogueReserve + 5000; // beyond the reserved room: searched whole
+    BackendStub::LoadGeneratedCatalogue(nSymbols, {16});
+    m_edit.ResetSymbolFile();
+    SetText(m_edit, "");
+    EXPECT_EQ(ToList(LB_GETCOUNT), static_cast<LRESULT>(nSymbols));
+    SetText(m_edit, "135999"); // the ID, and the name that ends with it
+    ASSERT_EQ(ToList(LB_GETCOUNT), 1);
+    Press(VK_RETURN);
+    EXPECT_EQ(Chosen(), "16:135999|4");
 }
 
 TEST_F(SymbolSearchEditTest, NothingMatchedShowsTheTipAboveTheEditForTwoSecondsAndFontsAreKept)
