@@ -60,8 +60,9 @@ protected:
 
 // Typing lists the matches under the edit and preselects the first ID that
 // starts with the text; arrows and the wheel browse without searching; Enter
-// or a click chooses; the catalogue is loaded again only when reset.
-TEST_F(SymbolSearchEditTest, TypeBrowseAndChooseThenReloadTheCatalogue)
+// or a click chooses; the catalogue is loaded again only when reset; nothing
+// matched shows the tip above the edit for two seconds; fonts are kept.
+TEST_F(SymbolSearchEditTest, TypeBrowseChooseReloadTheCatalogueMissAndKeepFonts)
 {
     EXPECT_EQ(List(), static_cast<HWND>(NULL)) << "no list before the first change";
     Type("23");
@@ -127,10 +128,8 @@ TEST_F(SymbolSearchEditTest, TypeBrowseAndChooseThenReloadTheCatalogue)
     ASSERT_EQ(ToList(LB_GETCOUNT), 1);
     Press(VK_RETURN);
     EXPECT_EQ(Chosen(), "16:135999|4");
-}
 
-TEST_F(SymbolSearchEditTest, NothingMatchedShowsTheTipAboveTheEditForTwoSecondsAndFontsAreKept)
-{
+    // Typed over the chosen text, which stands selected: nothing matches.
     Type("zz");
     EXPECT_EQ(Browsing(), "-1 zz/0");
     EXPECT_TRUE(Shown()) << "the empty list shows too";
@@ -147,7 +146,7 @@ TEST_F(SymbolSearchEditTest, NothingMatchedShowsTheTipAboveTheEditForTwoSecondsA
     ASSERT_TRUE(PumpUntil([&] { return !::IsWindowVisible(hTip); }, 10000)) << "the tip hides itself";
     SetText(m_edit, "qq");
     ASSERT_TRUE(::IsWindowVisible(hTip));
-    SetText(m_edit, "1"); // a match hides a tip at once
+    SetText(m_edit, "135999"); // a match hides a tip at once
     EXPECT_FALSE(::IsWindowVisible(hTip));
 
     EXPECT_EQ(FaceOf(m_edit.m_hWnd), FaceOf(m_dlg.m_hWnd)) << "a subclassed edit keeps its dialog's font";
@@ -162,7 +161,7 @@ TEST_F(SymbolSearchEditTest, NothingMatchedShowsTheTipAboveTheEditForTwoSecondsA
     created.SetType(CSymbolSearchEdit::TYPE_SYMBOL);
     ASSERT_TRUE(created.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, CRect(250, 60, 400, 82), &m_dlg, 100));
     EXPECT_EQ(FaceOf(created.m_hWnd), "Tahoma");
-    SetText(created, "1"); // the last text any symbol edit handled: not searched
+    SetText(created, "135999"); // the last text any symbol edit handled: not searched
     EXPECT_EQ(ListUnder(created), static_cast<HWND>(NULL));
     SetText(created, "2317");
     EXPECT_NE(ListUnder(created), static_cast<HWND>(NULL));
