@@ -116,20 +116,15 @@ TEST(HoverButton, PointerClicksStatesFailedLoadsCuttingAndScaling)
     EXPECT_TRUE(button.IsWindowEnabled());
     EXPECT_TRUE(Shows(CHoverButton::BTN_NORMAL, kNormalTile)) << Tile();
 
-    const HBITMAP hReplaced = button.Normal();
-    const struct {
-        const char *pszNormal, *pszPressed, *pszHover, *pszDisabled;
-        BOOL bLoaded;
-        const char* pszHeld;
-    } loads[] = {
-        {MAKEINTRESOURCEA(4711), MAKEINTRESOURCEA(7001), MAKEINTRESOURCEA(7001), NULL, FALSE, "----"},
-        {MAKEINTRESOURCEA(7000), MAKEINTRESOURCEA(7001), MAKEINTRESOURCEA(4711), NULL, FALSE, "NP--"},
-        {MAKEINTRESOURCEA(7001), NULL, NULL, MAKEINTRESOURCEA(7000), TRUE, "N--D"}, // only a missing name is skipped
+    // Each load: its result, then the bitmaps held. Only a missing name is skipped.
+    const auto Load = [&](UINT nNormal, UINT nPressed, UINT nHover, UINT nDisabled) {
+        const BOOL bLoaded = button.LoadBitmaps(nNormal, nPressed, nHover, nDisabled);
+        return std::to_string(bLoaded) + " " + button.Held();
     };
-    for (const auto& l : loads) {
-        EXPECT_EQ(button.LoadBitmaps(l.pszNormal, l.pszPressed, l.pszHover, l.pszDisabled), l.bLoaded) << l.pszHeld;
-        EXPECT_EQ(button.Held(), l.pszHeld);
-    }
+    const HBITMAP hReplaced = button.Normal();
+    EXPECT_EQ(Load(4711, 7001, 7001, 0), "0 ----");
+    EXPECT_EQ(Load(7000, 7001, 4711, 0), "0 NP--");
+    EXPECT_EQ(Load(7001, 0, 0, 7000), "1 N--D");
     EXPECT_FALSE(IsBitmap(hReplaced)) << "the replaced bitmap was deleted";
 
     // A larger bitmap is cut at its top left; the button sizes to it,

@@ -176,13 +176,12 @@ TEST_F(HyperLinkTest, SetUpHoverUnderlineColoursBadInputAndClicksThatOpenTargets
     Leave(always);
     ExpectLook(always, "blue underlined");
 
-    // Own colours, with the hover colour left to the system's highlight.
+    // Own colours. (A hover colour left to the system's highlight is read back
+    // in the hostile table; the hover colour on the screen is the red above.)
     early.SetBackgroundColour(RGB(255, 255, 0));
     early.SetColours(RGB(0, 128, 0), kPurple, 0xFFFFFFFF);
     EXPECT_TRUE(PumpUntil([&] { return InkOf(early.m_hWnd, RGB(0, 128, 0)).nPixels >= 10; }));
     EXPECT_TRUE(InkOf(early.m_hWnd, RGB(255, 255, 0)).bMostly) << "the background colour";
-    HoverOver(early);
-    EXPECT_TRUE(PumpUntil([&] { return InkOf(early.m_hWnd, ::GetSysColor(COLOR_HIGHLIGHT)).nPixels >= 10; }));
 
     {
         WatchedLink never;

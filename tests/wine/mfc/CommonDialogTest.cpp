@@ -1,5 +1,5 @@
-// The print dialog's quiet question for the default printer, and the wait
-// cursor's scope.
+// The print dialog's quiet question for the default printer. (The wait
+// cursor is two calls of the system's own, not worth a test here.)
 #include <afxdlgs.h>
 #include <gtest/gtest.h>
 
@@ -18,15 +18,4 @@ TEST(PrintDialog, DefaultsFollowTheSystemsDefaultPrinter)
     EXPECT_EQ(dlg.GetDeviceName(), CString(bHasDefault ? szDefault : ""));
     ::DeleteDC(dlg.GetPrinterDC());
     EXPECT_EQ(dlg.m_pd.Flags & PD_RETURNDEFAULT, 0u) << "the quiet question left its flag behind";
-}
-
-TEST(WaitCursor, ShowsTheWaitCursorForItsScope)
-{
-    const HCURSOR hArrow = ::LoadCursorA(NULL, IDC_ARROW);
-    ::SetCursor(hArrow);
-    {
-        CWaitCursor wait;
-        EXPECT_EQ(::GetCursor(), ::LoadCursorA(NULL, IDC_WAIT));
-    }
-    EXPECT_EQ(::GetCursor(), hArrow);
 }

@@ -1,6 +1,6 @@
 // CWnd in real windows: the handle map (subclassing, detaching, temporary
-// objects, creation and misuse), notifications reflected back to the control
-// that sent them, and keys offered to PreTranslateMessage from the focus
+// objects, creation and misuse), control colours reflected back to the control
+// that asked, and keys offered to PreTranslateMessage from the focus
 // window up through its parents by the pump.
 #include <afxwin.h>
 #include <gtest/gtest.h>
@@ -33,17 +33,16 @@ public:
     BOOL PreTranslateMessage(MSG* pMsg) override { return Offer("frame", pMsg); }
 };
 
-// The edit's parent. It counts the change notifications that reach it, and
-// the control colours asked for with the DC it watches: the edit's own
-// paints, which come whenever the system gets round to them, ask with others.
+// The edit's parent: it counts the control colours asked for with the DC it
+// watches (the edit's own paints, which come whenever the system gets round
+// to them, ask with others) and answers with a grey brush.
 class TestPanel : public CWnd {
 public:
-    int m_nChanges = 0, m_nColours = 0;
+    int m_nColours = 0;
     HDC m_hdcWatched = NULL;
     BOOL PreTranslateMessage(MSG* pMsg) override { return Offer("panel", pMsg); }
 
 protected:
-    afx_msg void OnEditChange() { ++m_nChanges; }
     afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd*, UINT nCtlColor)
     {
         m_nColours += pDC->m_hDC == m_hdcWatched && nCtlColor == CTLCOLOR_EDIT;
@@ -52,24 +51,23 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(TestPanel, CWnd)
-    ON_EN_CHANGE(kEditId, OnEditChange)
     ON_WM_CTLCOLOR()
 END_MESSAGE_MAP()
 
+// A reflected change notification reaching the control and never its parent
+// is seen with the filtering edit, which acts on it (NoSpecialEditTest).
 class CountingEdit : public CEdit {
 public:
-    int m_nReflectedChanges = 0, m_nKeyDowns = 0;
+    int m_nKeyDowns = 0;
     HBRUSH m_hbrReflected = NULL; // what the reflected WM_CTLCOLOR returns
     BOOL PreTranslateMessage(MSG* pMsg) override { return Offer("edit", pMsg); }
 
 protected:
-    afx_msg void OnChange() { ++m_nReflectedChanges; }
     afx_msg HBRUSH CtlColor(CDC*, UINT) { return m_hbrReflected; }
     afx_msg void OnKeyDown(UINT nChar, UINT nRep, UINT nFlags) { ++m_nKeyDowns, CEdit::OnKeyDown(nChar, nRep, nFlags); }
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CountingEdit, CEdit)
-    ON_CONTROL_REFLECT(EN_CHANGE, OnChange)
     ON_WM_CTLCOLOR_REFLECT()
     ON_WM_KEYDOWN()
 END_MESSAGE_MAP()
@@ -82,7 +80,10 @@ BEGIN_MESSAGE_MAP(FailingCreate, CWnd)
     ON_WM_CREATE()
 END_MESSAGE_MAP()
 
-TEST(HandleMapTest, MisuseAndFailedCreationChangeNothingAndDetachedOrTemporaryWindowsLiveOn)
+// The handle map misused, then the main window holds a panel, which holds the
+// edit, which has the focus: a window the system made, which the edit object
+// takes over by its identifier.
+TEST(WindowTest, HandleMapKeysWalkingUpFromTheFocusReflectedColoursAndTheWindowsEnd)
 {
     TestFrame frame;
     CWnd wnd;
@@ -96,83 +97,59 @@ TEST(HandleMapTest, MisuseAndFailedCreationChangeNothingAndDetachedOrTemporaryWi
     EXPECT_FALSE(failing.CreateEx(0, NULL, "x", WS_POPUP, 0, 0, 10, 10, NULL, NULL));
     EXPECT_EQ(failing.m_hWnd, (HWND)NULL);
 
-    CEdit edit; // detaching gives the window back its own procedure
-    ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 20), &frame, 5));
-    HWND hWndEdit = edit.Detach();
-    EXPECT_NE(reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(hWndEdit, GWLP_WNDPROC)), AfxWndProc);
-    CWnd* pTemporary = CWnd::FromHandle(hWndEdit); // a temporary object, deleted at idle time
-    ASSERT_TRUE(pTemporary != NULL && pTemporary->m_hWnd == hWndEdit);
-    EXPECT_EQ(CWnd::FromHandlePermanent(hWndEdit), (CWnd*)NULL);
+    CEdit detached; // detaching gives the window back its own procedure
+    ASSERT_TRUE(detached.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 20), &frame, 5));
+    const HWND hWndDetached = detached.Detach();
+    EXPECT_NE(reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(hWndDetached, GWLP_WNDPROC)), AfxWndProc);
+    CWnd* pTemporary = CWnd::FromHandle(hWndDetached); // a temporary object, deleted at idle time
+    ASSERT_TRUE(pTemporary != NULL && pTemporary->m_hWnd == hWndDetached);
+    EXPECT_EQ(CWnd::FromHandlePermanent(hWndDetached), (CWnd*)NULL);
     PumpUntilIdle();
-    EXPECT_TRUE(::IsWindow(hWndEdit));
-}
+    EXPECT_TRUE(::IsWindow(hWndDetached));
 
-// The main window holds a panel, which holds the edit, which has the focus: a
-// window the system made, which the edit object takes over by its identifier.
-class MessageRoutingTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_panel.CreateEx(0, NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 200), &m_frame, 7));
-        ::CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 10, 190, 24, m_panel.m_hWnd,
-                          reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kEditId)), NULL, NULL);
-        ASSERT_TRUE(m_edit.SubclassDlgItem(kEditId, &m_panel));
-        AfxGetApp()->m_pMainWnd = &m_frame;
-        ActivateForInput(m_frame.m_hWnd);
-        m_edit.SetFocus();
-        PumpUntilIdle();
-        g_offered.clear();
-        g_taker.clear();
-    }
-    void TearDown() override { AfxGetApp()->m_pMainWnd = NULL; }
-    TestFrame m_frame;
-    TestPanel m_panel;
-    CountingEdit m_edit;
-};
+    TestPanel panel;
+    CountingEdit edit;
+    ASSERT_TRUE(panel.CreateEx(0, NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 200), &frame, 7));
+    ::CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 10, 190, 24, panel.m_hWnd,
+                      reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kEditId)), NULL, NULL);
+    ASSERT_TRUE(edit.SubclassDlgItem(kEditId, &panel));
+    EXPECT_EQ(CWnd::FromHandlePermanent(edit.m_hWnd), &edit);
+    EXPECT_FALSE(wnd.SubclassDlgItem(kEditId, &panel)) << "a window that has an object keeps it";
+    AfxGetApp()->m_pMainWnd = &frame;
+    ActivateForInput(frame.m_hWnd);
+    edit.SetFocus();
+    PumpUntilIdle();
 
-TEST_F(MessageRoutingTest, ASubclassedControlGetsItsReflectedChangeAndControlColourFirst)
-{
-    EXPECT_EQ(CWnd::FromHandlePermanent(m_edit.m_hWnd), &m_edit);
-    CEdit other;
-    EXPECT_FALSE(other.SubclassDlgItem(kEditId, &m_panel)) << "a window that has an object keeps it";
-    TypeText("xy"); // the edit's own procedure raises EN_CHANGE for each key, and the panel sends it back
-    m_edit.SetWindowText("abc"); // as a program's SetWindowText does
-    EXPECT_EQ(m_edit.m_nReflectedChanges, 3);
-    EXPECT_EQ(m_panel.m_nChanges, 0) << "a reflected change never reaches the parent";
-
-    // The colours are asked for with a DC no paint uses, counted by the panel alone.
-    CDC dc;
-    ASSERT_TRUE(dc.CreateCompatibleDC(NULL));
-    m_panel.m_hdcWatched = dc.m_hDC;
-    const auto AskColour = [&] {
-        return reinterpret_cast<HBRUSH>(m_panel.SendMessage(WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc.m_hDC),
-                                                            reinterpret_cast<LPARAM>(m_edit.m_hWnd)));
-    };
-    CBrush red(RGB(255, 0, 0));
-    m_edit.m_hbrReflected = red;
-    EXPECT_EQ(AskColour(), static_cast<HBRUSH>(red));
-    EXPECT_EQ(m_panel.m_nColours, 0) << "the control's brush wins";
-    m_edit.m_hbrReflected = NULL; // a reflected handler that returns no brush leaves it to the parent
-    EXPECT_EQ(AskColour(), static_cast<HBRUSH>(::GetStockObject(GRAY_BRUSH)));
-    EXPECT_EQ(m_panel.m_nColours, 1);
-
-    const HWND hWndEdit = m_edit.m_hWnd; // the window's end lets its object go
-    m_panel.DestroyWindow();
-    EXPECT_EQ(m_edit.m_hWnd, (HWND)NULL);
-    EXPECT_EQ(CWnd::FromHandlePermanent(hWndEdit), (CWnd*)NULL);
-}
-
-TEST_F(MessageRoutingTest, KeyGoesFromTheFocusWindowUpToTheMainWindowUntilOneTakesIt)
-{
+    g_offered.clear(), g_taker.clear();
     PressKey(VK_RIGHT);
     EXPECT_EQ(g_offered, (Names{"edit", "panel", "frame"}));
-    EXPECT_EQ(m_edit.m_nKeyDowns, 1);
-
     g_offered.clear();
     g_taker = "panel"; // the panel takes the key: the walk ends there and the key is not dispatched
     PressKey(VK_RIGHT);
     EXPECT_EQ(g_offered, (Names{"edit", "panel"}));
-    EXPECT_EQ(m_edit.m_nKeyDowns, 1);
+    EXPECT_EQ(edit.m_nKeyDowns, 1);
+    AfxGetApp()->m_pMainWnd = NULL;
+
+    // The colours are asked for with a DC no paint uses, counted by the panel alone.
+    CDC dc;
+    ASSERT_TRUE(dc.CreateCompatibleDC(NULL));
+    panel.m_hdcWatched = dc.m_hDC;
+    const auto AskColour = [&] {
+        return reinterpret_cast<HBRUSH>(panel.SendMessage(WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc.m_hDC),
+                                                          reinterpret_cast<LPARAM>(edit.m_hWnd)));
+    };
+    CBrush red(RGB(255, 0, 0));
+    edit.m_hbrReflected = red;
+    EXPECT_EQ(AskColour(), static_cast<HBRUSH>(red));
+    EXPECT_EQ(panel.m_nColours, 0) << "the control's brush wins";
+    edit.m_hbrReflected = NULL; // a reflected handler that returns no brush leaves it to the parent
+    EXPECT_EQ(AskColour(), static_cast<HBRUSH>(::GetStockObject(GRAY_BRUSH)));
+    EXPECT_EQ(panel.m_nColours, 1);
+
+    const HWND hWndEdit = edit.m_hWnd; // the window's end lets its object go
+    panel.DestroyWindow();
+    EXPECT_EQ(edit.m_hWnd, (HWND)NULL);
+    EXPECT_EQ(CWnd::FromHandlePermanent(hWndEdit), (CWnd*)NULL);
 }
 
 } // namespace

@@ -26,16 +26,12 @@ inline HWND ListUnder(const CWnd& edit)
 template <class Edit> class PopupEditForm : public DialogFixture {
 protected:
     explicit PopupEditForm(const char* pszChosenMessage) : DialogFixture(pszChosenMessage) {}
-    // The edits of a kind share the last text they handled: a scratch edit
-    // handles one that no test types, as a fresh process would start.
+    // The edits of a kind share the last text they handled, for the whole
+    // process: each program holds one script, which CTest runs in a process
+    // of its own, so the first text typed is always searched.
     void OpenForm()
     {
         OpenDialog(IDD_SEARCH_FORM);
-        {
-            Edit scratch;
-            scratch.Create(WS_CHILD | ES_AUTOHSCROLL, CRect(0, 0, 10, 10), &m_dlg, 0);
-            scratch.SetWindowText("~ no text typed yet ~");
-        }
         ASSERT_TRUE(m_edit.SubclassDlgItem(IDC_SEARCH_FIRST, &m_dlg));
         m_edit.SetNofityWnd(&m_dlg);
     }

@@ -75,22 +75,21 @@ TEST(SymbolInfo, CopiesTakeTheMainPairGettersRefreshMirrorsSettersKeepPairsEqual
     EXPECT_EQ(Pairs(skewed), "0  / 0 ");
 }
 
-struct SymbolCatalogueTest : ::testing::Test {
-    void SetUp() override { BackendStub::Reset(); }
-    std::vector<CSymbolSearchEntry> m_entries;
-    SymbolCatalogue m_catalogue{m_entries};
-};
-
-// The host's records are read through the getters, which fix the caller's mirrors. Setting a type
-// loads nothing; the next load asks the chosen loader's first question.
-TEST_F(SymbolCatalogueTest, HostRecordsStayUntilATypeChoosesALoader)
+// The host's records, then each loader in turn: the questions it asks, in
+// order with their arguments, and the lines it builds from the answers.
+TEST(SymbolCatalogue, RecordsThenEachLoaderAskInOrderAndListWhatTheAnswersName)
 {
+    BackendStub::Reset();
+    std::vector<CSymbolSearchEntry> entries;
+    SymbolCatalogue catalogue(entries);
+    // The host's records are read through the getters, which fix the caller's mirrors. Setting a type
+    // loads nothing; the next load asks the chosen loader's first question.
     std::vector<CSymbolInfo> records(1);
     records[0].m_ucService = 1;
     records[0].m_strSymbol = "6488";
     records[0].m_ucServiceMirror = 200;
     BackendStub::SetItemValue(1, "6488", 1019, "GW");
-    m_catalogue.LoadRecords(records);
+    catalogue.LoadRecords(records);
     EXPECT_EQ(CallLog(), Texts{"item 1 '6488' 1019 flag"});
     EXPECT_EQ(records[0].m_ucServiceMirror, 1);
     const std::pair<int, const char*> kTypes[] = {
@@ -98,71 +97,19 @@ TEST_F(SymbolCatalogueTest, HostRecordsStayUntilATypeChoosesALoader)
         {CSymbolSearchEdit::TYPE_WARRANT, "warrants"}, {CSymbolSearchEdit::TYPE_INDUSTRY, "name 16"}};
     CSymbolSearchEdit edit;
     for (const auto& type : kTypes) {
-        m_catalogue.LoadRecords(records);
+        catalogue.LoadRecords(records);
         BackendStub::ClearCalls();
         edit.SetType(static_cast<CSymbolSearchEdit::TYPE>(type.first));
         EXPECT_TRUE(BackendStub::Calls().empty());
-        m_catalogue.Load(static_cast<CSymbolSearchEdit::TYPE>(type.first));
+        catalogue.Load(static_cast<CSymbolSearchEdit::TYPE>(type.first));
         const Texts calls = CallLog();
         EXPECT_EQ(calls.empty() ? "" : calls.front(), type.second) << type.first;
-        EXPECT_EQ(Lines(m_catalogue).size(), calls.empty() ? 1u : 0u) << type.first;
+        EXPECT_EQ(Lines(catalogue).size(), calls.empty() ? 1u : 0u) << type.first;
     }
-}
 
-// Stocks, the second market and options come first whether listed or not; 79 is never loaded,
-// a service listed twice is loaded twice, and one with a single contract lists its symbols.
-TEST_F(SymbolCatalogueTest, SymbolLoaderOrderSkipsRepeatsAndFallsBack)
-{
-    BackendStub::SetServices({5, 16, 79, 5});
-    BackendStub::SetServiceName(16, "TSE");
-    BackendStub::SetServiceName(109, "OPT");
-    BackendStub::SetServiceName(5, "%s");
-    BackendStub::SetContracts(16, {"2330", "123456789AB"}, {"\xA5\x41\xA6\x6E", "long"});
-    BackendStub::SetContracts(5, {"ONLY"}, {"the contract"});
-    BackendStub::SetSymbols(5, "", {"%d"}, {"%n%s"});
-    BackendStub::SetCommodities(109, {"TXO", "TEO"}, {"ignored", "ignored"});
-    BackendStub::SetSymbols(109, "TXO", {"TXO18000L5"}, {"call"});
-    m_catalogue.LoadSymbols();
-    EXPECT_EQ(Lines(m_catalogue), (Texts{"[TSE]2330     \xA5\x41\xA6\x6E | 16 2330",
-                                    "[TSE]123456789AB long | 16 123456789AB", "[OPT]TXO18000L5 call | 109 TXO18000L5",
-                                    "[%s]%d       %n%s | 5 %d", "[%s]%d       %n%s | 5 %d"}));
-    EXPECT_EQ(CallLog(), (Texts{"services", "name 16", "contracts 16", "realmonth", "name 1", "contracts 1",
-                                "realmonth", "name 109", "commodities 109", "symbols 109 'TXO'", "symbols 109 'TEO'",
-                                "name 5", "contracts 5", "symbols 5", "realmonth", "name 5", "contracts 5",
-                                "symbols 5", "realmonth"}));
-    // A false service list: no other question, and the catalogue is left empty.
-    BackendStub::SetAnswer(BackendCallKind::GetAllServiceID, BackendAnswer::FalseEmpty);
     BackendStub::ClearCalls();
-    m_catalogue.LoadSymbols();
-    EXPECT_EQ(CallLog(), Texts{"services"});
-    EXPECT_TRUE(m_entries.empty());
-}
-
-// Real-month contracts show their display code and warrants their name; no answer, no line.
-TEST_F(SymbolCatalogueTest, RealMonthCodesAndWarrantNamesComeFromItemQueries)
-{
-    BackendStub::SetRealMonth(true);
-    BackendStub::SetServiceName(2, "FUT");
-    BackendStub::SetContracts(2, {"TXF202612", "ZZZ"}, {"TX Dec", "no code"});
-    BackendStub::SetItemValue(2, "TXF202612", 1018, "TXFL6");
-    m_catalogue.AppendService(2);
-    EXPECT_EQ(Lines(m_catalogue), Texts{"[FUT]TXFL6    TX Dec | 2 TXF202612"});
-    EXPECT_EQ(CallLog(), (Texts{"name 2", "contracts 2", "realmonth", "item 2 'TXF202612' 1018 flag",
-                                "item 2 'ZZZ' 1018 flag"}));
-    BackendStub::ClearCalls();
-    BackendStub::SetWarrants({"030001", "030002", "03000312345"});
-    BackendStub::SetItemValue(16, "030001", 1019, "\xA5\x41\xA6\x6E%s");
-    BackendStub::SetItemValue(16, "03000312345", 1019, "");
-    m_catalogue.LoadWarrants();
-    EXPECT_EQ(Lines(m_catalogue), (Texts{"030001 \xA5\x41\xA6\x6E%s | 16 030001", "03000312345  | 16 03000312345"}));
-    EXPECT_EQ(CallLog(), (Texts{"warrants", "item 16 '030001' 1019 flag", "item 16 '030002' 1019 flag",
-                                "item 16 '03000312345' 1019 flag"}));
-}
-
-// Level 1 is walked but not listed; a nameless node is neither listed nor opened; level 5 is never
-// asked. Level 2 is asked with an emptied vector, levels 3 and 4 with the last answer.
-TEST_F(SymbolCatalogueTest, IndustryTreeDepthFirstToLevelFourWithoutNamelessBranches)
-{
+    // Level 1 is walked but not listed; a nameless node is neither listed nor opened; level 5 is never
+    // asked. Level 2 is asked with an emptied vector, levels 3 and 4 with the last answer.
     BackendStub::SetServiceName(105, "IND");
     BackendStub::SetNSSIRoot("R");
     BackendStub::SetNSSIChildren("R", {SSINodeInfo("L1a", "level one"), SSINodeInfo("L1b", "")});
@@ -172,12 +119,58 @@ TEST_F(SymbolCatalogueTest, IndustryTreeDepthFirstToLevelFourWithoutNamelessBran
     BackendStub::SetNSSIChildren("A", {SSINodeInfo("A1", "a1")});
     BackendStub::SetNSSIChildren("A1", {SSINodeInfo("A1x", "a1x")});
     BackendStub::SetNSSIChildren("A1x", {SSINodeInfo("TOO_DEEP", "five")});
-    m_catalogue.LoadIndustries();
-    EXPECT_EQ(Lines(m_catalogue), (Texts{"[IND]A        \xA5\x41 | 105 A", "[IND]A1       a1 | 105 A1",
+    catalogue.LoadIndustries();
+    EXPECT_EQ(Lines(catalogue), (Texts{"[IND]A        \xA5\x41 | 105 A", "[IND]A1       a1 | 105 A1",
                                     "[IND]A1x      a1x | 105 A1x", "[IND]B        b | 105 B",
                                     "[IND]C        c | 105 C"}));
     EXPECT_EQ(CallLog(), (Texts{"name 16", "contracts 16", "realmonth", "name 105", "root", "node 'R'", "node 'L1a'",
                                 "node 'A'", "node 'A1'", "node 'B' /1", "node 'L1b'", "node 'C'"}));
+
+    BackendStub::ClearCalls();
+    // Stocks, the second market and options come first whether listed or not; 79 is never loaded,
+    // a service listed twice is loaded twice, and one with a single contract lists its symbols.
+    BackendStub::SetServices({5, 16, 79, 5});
+    BackendStub::SetServiceName(16, "TSE");
+    BackendStub::SetServiceName(109, "OPT");
+    BackendStub::SetServiceName(5, "%s");
+    BackendStub::SetContracts(16, {"2330", "123456789AB"}, {"\xA5\x41\xA6\x6E", "long"});
+    BackendStub::SetContracts(5, {"ONLY"}, {"the contract"});
+    BackendStub::SetSymbols(5, "", {"%d"}, {"%n%s"});
+    BackendStub::SetCommodities(109, {"TXO", "TEO"}, {"ignored", "ignored"});
+    BackendStub::SetSymbols(109, "TXO", {"TXO18000L5"}, {"call"});
+    catalogue.LoadSymbols();
+    EXPECT_EQ(Lines(catalogue), (Texts{"[TSE]2330     \xA5\x41\xA6\x6E | 16 2330",
+                                    "[TSE]123456789AB long | 16 123456789AB", "[OPT]TXO18000L5 call | 109 TXO18000L5",
+                                    "[%s]%d       %n%s | 5 %d", "[%s]%d       %n%s | 5 %d"}));
+    EXPECT_EQ(CallLog(), (Texts{"services", "name 16", "contracts 16", "realmonth", "name 1", "contracts 1",
+                                "realmonth", "name 109", "commodities 109", "symbols 109 'TXO'", "symbols 109 'TEO'",
+                                "name 5", "contracts 5", "symbols 5", "realmonth", "name 5", "contracts 5",
+                                "symbols 5", "realmonth"}));
+    // A false service list: no other question, and the catalogue is left empty.
+    BackendStub::SetAnswer(BackendCallKind::GetAllServiceID, BackendAnswer::FalseEmpty);
+    BackendStub::ClearCalls();
+    catalogue.LoadSymbols();
+    EXPECT_EQ(CallLog(), Texts{"services"});
+    EXPECT_TRUE(entries.empty());
+
+    BackendStub::ClearCalls();
+    // Real-month contracts show their display code and warrants their name; no answer, no line.
+    BackendStub::SetRealMonth(true);
+    BackendStub::SetServiceName(2, "FUT");
+    BackendStub::SetContracts(2, {"TXF202612", "ZZZ"}, {"TX Dec", "no code"});
+    BackendStub::SetItemValue(2, "TXF202612", 1018, "TXFL6");
+    catalogue.AppendService(2);
+    EXPECT_EQ(Lines(catalogue), Texts{"[FUT]TXFL6    TX Dec | 2 TXF202612"});
+    EXPECT_EQ(CallLog(), (Texts{"name 2", "contracts 2", "realmonth", "item 2 'TXF202612' 1018 flag",
+                                "item 2 'ZZZ' 1018 flag"}));
+    BackendStub::ClearCalls();
+    BackendStub::SetWarrants({"030001", "030002", "03000312345"});
+    BackendStub::SetItemValue(16, "030001", 1019, "\xA5\x41\xA6\x6E%s");
+    BackendStub::SetItemValue(16, "03000312345", 1019, "");
+    catalogue.LoadWarrants();
+    EXPECT_EQ(Lines(catalogue), (Texts{"030001 \xA5\x41\xA6\x6E%s | 16 030001", "03000312345  | 16 03000312345"}));
+    EXPECT_EQ(CallLog(), (Texts{"warrants", "item 16 '030001' 1019 flag", "item 16 '030002' 1019 flag",
+                                "item 16 '03000312345' 1019 flag"}));
 }
 
 } // namespace

@@ -58,7 +58,11 @@ protected:
     }
 };
 
-TEST_F(SymbolSearchEditTest, TypingListsMatchesUnderTheEditAndPreselectsTheFirstIDThatStartsWithTheText)
+// Typing lists the matches under the edit and preselects the first ID that
+// starts with the text; arrows and the wheel browse without searching; Enter
+// or a click chooses; the catalogue is loaded again only when reset; nothing
+// matched shows the tip above the edit for two seconds; fonts are kept.
+TEST_F(SymbolSearchEditTest, TypeBrowseChooseReloadTheCatalogueMissAndKeepFonts)
 {
     EXPECT_EQ(List(), static_cast<HWND>(NULL)) << "no list before the first change";
     Type("23");
@@ -75,34 +79,6 @@ TEST_F(SymbolSearchEditTest, TypingListsMatchesUnderTheEditAndPreselectsTheFirst
     const CPoint ptLine(rcLine.right - 3, rcLine.CenterPoint().y);
     EXPECT_EQ(SeenAfterRepaint(List(), ptLine), ::GetSysColor(COLOR_HIGHLIGHT));
 
-    m_dlg.GetDlgItem(IDC_PLAIN_EDIT)->SetFocus(); // the host sets a new text from elsewhere
-    SetText(m_edit, "230");
-    EXPECT_EQ(::GetFocus(), m_edit.m_hWnd) << "showing the list takes the focus";
-    EXPECT_EQ(SeenAfterRepaint(List(), ptLine), ::GetSysColor(COLOR_WINDOW)) << "the list stays over the dialog";
-
-    BackendStub::SetContracts(16, {"2330", "6505"}, {kTaiJi, "Plastics"}); // loaded again only after ResetSymbolFile
-    SetText(m_edit, "65");
-    EXPECT_EQ(ListBoxLines(List()), Strings{});
-    m_edit.ResetSymbolFile();
-    SetText(m_edit, "650");
-    EXPECT_EQ(ListBoxLines(List()), Strings{Line("6505", "Plastics")});
-}
-
-TEST_F(SymbolSearchEditTest, AMarketBeyondTheReservedRoomIsSearchedWhole)
-{
-    const size_t nSymbols = CSymbolSearchEdit::kCatalogueReserve + 5000;
-    BackendStub::LoadGeneratedCatalogue(nSymbols, {16});
-    SetText(m_edit, "");
-    EXPECT_EQ(ToList(LB_GETCOUNT), static_cast<LRESULT>(nSymbols));
-    SetText(m_edit, "135999"); // the ID, and the name that ends with it
-    ASSERT_EQ(ToList(LB_GETCOUNT), 1);
-    Press(VK_RETURN);
-    EXPECT_EQ(Chosen(), "16:135999|1");
-}
-
-TEST_F(SymbolSearchEditTest, ArrowsAndTheWheelBrowseWithoutSearchingAndEnterOrAClickChooses)
-{
-    Type("23");
     Press(VK_DOWN); // the arrows write the line's ID back
     EXPECT_EQ(Browsing(), "2 2303/4");
     Press(VK_UP);
@@ -130,10 +106,30 @@ TEST_F(SymbolSearchEditTest, ArrowsAndTheWheelBrowseWithoutSearchingAndEnterOrAC
     EXPECT_EQ(Browsing(), "3 2317/4") << "the text a click writes is not searched";
     EXPECT_FALSE(Shown());
     EXPECT_EQ(::GetFocus(), m_edit.m_hWnd);
-}
 
-TEST_F(SymbolSearchEditTest, NothingMatchedShowsTheTipAboveTheEditForTwoSecondsAndFontsAreKept)
-{
+    m_dlg.GetDlgItem(IDC_PLAIN_EDIT)->SetFocus(); // the host sets a new text from elsewhere
+    SetText(m_edit, "230");
+    EXPECT_EQ(::GetFocus(), m_edit.m_hWnd) << "showing the list takes the focus";
+    EXPECT_EQ(SeenAfterRepaint(List(), ptLine), ::GetSysColor(COLOR_WINDOW)) << "the list stays over the dialog";
+
+    BackendStub::SetContracts(16, {"2330", "6505"}, {kTaiJi, "Plastics"}); // loaded again only after ResetSymbolFile
+    SetText(m_edit, "65");
+    EXPECT_EQ(ListBoxLines(List()), Strings{});
+    m_edit.ResetSymbolFile();
+    SetText(m_edit, "650");
+    EXPECT_EQ(ListBoxLines(List()), Strings{Line("6505", "Plastics")});
+
+    const size_t nSymbols = CSymbolSearchEdit::kCatalogueReserve + 5000; // beyond the reserved room: searched whole
+    BackendStub::LoadGeneratedCatalogue(nSymbols, {16});
+    m_edit.ResetSymbolFile();
+    SetText(m_edit, "");
+    EXPECT_EQ(ToList(LB_GETCOUNT), static_cast<LRESULT>(nSymbols));
+    SetText(m_edit, "135999"); // the ID, and the name that ends with it
+    ASSERT_EQ(ToList(LB_GETCOUNT), 1);
+    Press(VK_RETURN);
+    EXPECT_EQ(Chosen(), "16:135999|4");
+
+    // Typed over the chosen text, which stands selected: nothing matches.
     Type("zz");
     EXPECT_EQ(Browsing(), "-1 zz/0");
     EXPECT_TRUE(Shown()) << "the empty list shows too";
@@ -150,7 +146,7 @@ TEST_F(SymbolSearchEditTest, NothingMatchedShowsTheTipAboveTheEditForTwoSecondsA
     ASSERT_TRUE(PumpUntil([&] { return !::IsWindowVisible(hTip); }, 10000)) << "the tip hides itself";
     SetText(m_edit, "qq");
     ASSERT_TRUE(::IsWindowVisible(hTip));
-    SetText(m_edit, "1"); // a match hides a tip at once
+    SetText(m_edit, "135999"); // a match hides a tip at once
     EXPECT_FALSE(::IsWindowVisible(hTip));
 
     EXPECT_EQ(FaceOf(m_edit.m_hWnd), FaceOf(m_dlg.m_hWnd)) << "a subclassed edit keeps its dialog's font";
@@ -165,7 +161,7 @@ TEST_F(SymbolSearchEditTest, NothingMatchedShowsTheTipAboveTheEditForTwoSecondsA
     created.SetType(CSymbolSearchEdit::TYPE_SYMBOL);
     ASSERT_TRUE(created.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, CRect(250, 60, 400, 82), &m_dlg, 100));
     EXPECT_EQ(FaceOf(created.m_hWnd), "Tahoma");
-    SetText(created, "1"); // the last text any symbol edit handled: not searched
+    SetText(created, "135999"); // the last text any symbol edit handled: not searched
     EXPECT_EQ(ListUnder(created), static_cast<HWND>(NULL));
     SetText(created, "2317");
     EXPECT_NE(ListUnder(created), static_cast<HWND>(NULL));
