@@ -22,11 +22,20 @@ source "$here/wine-env.sh" "$build_dir"
 source "$here/print-server.sh"
 trap print_server_stop EXIT
 print_server_start "$build_dir" || echo "wine-session: running without a printer" >&2
-wineserver -p
+if ! wineserver -p; then
+  echo "wine-session: a wineserver already runs for $WINEPREFIX (another session of this build?);" \
+       "end it with: WINEPREFIX=$WINEPREFIX wineserver -k" >&2
+  exit 2
+fi
 # Start Wine's background services now, with their output going nowhere:
 # started later by a test program, they would inherit its output pipe and
 # hold it open after the program ends.
 wine wineboot >/dev/null 2>&1 </dev/null || true
+# One desktop for the whole session (scripts/session/KeepDesktop.cpp);
+# the wineserver's end takes it down.
+if [ -x "$build_dir/bin/keep_desktop.exe" ]; then
+  wine "$build_dir/bin/keep_desktop.exe" >/dev/null 2>&1 </dev/null &
+fi
 set +e
 "$@"
 rc=$?
