@@ -97,17 +97,16 @@ void CheckInsertPos(int nCount, int h, int nClientBottom, int y)
         std::abort();
 }
 
+// The arrows beside the marker row, anywhere in GDI's coordinates: a head
+// 5 pixels long spanning y-5 .. y+5 and a shaft 4 pixels further spanning
+// y-1 .. y+2, the left one pointing right at the tip, the right one its mirror.
 void CheckArrows(core::DragPoint pt)
 {
-    const auto left = core::ArrowPolygon(pt, true);
-    const auto right = core::ArrowPolygon(pt, false);
-    if (left[0].x != pt.x || left[0].y != pt.y || right[0].x != pt.x || right[0].y != pt.y)
-        std::abort();
-    for (std::size_t i = 0; i < left.size(); ++i) {
-        // Mirror images about the tip's column, each on its own side of it,
-        // 9 pixels long and spanning y-5 .. y+5.
-        if (left[i].y != right[i].y || left[i].x - pt.x != pt.x - right[i].x || left[i].x > pt.x ||
-            left[i].x < pt.x - 9 || left[i].y < pt.y - 5 || left[i].y > pt.y + 5)
+    const int kShape[7][2] = {{0, 0}, {5, 5}, {5, 2}, {9, 2}, {9, -1}, {5, -1}, {5, -5}};
+    const auto left = core::ArrowPolygon(pt, true), right = core::ArrowPolygon(pt, false);
+    for (int i = 0; i < 7; ++i) {
+        const int y = pt.y + kShape[i][1];
+        if (left[i].x != pt.x - kShape[i][0] || right[i].x != pt.x + kShape[i][0] || left[i].y != y || right[i].y != y)
             std::abort();
     }
 }

@@ -6,21 +6,27 @@
 //
 // Input: the layout (bit count, width, height, how far the size misses the
 // whole picture), the operation and its area, the exchange table, then the
-// pixels as palette indices so that table colours, white and black turn up.
+// pixels, colours mostly from a palette so that table colours, white and
+// black turn up, then the fourth bytes of 32-bit pixels.
 #include "lattice/core/PrintColours.h"
 
 #include "FuzzInput.h"
 
 #include <cstdlib>
 #include <cstring>
-#include <memory>
 #include <vector>
 
 namespace core = lattice::core;
 
 namespace {
 
-const core::ColourRef kPalette[8] = {0xFFFFFF, 0x000000, 0x301818, 0x00FFFF, 0xAAAAAA, 0x123456, 0x01FF00, 0xFEFEFE};
+// White and 0x00FFFF differ in blue only, 0x00FFFF and 0x00FF00 in red only,
+// 0x00FF00 and black in green only: a table that overlooked a channel would
+// match the other of a pair.
+const core::ColourRef kPalette[8] = {0xFFFFFF, 0x000000, 0x301818, 0x00FFFF, 0xAAAAAA, 0x123456, 0x00FF00, 0xFEFEFE};
+
+// A colour from one input byte: mostly the palette's, else one of 64 others.
+core::ColourRef Colour(std::uint8_t b) { return (b & 0xC0) == 0xC0 ? (b * 0x9E3779B1u) & 0xFFFFFF : kPalette[b & 7]; }
 
 // Gray of one pixel's bytes as the preview defines it, in place.
 void ReferenceGrayPixel(std::uint8_t* p, bool bInvert)
@@ -52,6 +58,20 @@ void ReferenceGrayRows(std::vector<std::uint8_t>& bits, const core::PixelBuffer&
     }
 }
 
+// The replacement of a colour: the first entry equal to it, without a high
+// byte; none for a colour with a high byte, which no pixel has.
+bool ReferenceLookup(const std::vector<core::ColourRef>& find, const std::vector<core::ColourRef>& replace,
+                     core::ColourRef cr, core::ColourRef& crReplacement)
+{
+    for (std::size_t i = 0; (cr >> 24) == 0 && i < find.size() && i < replace.size(); ++i) {
+        if (find[i] == cr) {
+            crReplacement = replace[i] & 0xFFFFFF;
+            return true;
+        }
+    }
+    return false;
+}
+
 void ReferenceExchange(std::vector<std::uint8_t>& bits, const core::PixelBuffer& layout, int nRight, int nBottom,
                        const std::vector<core::ColourRef>& find, const std::vector<core::ColourRef>& replace)
 {
@@ -64,18 +84,15 @@ void ReferenceExchange(std::vector<std::uint8_t>& bits, const core::PixelBuffer&
             if (off + 2 >= static_cast<long long>(bits.size()))
                 break;
             std::uint8_t* p = &bits[off];
-            const core::ColourRef cr = p[2] | (p[1] << 8) | (static_cast<core::ColourRef>(p[0]) << 16);
-            for (std::size_t i = 0; i < find.size() && i < replace.size(); ++i) {
-                if (find[i] != cr)
-                    continue;
-                p[0] = static_cast<std::uint8_t>(replace[i] >> 16);
-                p[1] = static_cast<std::uint8_t>(replace[i] >> 8);
-                p[2] = static_cast<std::uint8_t>(replace[i]);
-                // A pixel set through the DC comes back with a clear fourth byte.
-                if (bpp == 4 && off + 3 < static_cast<long long>(bits.size()))
-                    p[3] = 0;
-                break;
-            }
+            core::ColourRef cr = p[2] | (p[1] << 8) | (static_cast<core::ColourRef>(p[0]) << 16);
+            if (!ReferenceLookup(find, replace, cr, cr))
+                continue;
+            p[0] = static_cast<std::uint8_t>(cr >> 16);
+            p[1] = static_cast<std::uint8_t>(cr >> 8);
+            p[2] = static_cast<std::uint8_t>(cr);
+            // A pixel set through the DC comes back with a clear fourth byte.
+            if (bpp == 4 && off + 3 < static_cast<long long>(bits.size()))
+                p[3] = 0;
         }
     }
 }
@@ -104,21 +121,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int nRows = static_cast<int>(in.Range(-3, 15));
     const int nLastRow = (in.Byte() & 1) ? static_cast<int>(in.Range(-3, 15)) : 0x7FFFFFFF;
 
+    // Up to 15 entries, so that tables of more than eight distinct colours
+    // turn up; now and then one with a high byte, which matches nothing.
     std::vector<core::ColourRef> find, replace;
-    const int nEntries = in.Byte() % 12;
+    const int nEntries = in.Byte() % 16;
     for (int i = 0; i < nEntries; ++i) {
-        const std::uint8_t b = in.Byte();
-        // Now and then an entry with a high byte, which matches nothing.
-        find.push_back(kPalette[b & 7] | ((b & 0x80) ? 0x01000000u : 0u));
-        replace.push_back(kPalette[(b >> 3) & 7] | ((b & 0x40) ? 0xFF000000u : 0u));
+        const std::uint8_t f = in.Byte(), r = in.Byte();
+        find.push_back(Colour(f) | ((f & 0xC0) == 0x80 ? 0x01000000u : 0u));
+        replace.push_back(Colour(r) | ((r & 0xC0) == 0x80 ? 0xFF000000u : 0u));
     }
     if (in.Bool() && !replace.empty())
         replace.pop_back(); // lists of different lengths match by position
 
+    // Lookup, which the DC takes pixel by pixel, is asked about every entry
+    // and every pixel's colour.
+    std::vector<core::ColourRef> colours = find;
     std::vector<std::uint8_t> expected(static_cast<std::size_t>(nSize));
     for (std::size_t i = 0; i < expected.size(); i += 3) {
-        const std::uint8_t b = in.Byte();
-        const core::ColourRef cr = (b & 0xC0) == 0xC0 ? (b * 0x9E3779B1u) : kPalette[b & 7];
+        const core::ColourRef cr = Colour(in.Byte());
+        colours.push_back(cr);
         for (std::size_t k = 0; k < 3 && i + k < expected.size(); ++k)
             expected[i + k] = static_cast<std::uint8_t>(cr >> (8 * (2 - k))); // blue, green, red
     }
@@ -127,11 +148,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (std::size_t i = 3; i < expected.size(); i += 4)
             expected[i] = in.Byte();
 
-    std::unique_ptr<std::uint8_t[]> bits(new std::uint8_t[expected.size()]);
-    if (!expected.empty())
-        std::memcpy(bits.get(), expected.data(), expected.size());
-    core::PixelBuffer buffer{bits.get(), expected.size(), nWidth, nHeight, nBitCount};
-
+    const std::unique_ptr<char[]> bits = ExactCopy({reinterpret_cast<const char*>(expected.data()), expected.size()});
+    core::PixelBuffer buffer{reinterpret_cast<std::uint8_t*>(bits.get()), expected.size(), nWidth, nHeight, nBitCount};
     if (bGray) {
         core::ConvertToGray(buffer, nColumns, nRows, nLastRow, bInvert);
         if (layout.HasKnownLayout() && nWidth > 0) {
@@ -143,14 +161,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         table.Apply(buffer, nColumns, nRows);
         if (layout.HasKnownLayout() && nWidth > 0)
             ReferenceExchange(expected, layout, nColumns, nRows, find, replace);
-        // Lookup agrees with the table's first matching entry.
-        for (std::size_t i = 0; i < find.size() && i < replace.size(); ++i) {
-            core::ColourRef got = 0;
-            std::size_t first = 0;
-            while (first < i && find[first] != find[i])
-                ++first;
-            const bool bFound = table.Lookup(find[i], got);
-            if (bFound != ((find[i] >> 24) == 0) || (bFound && got != (replace[first] & 0xFFFFFF)))
+        for (core::ColourRef cr : colours) {
+            core::ColourRef got = 0, want = 0;
+            const bool bFound = table.Lookup(cr, got);
+            if (bFound != ReferenceLookup(find, replace, cr, want) || (bFound && got != want))
                 std::abort();
         }
     }
