@@ -44,24 +44,22 @@ const std::uint64_t kHighData = 0x7FFFFFDA00000000ull, kStep = 0x100000001ull;
 
 void CheckReorder(int nCount, const std::vector<int>& selected, int nInsert)
 {
+    const auto item = [](int i) { return kHighData + static_cast<std::uint64_t>(i) * kStep; };
     ModelList list;
     for (int i = 0; i < nCount; ++i)
-        list.items.push_back(kHighData + static_cast<std::uint64_t>(i) * kStep);
+        list.items.push_back(item(i));
     const int nAt = core::ReorderForDrop(list, selected, nInsert);
 
-    std::vector<bool> moved(nCount > 0 ? nCount : 0, false);
-    for (int i : selected)
-        if (i >= 0 && i < nCount)
-            moved[i] = true;
-    const int nClamped = std::clamp(nInsert, 0, nCount > 0 ? nCount : 0);
-    std::vector<int> before, after, block;
+    // The unmoved items above the clamped insert position, the moved ones in
+    // their order, then the other unmoved ones.
+    const int nClamped = std::clamp(nInsert, 0, nCount);
+    std::vector<std::uint64_t> before, block, after;
     for (int i = 0; i < nCount; ++i)
-        (moved[i] ? block : i < nClamped ? before : after).push_back(i);
-    std::vector<std::uint64_t> expected;
-    for (const std::vector<int>* part : {&before, &block, &after})
-        for (int i : *part)
-            expected.push_back(kHighData + static_cast<std::uint64_t>(i) * kStep);
-    if (list.items != expected || nAt != static_cast<int>(before.size()))
+        (std::count(selected.begin(), selected.end(), i) != 0 ? block : i < nClamped ? before : after).push_back(item(i));
+    const int nBefore = static_cast<int>(before.size());
+    before.insert(before.end(), block.begin(), block.end());
+    before.insert(before.end(), after.begin(), after.end());
+    if (list.items != before || nAt != nBefore)
         std::abort();
 }
 

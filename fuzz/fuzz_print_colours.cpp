@@ -12,6 +12,7 @@
 
 #include "FuzzInput.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -40,20 +41,19 @@ void ReferenceGrayPixel(std::uint8_t* p, bool bInvert)
     p[0] = p[1] = p[2] = static_cast<std::uint8_t>(gray);
 }
 
-// Columns 0 .. nColumns - 1 of buffer rows nFirst .. nEnd - 1, row by row,
-// skipping pixels whose colour bytes do not all lie in the buffer.
-void ReferenceGrayRows(std::vector<std::uint8_t>& bits, const core::PixelBuffer& layout, int nFirst, int nEnd,
-                       int nColumns, bool bInvert)
+// Calls visit(pixel, whether its fourth byte lies in the buffer) on columns
+// 0 .. nColumns - 1 of buffer rows nFirst .. nEnd - 1, row by row, skipping
+// pixels whose colour bytes do not all lie in the buffer.
+template <class Visit>
+void ForEachPixel(std::vector<std::uint8_t>& bits, const core::PixelBuffer& layout, long long nFirst, long long nEnd,
+                  long long nColumns, Visit visit)
 {
-    const long long stride = static_cast<long long>(layout.Stride());
-    for (long long row = nFirst < 0 ? 0 : nFirst; row < nEnd; ++row) {
-        if (row * stride >= static_cast<long long>(bits.size()))
-            return;
+    const long long stride = static_cast<long long>(layout.Stride()), size = static_cast<long long>(bits.size());
+    for (long long row = std::max(nFirst, 0LL); row < nEnd && row * stride < size; ++row) {
         for (long long x = 0; x < nColumns; ++x) {
             const long long off = row * stride + x * layout.BytesPerPixel();
-            if (off + 2 >= static_cast<long long>(bits.size()))
-                break;
-            ReferenceGrayPixel(&bits[off], bInvert);
+            if (off + 2 < size)
+                visit(&bits[off], off + 3 < size);
         }
     }
 }
@@ -70,31 +70,6 @@ bool ReferenceLookup(const std::vector<core::ColourRef>& find, const std::vector
         }
     }
     return false;
-}
-
-void ReferenceExchange(std::vector<std::uint8_t>& bits, const core::PixelBuffer& layout, int nRight, int nBottom,
-                       const std::vector<core::ColourRef>& find, const std::vector<core::ColourRef>& replace)
-{
-    const long long stride = static_cast<long long>(layout.Stride());
-    const int bpp = layout.BytesPerPixel();
-    for (long long y = 0; y < nBottom && y < layout.nHeight; ++y) {
-        const long long rowStart = (layout.nHeight - 1 - y) * stride;
-        for (long long x = 0; x < nRight && x < layout.nWidth; ++x) {
-            const long long off = rowStart + x * bpp;
-            if (off + 2 >= static_cast<long long>(bits.size()))
-                break;
-            std::uint8_t* p = &bits[off];
-            core::ColourRef cr = p[2] | (p[1] << 8) | (static_cast<core::ColourRef>(p[0]) << 16);
-            if (!ReferenceLookup(find, replace, cr, cr))
-                continue;
-            p[0] = static_cast<std::uint8_t>(cr >> 16);
-            p[1] = static_cast<std::uint8_t>(cr >> 8);
-            p[2] = static_cast<std::uint8_t>(cr);
-            // A pixel set through the DC comes back with a clear fourth byte.
-            if (bpp == 4 && off + 3 < static_cast<long long>(bits.size()))
-                p[3] = 0;
-        }
-    }
 }
 
 } // namespace
@@ -153,14 +128,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (bGray) {
         core::ConvertToGray(buffer, nColumns, nRows, nLastRow, bInvert);
         if (layout.HasKnownLayout() && nWidth > 0) {
-            ReferenceGrayRows(expected, layout, 0, nRows, nColumns, bInvert);
-            ReferenceGrayRows(expected, layout, nRows, nLastRow, nColumns, false);
+            ForEachPixel(expected, layout, 0, nRows, nColumns, [&](std::uint8_t* p, bool) { ReferenceGrayPixel(p, bInvert); });
+            ForEachPixel(expected, layout, nRows, nLastRow, nColumns, [](std::uint8_t* p, bool) { ReferenceGrayPixel(p, false); });
         }
     } else {
         const core::ColourExchangeTable table(find, replace);
         table.Apply(buffer, nColumns, nRows);
-        if (layout.HasKnownLayout() && nWidth > 0)
-            ReferenceExchange(expected, layout, nColumns, nRows, find, replace);
+        // DC rows 0 .. nRows - 1 are the buffer's last rows.
+        const int nLines = std::min(nRows, nHeight);
+        if (layout.HasKnownLayout() && nWidth > 0) {
+            ForEachPixel(expected, layout, nHeight - nLines, nHeight, std::min(nColumns, nWidth), [&](std::uint8_t* p, bool bFourth) {
+                core::ColourRef cr = p[2] | (p[1] << 8) | (static_cast<core::ColourRef>(p[0]) << 16);
+                if (!ReferenceLookup(find, replace, cr, cr))
+                    return;
+                p[0] = static_cast<std::uint8_t>(cr >> 16);
+                p[1] = static_cast<std::uint8_t>(cr >> 8);
+                p[2] = static_cast<std::uint8_t>(cr);
+                // A pixel set through the DC comes back with a clear fourth byte.
+                if (nBitCount == 32 && bFourth)
+                    p[3] = 0;
+            });
+        }
         for (core::ColourRef cr : colours) {
             core::ColourRef got = 0, want = 0;
             const bool bFound = table.Lookup(cr, got);

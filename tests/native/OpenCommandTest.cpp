@@ -1,6 +1,7 @@
-// Bounds on buffers of any size, down to none, are checked by
-// fuzz_open_command (seeds fits_the_buffer_exactly, one_byte_over_the_buffer);
-// these are the rewrites of registered commands, which it takes as given.
+// Bounds on buffers of any size, down to none, and the empty buffer a refusal
+// leaves are checked by fuzz_open_command (seeds fits_the_buffer_exactly,
+// one_byte_over_the_buffer); these are the rewrites of registered commands,
+// which it takes as given.
 #include "lattice/core/OpenCommand.h"
 
 #include <gtest/gtest.h>
@@ -16,9 +17,7 @@ namespace {
 std::string Build(const std::string& command, const std::string& target)
 {
     std::vector<char> out(core::kOpenCommandBufferSize, 'x');
-    if (!core::BuildOpenCommand(command, target, out.data(), out.size()))
-        return out[0] == '\0' ? "<refused>" : "<refused, buffer not cleared>";
-    return out.data();
+    return core::BuildOpenCommand(command, target, out.data(), out.size()) ? out.data() : "<refused>";
 }
 
 } // namespace
