@@ -1,10 +1,14 @@
 // Reads typed values off a fuzzer's input, front to back. Past the end every
-// read gives zero, so that short inputs still reach the code under test and
-// a seed of a few bytes means something.
+// read gives zero (or an empty text), so that short inputs still reach the
+// code under test and a seed of a few bytes means something.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
 
 class FuzzInput {
 public:
@@ -32,6 +36,16 @@ public:
         return Bool() ? static_cast<int>(Range(-kGdiLimit, kGdiLimit)) : static_cast<int>(Range(-300, 1200));
     }
 
+    // The next n bytes as a text, fewer when the input ends first.
+    std::string Text(std::size_t n)
+    {
+        n = std::min(n, Remaining());
+        const std::string text(reinterpret_cast<const char*>(m_data + m_pos), n);
+        m_pos += n;
+        return text;
+    }
+    std::string Rest() { return Text(Remaining()); }
+
     std::size_t Remaining() const { return m_size - m_pos; }
 
 private:
@@ -39,3 +53,13 @@ private:
     std::size_t m_size;         // its length
     std::size_t m_pos = 0;      // next byte to read
 };
+
+// A heap block of exactly the text's length holding it, so that
+// AddressSanitizer reports any access past its end (for an empty text, any
+// access at all).
+inline std::unique_ptr<char[]> ExactCopy(std::string_view text)
+{
+    std::unique_ptr<char[]> copy(new char[text.size()]);
+    std::copy(text.begin(), text.end(), copy.get());
+    return copy;
+}

@@ -44,24 +44,22 @@ const std::uint64_t kHighData = 0x7FFFFFDA00000000ull, kStep = 0x100000001ull;
 
 void CheckReorder(int nCount, const std::vector<int>& selected, int nInsert)
 {
+    const auto item = [](int i) { return kHighData + static_cast<std::uint64_t>(i) * kStep; };
     ModelList list;
     for (int i = 0; i < nCount; ++i)
-        list.items.push_back(kHighData + static_cast<std::uint64_t>(i) * kStep);
+        list.items.push_back(item(i));
     const int nAt = core::ReorderForDrop(list, selected, nInsert);
 
-    std::vector<bool> moved(nCount > 0 ? nCount : 0, false);
-    for (int i : selected)
-        if (i >= 0 && i < nCount)
-            moved[i] = true;
-    const int nClamped = std::clamp(nInsert, 0, nCount > 0 ? nCount : 0);
-    std::vector<int> before, after, block;
+    // The unmoved items above the clamped insert position, the moved ones in
+    // their order, then the other unmoved ones.
+    const int nClamped = std::clamp(nInsert, 0, nCount);
+    std::vector<std::uint64_t> before, block, after;
     for (int i = 0; i < nCount; ++i)
-        (moved[i] ? block : i < nClamped ? before : after).push_back(i);
-    std::vector<std::uint64_t> expected;
-    for (const std::vector<int>* part : {&before, &block, &after})
-        for (int i : *part)
-            expected.push_back(kHighData + static_cast<std::uint64_t>(i) * kStep);
-    if (list.items != expected || nAt != static_cast<int>(before.size()))
+        (std::count(selected.begin(), selected.end(), i) != 0 ? block : i < nClamped ? before : after).push_back(item(i));
+    const int nBefore = static_cast<int>(before.size());
+    before.insert(before.end(), block.begin(), block.end());
+    before.insert(before.end(), after.begin(), after.end());
+    if (list.items != before || nAt != nBefore)
         std::abort();
 }
 
@@ -97,17 +95,16 @@ void CheckInsertPos(int nCount, int h, int nClientBottom, int y)
         std::abort();
 }
 
+// The arrows beside the marker row, anywhere in GDI's coordinates: a head
+// 5 pixels long spanning y-5 .. y+5 and a shaft 4 pixels further spanning
+// y-1 .. y+2, the left one pointing right at the tip, the right one its mirror.
 void CheckArrows(core::DragPoint pt)
 {
-    const auto left = core::ArrowPolygon(pt, true);
-    const auto right = core::ArrowPolygon(pt, false);
-    if (left[0].x != pt.x || left[0].y != pt.y || right[0].x != pt.x || right[0].y != pt.y)
-        std::abort();
-    for (std::size_t i = 0; i < left.size(); ++i) {
-        // Mirror images about the tip's column, each on its own side of it,
-        // 9 pixels long and spanning y-5 .. y+5.
-        if (left[i].y != right[i].y || left[i].x - pt.x != pt.x - right[i].x || left[i].x > pt.x ||
-            left[i].x < pt.x - 9 || left[i].y < pt.y - 5 || left[i].y > pt.y + 5)
+    const int kShape[7][2] = {{0, 0}, {5, 5}, {5, 2}, {9, 2}, {9, -1}, {5, -1}, {5, -5}};
+    const auto left = core::ArrowPolygon(pt, true), right = core::ArrowPolygon(pt, false);
+    for (int i = 0; i < 7; ++i) {
+        const int y = pt.y + kShape[i][1];
+        if (left[i].x != pt.x - kShape[i][0] || right[i].x != pt.x + kShape[i][0] || left[i].y != y || right[i].y != y)
             std::abort();
     }
 }

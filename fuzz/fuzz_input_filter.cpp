@@ -5,18 +5,15 @@
 // refused one, and report that one's position.
 #include "lattice/core/InputFilter.h"
 
-#include <cstdint>
+#include "FuzzInput.h"
+
 #include <cstdlib>
-#include <cstring>
-#include <memory>
-#include <string>
 
 using namespace lattice::core;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    std::unique_ptr<char[]> text(new char[size]);
-    std::memcpy(text.get(), data, size);
+    const std::unique_ptr<char[]> text = ExactCopy({reinterpret_cast<const char*>(data), size});
     std::string asked, walked;
     const std::size_t at = FindRefusedByte(text.get(), size, [&](int c) {
         if (c < 0 || c > 127)

@@ -1,34 +1,33 @@
-// Feeds arbitrary bytes to the multibyte text functions: the first byte
-// splits the input into a text and a needle. Each function is checked
-// against a plain reference: Find reports the first match at a character
-// start, counting characters from the text's start; FindByte and
+// Feeds arbitrary bytes to the multibyte text functions. Each function is
+// checked against a plain reference: Find reports the first match at a
+// character start, counting characters from the text's start; FindByte and
 // FindBytePair the first occurrence inside the given length; upper-casing
 // keeps double-byte characters; Compare orders by unsigned bytes. The text
 // is an exact-size heap copy, so that AddressSanitizer sees any read past it.
+//
+// Input: the text's length, where the search starts, the text, the needle.
 #include "lattice/core/MbcsText.h"
 
-#include <cstdint>
+#include "FuzzInput.h"
+
 #include <cstdlib>
-#include <cstring>
-#include <memory>
-#include <string>
 
 namespace mbcs = lattice::mbcs;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    if (size == 0)
-        return 0;
     const auto& lead = lattice::LeadByteTable::Cp950();
-    const std::size_t n = data[0] % size;
-    std::unique_ptr<char[]> copy(new char[n == 0 ? 1 : n]);
-    std::memcpy(copy.get(), data + 1, n);
+    FuzzInput in(data, size);
+    const std::size_t nLength = in.Byte(), nStart = in.Byte();
+    const std::string bytes = in.Text(nLength);
+    const std::size_t n = bytes.size();
+    const std::unique_ptr<char[]> copy = ExactCopy(bytes);
     const std::string_view text(copy.get(), n);
-    const std::string needle(reinterpret_cast<const char*>(data + 1 + n), size - 1 - n);
+    const std::string needle = in.Rest();
 
     // The reference walks the characters from the start; a lead byte at the
     // very end stands alone.
-    const std::size_t start = (size * 7) % (n + 3);
+    const std::size_t start = nStart % (n + 3);
     std::size_t expected = needle.empty() && start <= n ? start : mbcs::npos;
     for (std::size_t p = 0; p < n && expected == mbcs::npos; p += lead.IsLead(text[p]) ? 2 : 1)
         if (p >= start && text.substr(p, needle.size()) == needle)
@@ -45,8 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (mbcs::FindByte(text.data(), n, a) != byte || mbcs::FindBytePair(text.data(), n, a, b) != pair)
         std::abort();
 
-    std::unique_ptr<char[]> upper(new char[n == 0 ? 1 : n]);
-    std::memcpy(upper.get(), copy.get(), n);
+    const std::unique_ptr<char[]> upper = ExactCopy(text);
     mbcs::MakeUpper(upper.get(), n, lead);
     for (std::size_t i = 0; i < n; ++i) {
         const char c = text[i];

@@ -21,8 +21,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <memory>
-#include <string>
 
 namespace core = lattice::core;
 
@@ -105,8 +103,7 @@ void CheckStrip(int nYear, int nMonth, int nDay, int nHour, int nMinute)
     if (!bCalendar)
         return;
     // Read it back from an exact-size copy.
-    std::unique_ptr<char[]> copy(new char[text.size() + 1]);
-    std::memcpy(copy.get(), text.c_str(), text.size() + 1);
+    const std::unique_ptr<char[]> copy = ExactCopy({text.c_str(), text.size() + 1});
     int y = 0, mo = 0, d = 0, h = 0, mi = 0, n = 0;
     if (text.size() != 16 || std::sscanf(copy.get(), "%4d/%2d/%2d %2d:%2d%n", &y, &mo, &d, &h, &mi, &n) != 5 ||
         n != 16 || y != nYear || mo != nMonth || d != nDay || h != nHour || mi != nMinute)

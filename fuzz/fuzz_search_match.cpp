@@ -11,50 +11,44 @@
 // length byte and its bytes.
 #include "lattice/core/SearchData.h"
 
-#include <cstdint>
+#include "FuzzInput.h"
+
 #include <cstdlib>
-#include <cstring>
-#include <memory>
-#include <string>
 #include <vector>
 
 namespace search = lattice::search;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    if (size < 2)
-        return 0;
     const auto& lead = lattice::LeadByteTable::Cp950();
+    FuzzInput in(data, size);
+    const std::uint8_t ruleByte = in.Byte();
     search::Preselection rule;
-    rule.position = data[0] % 8;
-    rule.marker = (data[0] & 0x80) != 0 ? '[' : '\0';
-    std::size_t at = 2;
-    const std::size_t keyLength = std::min<std::size_t>(data[1] % 8, size - at);
-    const std::string key = search::UpperCopy(std::string(reinterpret_cast<const char*>(data + at), keyLength), lead);
-    at += keyLength;
-
+    rule.position = ruleByte % 8;
+    rule.marker = (ruleByte & 0x80) != 0 ? '[' : '\0';
+    const std::string key = search::UpperCopy(in.Text(in.Byte() % 8), lead);
     std::vector<std::string> strings;
     std::size_t bytes = 0;
-    while (at < size) {
-        const std::size_t length = std::min<std::size_t>(data[at], size - at - 1);
-        strings.emplace_back(reinterpret_cast<const char*>(data + at + 1), length);
-        bytes += length;
-        at += 1 + length;
+    while (in.Remaining() > 0) {
+        strings.push_back(in.Text(in.Byte()));
+        bytes += strings.back().size();
     }
 
     search::UpperCasedData upper;
     upper.Reserve(strings.size(), bytes);
     for (const std::string& s : strings)
         upper.Add(s, lead);
-    const std::unique_ptr<char[]> exactKey(new char[key.size() == 0 ? 1 : key.size()]);
-    std::memcpy(exactKey.get(), key.data(), key.size());
+    const std::unique_ptr<char[]> exactKey = ExactCopy(key);
     search::MatchResult result;
     upper.Match(std::string_view(exactKey.get(), key.size()), lead, result, rule);
 
     std::vector<std::uint32_t> hits;
     std::size_t preselect = search::MatchResult::kNone;
     for (std::size_t i = 0; i < strings.size(); ++i) {
+        // Stored upper-cased and terminated, as a list box takes it.
         const std::string text = search::UpperCopy(strings[i], lead);
+        if (upper.At(i) != text || upper.CStr(i)[text.size()] != '\0')
+            std::abort();
         const std::size_t pos = lattice::mbcs::Find(text, key, 0, lead);
         if (pos == lattice::mbcs::npos)
             continue;

@@ -7,12 +7,10 @@
 // Input: two length bytes, then the service name, the ID and the name.
 #include "lattice/core/SymbolLine.h"
 
-#include <cstdint>
+#include "FuzzInput.h"
+
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <memory>
-#include <string>
 
 namespace symbols = lattice::symbols;
 
@@ -40,29 +38,21 @@ std::string WrittenExactly(std::size_t length, Write write)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    if (size < 2)
-        return 0;
-    std::string rest(reinterpret_cast<const char*>(data + 2), size - 2);
-    const std::size_t serviceLength = std::min<std::size_t>(data[0] % 16, rest.size());
-    const std::size_t idLength = std::min<std::size_t>(data[1] % 24, rest.size() - serviceLength);
+    FuzzInput in(data, size);
+    const std::size_t serviceLength = in.Byte() % 16, idLength = in.Byte() % 24;
     // Up to the first NUL, as the edit reads each part.
-    auto part = [&](std::size_t from, std::size_t length) {
-        const std::string s = rest.substr(from, length);
-        return s.substr(0, s.find('\0'));
-    };
-    const std::string service = part(0, serviceLength), id = part(serviceLength, idLength),
-                      name = part(serviceLength + idLength, std::string::npos);
+    auto part = [](const std::string& s) { return s.substr(0, s.find('\0')); };
+    const std::string service = part(in.Text(serviceLength)), id = part(in.Text(idLength)), name = part(in.Rest());
 
-    const std::size_t serviceLineLength = symbols::ServiceLineLength(service, id, name);
-    const std::string serviceLine = WrittenExactly(
-        serviceLineLength, [&](char* out) { symbols::WriteServiceLine(out, service, id, name); });
-    if (serviceLine != Formatted("[%s]%-8s %s", service, id, name))
+    // The line as a string goes the same way as the line in a block.
+    const std::string serviceLine = WrittenExactly(symbols::ServiceLineLength(service, id, name), [&](char* out) {
+        symbols::WriteServiceLine(out, service, id, name);
+    });
+    if (serviceLine != Formatted("[%s]%-8s %s", service, id, name) || symbols::ServiceLine(service, id, name) != serviceLine)
         std::abort();
-
-    const std::size_t plainLineLength = symbols::PlainLineLength(id, name);
     const std::string plainLine =
-        WrittenExactly(plainLineLength, [&](char* out) { symbols::WritePlainLine(out, id, name); });
-    if (plainLine != Formatted("%s %s", id, name))
+        WrittenExactly(symbols::PlainLineLength(id, name), [&](char* out) { symbols::WritePlainLine(out, id, name); });
+    if (plainLine != Formatted("%s %s", id, name) || symbols::PlainLine(id, name) != plainLine)
         std::abort();
     return 0;
 }

@@ -30,11 +30,12 @@ bool DibPaddedImageSize(std::int32_t nWidth, std::int32_t nHeight, std::uint16_t
     if (nWidth <= 0 || nHeight <= 0 || nBitCount == 0)
         return false;
     // In 64 bits: a width and bit count from a header cannot overflow them.
+    // Their product with the height can (a bit count in the thousands), so
+    // the limit is divided by the height rather than the product taken.
     const std::uint64_t nRowBytes = ((std::uint64_t(nWidth) * nBitCount + 31) & ~std::uint64_t(31)) / 8;
-    const std::uint64_t nSize = nRowBytes * std::uint64_t(nHeight);
-    if (nSize > UINT32_MAX)
+    if (nRowBytes > UINT32_MAX / std::uint64_t(nHeight))
         return false;
-    nSizeImage = static_cast<std::uint32_t>(nSize);
+    nSizeImage = static_cast<std::uint32_t>(nRowBytes * std::uint64_t(nHeight));
     return true;
 }
 
