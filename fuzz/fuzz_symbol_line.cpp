@@ -44,15 +44,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     auto part = [](const std::string& s) { return s.substr(0, s.find('\0')); };
     const std::string service = part(in.Text(serviceLength)), id = part(in.Text(idLength)), name = part(in.Rest());
 
-    // The line as a string goes the same way as the line in a block.
     const std::string serviceLine = WrittenExactly(symbols::ServiceLineLength(service, id, name), [&](char* out) {
         symbols::WriteServiceLine(out, service, id, name);
     });
-    if (serviceLine != Formatted("[%s]%-8s %s", service, id, name) || symbols::ServiceLine(service, id, name) != serviceLine)
+    if (serviceLine != Formatted("[%s]%-8s %s", service, id, name))
         std::abort();
     const std::string plainLine =
         WrittenExactly(symbols::PlainLineLength(id, name), [&](char* out) { symbols::WritePlainLine(out, id, name); });
-    if (plainLine != Formatted("%s %s", id, name) || symbols::PlainLine(id, name) != plainLine)
+    if (plainLine != Formatted("%s %s", id, name))
         std::abort();
     return 0;
 }

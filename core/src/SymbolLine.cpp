@@ -38,13 +38,6 @@ void WriteServiceLine(char* out, std::string_view service, std::string_view id, 
     Put(out, name);
 }
 
-std::string ServiceLine(std::string_view service, std::string_view id, std::string_view name)
-{
-    std::string line(ServiceLineLength(service, id, name), '\0');
-    WriteServiceLine(line.data(), service, id, name);
-    return line;
-}
-
 std::size_t PlainLineLength(std::string_view id, std::string_view name)
 {
     return id.size() + 1 + name.size();
@@ -55,13 +48,6 @@ void WritePlainLine(char* out, std::string_view id, std::string_view name)
     out = Put(out, id);
     *out++ = ' ';
     Put(out, name);
-}
-
-std::string PlainLine(std::string_view id, std::string_view name)
-{
-    std::string line(PlainLineLength(id, name), '\0');
-    WritePlainLine(line.data(), id, name);
-    return line;
 }
 
 } // namespace lattice::symbols

@@ -10,7 +10,6 @@
 #pragma once
 
 #include <cstddef>
-#include <string>
 #include <string_view>
 
 namespace lattice::symbols {
@@ -21,11 +20,9 @@ inline constexpr std::size_t kServiceLineIdWidth = 8;
 std::size_t ServiceLineLength(std::string_view service, std::string_view id, std::string_view name);
 // Writes exactly ServiceLineLength(...) bytes to `out`, no terminator.
 void WriteServiceLine(char* out, std::string_view service, std::string_view id, std::string_view name);
-std::string ServiceLine(std::string_view service, std::string_view id, std::string_view name);
 
 std::size_t PlainLineLength(std::string_view id, std::string_view name);
 // Writes exactly PlainLineLength(...) bytes to `out`, no terminator.
 void WritePlainLine(char* out, std::string_view id, std::string_view name);
-std::string PlainLine(std::string_view id, std::string_view name);
 
 } // namespace lattice::symbols
