@@ -48,9 +48,10 @@ test: native win64 win32
 test-native:
 	ctest --test-dir $(BUILD)/native --output-on-failure -j $(JOBS)
 
-# One Xvfb, one persistent wineserver, the build's own prefix, code page 950.
+# One Xvfb, one persistent wineserver, the build's own prefix, code page 950;
+# the short soak beside it in a session of its own.
 test-wine:
-	scripts/wine-session.sh $(BUILD)/win64 ctest --test-dir $(BUILD)/win64 --output-on-failure
+	scripts/wine-tests.sh $(BUILD)/win64
 
 demo: win64
 	scripts/demo.sh $(BUILD)/win64

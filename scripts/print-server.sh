@@ -56,11 +56,13 @@ print_server_stop() {
   fi
 }
 
-# Removes the folders of earlier runs whose scheduler is gone.
+# Removes the folders of earlier runs whose session and scheduler are gone
+# (a session beside this one may be starting its scheduler right now).
 print_server_clean() {
   local old pid
   for old in "$1"/run-*; do
     [ -d "$old" ] || continue
+    [ -d /proc/"${old##*/run-}" ] && continue
     pid=$(cat "$old/cupsd.pid" 2>/dev/null || true)
     if [ -z "$pid" ] || [ "$(cat /proc/"$pid"/comm 2>/dev/null)" != cupsd ]; then
       rm -rf "$old"

@@ -3,7 +3,8 @@
 #   source scripts/wine-env.sh <build-dir>
 
 _build_dir=$(cd "$1" && pwd)
-export WINEPREFIX="$_build_dir/wineprefix"
+# A session beside another of the same build names a prefix of its own.
+export WINEPREFIX="${LATTICE_WINEPREFIX:-$_build_dir/wineprefix}"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 # Wine takes the ANSI code page from LC_ALL; LANG alone leaves it at 1252.

@@ -48,8 +48,8 @@ const int kWarmUp = 2; // cycles that fill the system's caches (classes, fonts, 
 // Memory may move by this much over a run without counting as a leak. After
 // the warm-up the heaps' bytes in use come back exactly, save a few hundred
 // bytes of the window manager's caches, so the heap's allowance is small
-// enough for the short run to see a kilobyte lost per cycle (20 cycles) and
-// the long run a single small block (10,000 cycles x 16 bytes). Committed
+// enough for the short run to see a hundred bytes lost per cycle (200
+// cycles) and the long run a single small block (10,000 cycles x 16 bytes). Committed
 // pages move in whole regions as heaps grow and shrink.
 const long long kHeapSlack = 16 * 1024;
 const long long kPrivateSlack = 64 * 1024;
