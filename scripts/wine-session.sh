@@ -31,14 +31,19 @@ fi
 # started later by a test program, they would inherit its output pipe and
 # hold it open after the program ends.
 wine wineboot >/dev/null 2>&1 </dev/null || true
-# One desktop for the whole session (scripts/session/KeepDesktop.cpp);
-# the wineserver's end takes it down.
+# One desktop for the whole session (scripts/session/KeepDesktop.cpp).
+# Ended by its process id before the wineserver: a keeper still starting
+# when the command ends would connect after `wineserver -k` and keep the
+# server alive.
+# Started from a subshell, so that it is no child of this shell's to wait for.
+keeper=
 if [ -x "$build_dir/bin/keep_desktop.exe" ]; then
-  wine "$build_dir/bin/keep_desktop.exe" >/dev/null 2>&1 </dev/null &
+  keeper=$(wine "$build_dir/bin/keep_desktop.exe" >/dev/null 2>&1 </dev/null & echo $!)
 fi
 set +e
 "$@"
 rc=$?
+[ -z "$keeper" ] || kill "$keeper" 2>/dev/null
 wineserver -k
 wineserver -w 2>/dev/null
 exit $rc
