@@ -1,21 +1,9 @@
 // The sizes a host compiling the public headers sees. The library pins the
 // same layouts field by field in its own sources; a host unit that sees
 // another size (a packing that leaked in from an earlier header, a macro
-// that changed a type) fails here, naming the class. Included after the
-// public headers, it also finds a header that leaves its packing in force
-// for the host's own code.
+// that changed a type) fails here, naming the class. A header that leaves
+// its packing in force is named by the unit that includes it first.
 #pragma once
-
-#include <cstddef>
-
-namespace host_layout {
-struct AfterThePublicHeaders {
-    char c;
-    void* p;
-};
-static_assert(offsetof(AfterThePublicHeaders, p) == sizeof(void*),
-              "a public header leaves a packing in force for the code after it");
-} // namespace host_layout
 
 #if defined(_WIN64)
 #define HOST_SIZE(type, x64, i686) static_assert(sizeof(type) == (x64), "host sees another sizeof(" #type ") (x86-64)")

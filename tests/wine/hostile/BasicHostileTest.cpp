@@ -3,6 +3,7 @@
 // in the wrong state and with NULL pointers.
 #include <afxwin.h>
 #include <gtest/gtest.h>
+#include <imm.h>
 
 #include <climits>
 
@@ -25,6 +26,14 @@ namespace {
 const DWORD kChild = WS_CHILD | WS_VISIBLE;
 const CRect kRect(10, 10, 210, 32);
 
+// Hands the control a font of that face and deletes it at once, as a
+// careless host does.
+template <class T> void SetPassingFont(T& control, const char* pszFace)
+{
+    CFont font;
+    font.CreatePointFont(120, pszFace), control.SetFont(&font, TRUE);
+}
+
 template <class T> class HostileCallsFontKeeping : public ::testing::Test {};
 typedef ::testing::Types<SEdit, SButton, SCComboBox, SDateTimeCtrl, SListBox, SStatic, CCJRadioButton> FontKeepers;
 TYPED_TEST_SUITE(HostileCallsFontKeeping, FontKeepers);
@@ -39,11 +48,26 @@ TYPED_TEST(HostileCallsFontKeeping, WrongStates)
              stale.m_hObject = ::CreateFontA(-12, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
              ::DeleteObject(stale.m_hObject), c.SetFont(&stale, FALSE), stale.m_hObject = NULL; }},
     };
+    // The combo box takes its edit's input context away and gives the same one back.
     if constexpr (std::is_same<T, SCComboBox>::value)
-        rows.push_back({"RestoreIME, DisableIME, RestoreIME", [](T& c, Phase) { c.RestoreIME(), c.DisableIME(), c.RestoreIME(); }});
-    // The host hands over a font and deletes it at once; the control draws with its copy.
+        rows.push_back({"RestoreIME, DisableIME, RestoreIME", [](T& c, Phase phase) {
+            const HWND hEdit = ::GetWindow(c.m_hWnd, GW_CHILD);
+            const HIMC hOriginal = ::ImmGetContext(hEdit);
+            EXPECT_EQ(hOriginal != NULL, phase == Phase::Live) << "an input context to take under this system";
+            c.RestoreIME(), c.DisableIME();
+            EXPECT_TRUE(phase != Phase::Live || (::ImmGetContext(hEdit) == NULL && ::GetFocus() == hEdit)) << "taken, the edit focused";
+            c.RestoreIME();
+            EXPECT_EQ(::ImmGetContext(hEdit), hOriginal); }});
+    // The control draws with its own copy of each font it is given, deletes
+    // the copy it replaces, and keeps its copy when given no font or a
+    // deleted one. (That the last copy goes with the control, the soak's
+    // count of GDI objects sees.)
     RunHostileTable<T>({[](T& control) {
-        { CFont font; font.CreatePointFont(120, "Tahoma"), control.SetFont(&font, TRUE); }
+        SetPassingFont(control, "Arial");
+        const HFONT hFirstCopy = reinterpret_cast<HFONT>(control.SendMessage(WM_GETFONT));
+        SetPassingFont(control, "Tahoma");
+        EXPECT_EQ(::GetObjectType(hFirstCopy), 0u) << "the replaced copy leaked";
+        control.SetFont(NULL, TRUE), control.SetFont(CFont::FromHandle(hFirstCopy), TRUE);
         EXPECT_EQ(FaceOf(control.m_hWnd), "Tahoma");
     }, rows});
 }

@@ -6,21 +6,13 @@
 
 #include "CXTTipWindow.h"
 #include "MessagePump.h"
-#include "SyntheticInput.h"
 
 namespace {
 
-class HostWindow : public CWnd {
-public:
-    HostWindow() { CreateEx(0, NULL, "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 400, 300, NULL, NULL); }
-    ~HostWindow() override { DestroyWindow(); }
-};
-
 TEST(TipWindowTest, ShowsAfterItsDelayCentredOnThePointAndFittedToItsText)
 {
-    HostWindow host;
-    ActivateForInput(host.m_hWnd);
-    host.SetFocus();
+    CWnd host; // its window goes with it, after the tip's
+    ASSERT_TRUE(host.CreateEx(0, NULL, "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 400, 300, NULL, NULL));
     CXTTipWindow tip;
     ASSERT_TRUE(tip.Create(&host));
     tip.SetTipText("", "short");
