@@ -1,7 +1,5 @@
 #include "SyntheticInput.h"
 
-#include <string>
-
 #include "MessagePump.h"
 
 namespace {
@@ -38,15 +36,12 @@ void TypeText(const char* pszText)
 {
     // KEYEVENTF_UNICODE delivers each character as a VK_PACKET key whose
     // WM_CHAR an ANSI window receives in its code page.
-    std::wstring text;
-    int nChars = ::MultiByteToWideChar(CP_ACP, 0, pszText, -1, NULL, 0);
-    if (nChars <= 1)
-        return;
-    text.resize(static_cast<size_t>(nChars - 1));
-    ::MultiByteToWideChar(CP_ACP, 0, pszText, -1, &text[0], nChars);
-    for (wchar_t ch : text) {
-        SendKey(0, ch, KEYEVENTF_UNICODE);
-        SendKey(0, ch, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP);
+    wchar_t szText[256];
+    if (::MultiByteToWideChar(CP_ACP, 0, pszText, -1, szText, 256) == 0)
+        return; // longer than any test types
+    for (const wchar_t* pch = szText; *pch != L'\0'; ++pch) {
+        SendKey(0, *pch, KEYEVENTF_UNICODE);
+        SendKey(0, *pch, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP);
     }
 }
 
