@@ -1,14 +1,17 @@
 // The font-keeping family (with the radio button, which keeps its font the
-// same way), the filtering edit, the rich edit and the tab colour set called
-// in the wrong state and with NULL pointers.
+// same way), the filtering edit, the rich edit, the tab colour set and the
+// toolkit stand-in's tip window called in the wrong state and with NULL
+// pointers.
 #include <afxwin.h>
 #include <gtest/gtest.h>
 #include <imm.h>
 
 #include <climits>
+#include <cstdlib>
 
 #include "CCJRadioButton.h"
 #include "CMemDrawDC.h"
+#include "CXTTipWindow.h"
 #include "HostileCalls.h"
 #include "MyRichEdit.h"
 #include "NoSpecialEdit.h"
@@ -87,6 +90,35 @@ TEST(HostileCalls, RichEdit)
               EXPECT_FALSE(phase == Phase::Live ? edit.Create(kChild, kRect, &HostWindow::Get(), 2) : edit.CreateById(WS_CHILD, kRect, NULL));
           }}},
         [](MyRichEdit& edit, CWnd& host) { return edit.CreateById(kChild | ES_MULTILINE, kRect, &host) != FALSE; }});
+}
+
+// The tip's main job: shown after its delay centred on the asked point,
+// fitted to its text and title. (That it hides after its time without
+// taking the focus is seen with the symbol edit's tip.)
+TEST(HostileCalls, TipWindow)
+{
+    RunHostileTable<CXTTipWindow>({[](CXTTipWindow& tip) {
+        tip.SetTipText("", "short");
+        tip.ShowTipWindow(CPoint(200, 120), TWS_XT_DROPSHADOW, 0, 0, TRUE);
+        CRect rcShort, rc;
+        tip.GetWindowRect(&rcShort);
+        tip.SetTipText("title", "a longer text than before");
+        tip.HideTipWindow();
+        EXPECT_FALSE(tip.IsWindowVisible());
+        tip.ShowTipWindow(CPoint(200, 120), TWS_XT_THICKBORDER, 300, 400, TRUE);
+        // Checked before any message is pumped, so that no timer can have run:
+        // the delay holds the tip back however slowly this machine goes.
+        EXPECT_FALSE(tip.IsWindowVisible()) << "shown before its delay";
+        ASSERT_TRUE(PumpUntil([&] { return tip.IsWindowVisible() != FALSE; }, 10000));
+        tip.GetWindowRect(&rc);
+        EXPECT_TRUE(rc.top == 120 && std::abs(rc.CenterPoint().x - 200) <= 1) << "at the point, centred";
+        EXPECT_GT(rc.Width(), rcShort.Width()) << "fitted to the longer text";
+        EXPECT_GT(rc.Height(), rcShort.Height()) << "and to the title above it";
+    }, {
+        {"texts of NULL, shown far away and hidden", [](CXTTipWindow& t, Phase) {
+             t.SetTipText(NULL, NULL), t.ShowTipWindow(CPoint(INT_MIN, INT_MIN), 0, 0, 0, FALSE), t.HideTipWindow(); }},
+    },
+    [](CXTTipWindow& tip, CWnd& host) { return tip.Create(&host) != FALSE; }});
 }
 
 // The colour set has no window: its wrong states are its arguments. Its
