@@ -7,11 +7,8 @@ namespace {
 // One keyboard event, and the time to handle it.
 void SendKey(WORD wVirtualKey, WORD wScan, DWORD dwFlags)
 {
-    INPUT input = {};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = wVirtualKey;
-    input.ki.wScan = wScan;
-    input.ki.dwFlags = dwFlags;
+    INPUT input = {INPUT_KEYBOARD};
+    input.ki = {wVirtualKey, wScan, dwFlags, 0, 0};
     ::SendInput(1, &input, sizeof(INPUT));
     PumpFor(20);
 }
@@ -47,8 +44,7 @@ void TypeText(const char* pszText)
 
 void SendMouseInput(DWORD dwFlags)
 {
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
+    INPUT input = {INPUT_MOUSE};
     input.mi.dwFlags = dwFlags;
     ::SendInput(1, &input, sizeof(INPUT));
 }
