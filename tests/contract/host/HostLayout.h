@@ -5,11 +5,9 @@
 // its packing in force is named by the unit that includes it first.
 #pragma once
 
-#if defined(_WIN64)
-#define HOST_SIZE(type, x64, i686) static_assert(sizeof(type) == (x64), "host sees another sizeof(" #type ") (x86-64)")
-#else
-#define HOST_SIZE(type, x64, i686) static_assert(sizeof(type) == (i686), "host sees another sizeof(" #type ") (i686)")
-#endif
+// The size on x86-64, and on i686.
+#define HOST_SIZE(type, x64, i686) \
+    static_assert(sizeof(type) == (sizeof(void*) == 8 ? (x64) : (i686)), "host sees another sizeof(" #type ")")
 
 // CSymbolInfo pins its layout in its own header, which every host unit compiles.
 HOST_SIZE(CSymbolSearchEntry, 26, 14);
