@@ -1,29 +1,15 @@
 // The sizes a host compiling the public headers sees. The library pins the
 // same layouts field by field in its own sources; a host unit that sees
 // another size (a packing that leaked in from an earlier header, a macro
-// that changed a type) fails here, naming the class. Included after the
-// public headers, it also finds a header that leaves its packing in force
-// for the host's own code.
+// that changed a type) fails here, naming the class. A header that leaves
+// its packing in force is named by the unit that includes it first.
 #pragma once
 
-#include <cstddef>
+// The size on x86-64, and on i686.
+#define HOST_SIZE(type, x64, i686) \
+    static_assert(sizeof(type) == (sizeof(void*) == 8 ? (x64) : (i686)), "host sees another sizeof(" #type ")")
 
-namespace host_layout {
-struct AfterThePublicHeaders {
-    char c;
-    void* p;
-};
-static_assert(offsetof(AfterThePublicHeaders, p) == sizeof(void*),
-              "a public header leaves a packing in force for the code after it");
-} // namespace host_layout
-
-#if defined(_WIN64)
-#define HOST_SIZE(type, x64, i686) static_assert(sizeof(type) == (x64), "host sees another sizeof(" #type ") (x86-64)")
-#else
-#define HOST_SIZE(type, x64, i686) static_assert(sizeof(type) == (i686), "host sees another sizeof(" #type ") (i686)")
-#endif
-
-HOST_SIZE(CSymbolInfo, 18, 10);
+// CSymbolInfo pins its layout in its own header, which every host unit compiles.
 HOST_SIZE(CSymbolSearchEntry, 26, 14);
 HOST_SIZE(CSearchList, 40, 20);
 HOST_SIZE(CSearchEdit, 155, 79);

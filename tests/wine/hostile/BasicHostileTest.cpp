@@ -1,13 +1,17 @@
 // The font-keeping family (with the radio button, which keeps its font the
-// same way), the filtering edit, the rich edit and the tab colour set called
-// in the wrong state and with NULL pointers.
+// same way), the filtering edit, the rich edit, the tab colour set and the
+// toolkit stand-in's tip window called in the wrong state and with NULL
+// pointers.
 #include <afxwin.h>
 #include <gtest/gtest.h>
+#include <imm.h>
 
 #include <climits>
+#include <cstdlib>
 
 #include "CCJRadioButton.h"
 #include "CMemDrawDC.h"
+#include "CXTTipWindow.h"
 #include "HostileCalls.h"
 #include "MyRichEdit.h"
 #include "NoSpecialEdit.h"
@@ -25,6 +29,14 @@ namespace {
 const DWORD kChild = WS_CHILD | WS_VISIBLE;
 const CRect kRect(10, 10, 210, 32);
 
+// Hands the control a font of that face and deletes it at once, as a
+// careless host does.
+template <class T> void SetPassingFont(T& control, const char* pszFace)
+{
+    CFont font;
+    font.CreatePointFont(120, pszFace), control.SetFont(&font, TRUE);
+}
+
 template <class T> class HostileCallsFontKeeping : public ::testing::Test {};
 typedef ::testing::Types<SEdit, SButton, SCComboBox, SDateTimeCtrl, SListBox, SStatic, CCJRadioButton> FontKeepers;
 TYPED_TEST_SUITE(HostileCallsFontKeeping, FontKeepers);
@@ -39,11 +51,26 @@ TYPED_TEST(HostileCallsFontKeeping, WrongStates)
              stale.m_hObject = ::CreateFontA(-12, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
              ::DeleteObject(stale.m_hObject), c.SetFont(&stale, FALSE), stale.m_hObject = NULL; }},
     };
+    // The combo box takes its edit's input context away and gives the same one back.
     if constexpr (std::is_same<T, SCComboBox>::value)
-        rows.push_back({"RestoreIME, DisableIME, RestoreIME", [](T& c, Phase) { c.RestoreIME(), c.DisableIME(), c.RestoreIME(); }});
-    // The host hands over a font and deletes it at once; the control draws with its copy.
+        rows.push_back({"RestoreIME, DisableIME, RestoreIME", [](T& c, Phase phase) {
+             const HWND hEdit = ::GetWindow(c.m_hWnd, GW_CHILD);
+             const HIMC hOriginal = ::ImmGetContext(hEdit);
+             EXPECT_EQ(hOriginal != NULL, phase == Phase::Live) << "an input context to take under this system";
+             c.RestoreIME(), c.DisableIME();
+             EXPECT_TRUE(phase != Phase::Live || (::ImmGetContext(hEdit) == NULL && ::GetFocus() == hEdit)) << "taken, the edit focused";
+             c.RestoreIME();
+             EXPECT_EQ(::ImmGetContext(hEdit), hOriginal); }});
+    // The control draws with its own copy of each font it is given, deletes
+    // the copy it replaces, and keeps its copy when given no font or a
+    // deleted one. (That the last copy goes with the control, the soak's
+    // count of GDI objects sees.)
     RunHostileTable<T>({[](T& control) {
-        { CFont font; font.CreatePointFont(120, "Tahoma"), control.SetFont(&font, TRUE); }
+        SetPassingFont(control, "Arial");
+        const HFONT hFirstCopy = reinterpret_cast<HFONT>(control.SendMessage(WM_GETFONT));
+        SetPassingFont(control, "Tahoma");
+        EXPECT_EQ(::GetObjectType(hFirstCopy), 0u) << "the replaced copy leaked";
+        control.SetFont(NULL, TRUE), control.SetFont(CFont::FromHandle(hFirstCopy), TRUE);
         EXPECT_EQ(FaceOf(control.m_hWnd), "Tahoma");
     }, rows});
 }
@@ -65,7 +92,38 @@ TEST(HostileCalls, RichEdit)
         [](MyRichEdit& edit, CWnd& host) { return edit.CreateById(kChild | ES_MULTILINE, kRect, &host) != FALSE; }});
 }
 
-// The colour set has no window: its wrong states are its arguments.
+// The tip's main job: shown after its delay centred on the asked point,
+// fitted to its text and title. (That it hides after its time without
+// taking the focus is seen with the symbol edit's tip.)
+TEST(HostileCalls, TipWindow)
+{
+    RunHostileTable<CXTTipWindow>({[](CXTTipWindow& tip) {
+        tip.SetTipText("", "short");
+        tip.ShowTipWindow(CPoint(200, 120), TWS_XT_DROPSHADOW, 0, 0, TRUE);
+        CRect rcShort, rc;
+        tip.GetWindowRect(&rcShort);
+        tip.SetTipText("title", "a longer text than before");
+        tip.HideTipWindow();
+        EXPECT_FALSE(tip.IsWindowVisible());
+        tip.ShowTipWindow(CPoint(200, 120), TWS_XT_THICKBORDER, 300, 400, TRUE);
+        // Checked before any message is pumped, so that no timer can have run:
+        // the delay holds the tip back however slowly this machine goes.
+        EXPECT_FALSE(tip.IsWindowVisible()) << "shown before its delay";
+        ASSERT_TRUE(PumpUntil([&] { return tip.IsWindowVisible() != FALSE; }, 10000));
+        tip.GetWindowRect(&rc);
+        EXPECT_TRUE(rc.top == 120 && std::abs(rc.CenterPoint().x - 200) <= 1) << "at the point, centred";
+        EXPECT_GT(rc.Width(), rcShort.Width()) << "fitted to the longer text";
+        EXPECT_GT(rc.Height(), rcShort.Height()) << "and to the title above it";
+    }, {
+        {"texts of NULL, shown far away and hidden", [](CXTTipWindow& t, Phase) {
+             t.SetTipText(NULL, NULL), t.ShowTipWindow(CPoint(INT_MIN, INT_MIN), 0, 0, 0, FALSE), t.HideTipWindow(); }},
+    },
+    [](CXTTipWindow& tip, CWnd& host) { return tip.Create(&host) != FALSE; }});
+}
+
+// The colour set has no window: its wrong states are its arguments. Its
+// fills keep no state, so there is no main job to redo afterwards (its fill
+// of a tab of no manager is seen in TabColorSetTest).
 TEST(HostileCalls, TabColorSet)
 {
     SMXTabColorSet set;
@@ -76,9 +134,6 @@ TEST(HostileCalls, TabColorSet)
         set.FillHeader(NULL, rc, NULL), set.FillStateButton(NULL, rc, NULL), set.FillNavigateButton(NULL, NULL, rcArrow);
         set.FillHeader(&mem, rc, NULL), set.FillStateButton(&mem, rc, NULL);
     }
-    SMXTabColorSet::ColorType = 0;
-    set.FillStateButton(&mem, CRect(0, 0, 30, 20), NULL); // a tab of no manager is not the selected one
-    EXPECT_EQ(mem.GetPixel(0, 0), RGB(175, 186, 212)) << "the light header gradient";
 }
 
 } // namespace

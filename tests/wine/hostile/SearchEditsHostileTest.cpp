@@ -22,17 +22,31 @@ void KeysAndListMessages(CWnd& edit, const char* pszEnter, const char* pszHide)
     edit.SendMessage(WM_KEYDOWN, VK_DOWN), edit.SendMessage(WM_KEYDOWN, VK_RETURN);
 }
 
+// The host's own identifier of the hide message, registered by name, takes
+// down the list that typing on brought up again.
+void HiddenByTheHostsMessage(CWnd& edit, const char* pszHide)
+{
+    edit.SetWindowText("23"), PumpUntilIdle();
+    EXPECT_FALSE(NoPopupShown()) << "typing on brings the list up again";
+    edit.SendMessage(::RegisterWindowMessageA(pszHide));
+    EXPECT_TRUE(NoPopupShown()) << "the host's " << pszHide << " hides the list";
+}
+
+// The main jobs complete a choice with the host's identifier of the enter
+// message, as a host's list would, and hear of it under the host's
+// identifier of the chosen message.
 TEST(HostileCalls, SearchEdit)
 {
     RunHostileTable<CSearchEdit>({[](CSearchEdit& edit) {
         std::vector<CString> data = {"2330 TSMC", "2303 UMC"};
         CString strChosen;
         edit.SetSearchData(data, 1), edit.SetNofityWnd(&HostWindow::Get()), edit.SetWindowText("2303");
-        edit.SendMessage(WM_KEYDOWN, VK_RETURN), PumpUntilIdle();
+        edit.SendMessage(::RegisterWindowMessageA("EDITMSG_INPUT_ENTER")), PumpUntilIdle();
         EXPECT_EQ(edit.GetSelectedData(strChosen), 1);
         EXPECT_STREQ(strChosen, "2303 UMC");
         EXPECT_EQ(HostWindow::Get().Count("EDITMSG_SEARCH_SELECTED"), 1);
-        edit.SetWindowText("23"), PumpUntilIdle(); // the user types on: the list is up again
+        HiddenByTheHostsMessage(edit, "EDITMSG_HIDE_DATALIST");
+        edit.SetWindowText("2"), PumpUntilIdle(); // left up for the window's destruction
     }, {
         {"EnterProcess on no text forgets the choice", [](auto& e, Phase) { CString s; e.EnterProcess(); EXPECT_EQ(e.GetSelectedData(s), 0); }},
         {"SetSearchData of nothing, SetNofityWnd(NULL)", [](auto& e, Phase) {
@@ -53,9 +67,10 @@ TEST(HostileCalls, SymbolSearchEdit)
     RunHostileTable<Edit>({[](Edit& edit) {
         CSymbolInfo chosen;
         edit.SetType(Edit::TYPE_SYMBOL), edit.ResetSymbolFile(), edit.SetNofityWnd(&HostWindow::Get()), edit.SetWindowText("2303");
-        edit.SendMessage(WM_KEYDOWN, VK_RETURN), PumpUntilIdle(), edit.GetSelectedSymbol(chosen);
+        edit.SendMessage(::RegisterWindowMessageA("g_uMsgEnter")), PumpUntilIdle(), edit.GetSelectedSymbol(chosen);
         EXPECT_STREQ(chosen.GetSymbol(), "2303");
         EXPECT_EQ(HostWindow::Get().Count("g_uMsgSearchInputSelected"), 1);
+        HiddenByTheHostsMessage(edit, "g_uMsgHideList");
         edit.SetWindowText("zzz");
         const HWND hTip = ::FindWindowA(NULL, "no match");
         EXPECT_TRUE(::IsWindowVisible(hTip)) << "the no-match tip";

@@ -2,8 +2,6 @@
 
 #include <afxwin.h>
 
-#include <utility>
-
 #include "SyntheticInput.h"
 
 namespace modal_clicks {
@@ -32,67 +30,47 @@ struct Script {
 
 void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
 {
-    if (g_script.nCurrent >= g_script.steps.size()) {
-        Stop();
-        return;
-    }
-    const Step& step = g_script.steps[g_script.nCurrent];
-    switch (g_script.phase) {
+    Script& script = g_script;
+    if (script.nCurrent >= script.steps.size())
+        return Stop();
+    const Step& step = script.steps[script.nCurrent];
+    switch (script.phase) {
     case Phase::Looking: {
         HWND hDlg = step.findDialog();
         HWND hButton = hDlg == NULL ? NULL : ::GetDlgItem(hDlg, step.nButton);
         if (hButton == NULL || !::IsWindowVisible(hButton))
             return;
-        if (g_script.resources.size() == g_script.nCurrent)
-            g_script.resources.push_back(AfxGetResourceHandle());
-        g_script.hDialog = hDlg;
+        if (script.resources.size() == script.nCurrent)
+            script.resources.push_back(AfxGetResourceHandle());
+        script.hDialog = hDlg;
         ::SetForegroundWindow(hDlg);
         RECT rc;
         ::GetWindowRect(hButton, &rc);
         PlaceCursor({(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2});
-        g_script.phase = Phase::Pressing;
-        return;
+        break;
     }
     case Phase::Pressing:
         SendMouseInput(MOUSEEVENTF_LEFTDOWN);
-        g_script.phase = Phase::Releasing;
-        return;
+        break;
     case Phase::Releasing:
         SendMouseInput(MOUSEEVENTF_LEFTUP);
-        g_script.nClicked = g_script.nCurrent + 1;
-        g_script.phase = Phase::Confirming;
-        g_script.nWaited = 0;
-        return;
+        script.nClicked = script.nCurrent + 1;
+        script.nWaited = 0;
+        break;
     case Phase::Confirming: {
-        const size_t nNext = g_script.nCurrent + 1;
-        const HWND hDlg = g_script.hDialog;
+        const size_t nNext = script.nCurrent + 1;
+        const HWND hDlg = script.hDialog;
         const bool bTaken = !::IsWindow(hDlg) || !::IsWindowVisible(hDlg) || !::IsWindowEnabled(hDlg) ||
-                            (nNext < g_script.steps.size() && g_script.steps[nNext].findDialog() != NULL);
-        if (bTaken) {
-            ++g_script.nCurrent;
-            g_script.phase = Phase::Looking;
-        } else if (++g_script.nWaited >= kConfirmTicks) {
-            g_script.phase = Phase::Looking;
-        }
+                            (nNext < script.steps.size() && script.steps[nNext].findDialog() != NULL);
+        if (bTaken)
+            ++script.nCurrent;
+        else if (++script.nWaited < kConfirmTicks)
+            return;
+        script.phase = Phase::Looking;
         return;
     }
     }
-}
-
-// Stops at a visible dialog owned, directly or not, by the pair's first
-// window, and leaves it as the second.
-BOOL CALLBACK MatchOwnedDialog(HWND hWnd, LPARAM lParam)
-{
-    auto* pFind = reinterpret_cast<std::pair<HWND, HWND>*>(lParam);
-    char szClass[16] = "";
-    ::GetClassNameA(hWnd, szClass, sizeof(szClass));
-    HWND hOwner = ::GetWindow(hWnd, GW_OWNER);
-    while (hOwner != NULL && hOwner != pFind->first)
-        hOwner = ::GetWindow(hOwner, GW_OWNER);
-    if (hOwner == NULL || ::lstrcmpA(szClass, "#32770") != 0 || !::IsWindowVisible(hWnd))
-        return TRUE;
-    pFind->second = hWnd;
-    return FALSE;
+    script.phase = static_cast<Phase>(static_cast<int>(script.phase) + 1);
 }
 
 } // namespace
@@ -121,9 +99,18 @@ HINSTANCE ResourceHandleSeen(int nStep)
 
 HWND SystemPrintDialogOf(HWND hOwner)
 {
-    std::pair<HWND, HWND> find(hOwner, NULL);
-    ::EnumThreadWindows(::GetCurrentThreadId(), MatchOwnedDialog, reinterpret_cast<LPARAM>(&find));
-    return find.second;
+    // A visible dialog of this thread owned, directly or not, by hOwner.
+    for (HWND hWnd = ::GetTopWindow(NULL); hWnd != NULL; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT)) {
+        char szClass[16] = "";
+        ::GetClassNameA(hWnd, szClass, sizeof(szClass));
+        if (::GetWindowThreadProcessId(hWnd, NULL) != ::GetCurrentThreadId() || ::lstrcmpA(szClass, "#32770") != 0 ||
+            !::IsWindowVisible(hWnd))
+            continue;
+        for (HWND hUp = ::GetWindow(hWnd, GW_OWNER); hUp != NULL; hUp = ::GetWindow(hUp, GW_OWNER))
+            if (hUp == hOwner)
+                return hWnd;
+    }
+    return NULL;
 }
 
 HWND WhenShown(HWND hDlg) { return hDlg != NULL && ::IsWindowVisible(hDlg) ? hDlg : NULL; }

@@ -1,7 +1,5 @@
 #include "SyntheticInput.h"
 
-#include <string>
-
 #include "MessagePump.h"
 
 namespace {
@@ -9,11 +7,8 @@ namespace {
 // One keyboard event, and the time to handle it.
 void SendKey(WORD wVirtualKey, WORD wScan, DWORD dwFlags)
 {
-    INPUT input = {};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = wVirtualKey;
-    input.ki.wScan = wScan;
-    input.ki.dwFlags = dwFlags;
+    INPUT input = {INPUT_KEYBOARD};
+    input.ki = {wVirtualKey, wScan, dwFlags, 0, 0};
     ::SendInput(1, &input, sizeof(INPUT));
     PumpFor(20);
 }
@@ -38,22 +33,18 @@ void TypeText(const char* pszText)
 {
     // KEYEVENTF_UNICODE delivers each character as a VK_PACKET key whose
     // WM_CHAR an ANSI window receives in its code page.
-    std::wstring text;
-    int nChars = ::MultiByteToWideChar(CP_ACP, 0, pszText, -1, NULL, 0);
-    if (nChars <= 1)
-        return;
-    text.resize(static_cast<size_t>(nChars - 1));
-    ::MultiByteToWideChar(CP_ACP, 0, pszText, -1, &text[0], nChars);
-    for (wchar_t ch : text) {
-        SendKey(0, ch, KEYEVENTF_UNICODE);
-        SendKey(0, ch, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP);
+    wchar_t szText[256];
+    if (::MultiByteToWideChar(CP_ACP, 0, pszText, -1, szText, 256) == 0)
+        return; // longer than any test types
+    for (const wchar_t* pch = szText; *pch != L'\0'; ++pch) {
+        SendKey(0, *pch, KEYEVENTF_UNICODE);
+        SendKey(0, *pch, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP);
     }
 }
 
 void SendMouseInput(DWORD dwFlags)
 {
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
+    INPUT input = {INPUT_MOUSE};
     input.mi.dwFlags = dwFlags;
     ::SendInput(1, &input, sizeof(INPUT));
 }
