@@ -105,7 +105,7 @@ TEST(HoverButton, PointerClicksStatesFailedLoadsCuttingAndScaling)
               CHoverButton::BTN_HOVER * 100 + 10);
     // The pointer leaves along a path, as a hand moves it: on a busy machine
     // Wine at times delivers no move for the first jump after the right
-    // click (about one run in twenty), and the next move always arrives.
+    // click (about one run in twenty); a second move reached it every time.
     MouseMoveTo(OnScreen(parent, {140, 90}));
     MouseMoveTo(OnScreen(parent, {150, 100}));
     EXPECT_TRUE(Shows(CHoverButton::BTN_NORMAL, kNormalTile)) << Tile();
