@@ -58,6 +58,8 @@ TEST(PreviewTemplate, TextsFontStylesAndPlacesAsDesigned)
         dlg.MapDialogRect(&rc);
         EXPECT_EQ(ChildRect(dlg.m_hWnd, row.nID), CRect(rc.TopLeft(), CSize(rc.right, rc.bottom)));
     }
+    EXPECT_EQ(::SendMessageA(::GetDlgItem(dlg.m_hWnd, IDOK), WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON,
+              DLGC_DEFPUSHBUTTON) << "Enter presses OK";
     dlg.DestroyWindow();
     PumpUntilIdle();
 }
