@@ -167,7 +167,21 @@ ResourceCounts CountResources()
     return counts;
 }
 
-long CountGdiObjects() { return CountGdi(); }
+void ReadGdiHandles(std::vector<HGDIOBJ>& handles)
+{
+    const GdiHandleEntry* pTable = GdiTable();
+    if (pTable == NULL) {
+        handles.clear();
+        return;
+    }
+    const USHORT wPid = static_cast<USHORT>(::GetCurrentProcessId());
+    handles.resize(kGdiHandles);
+    for (int i = 0; i < kGdiHandles; ++i) {
+        // A handle is its slot in the low word and the slot's reuse count in the high word.
+        const LONG lHandle = static_cast<LONG>((static_cast<ULONG>(pTable[i].wUnique) << 16) | static_cast<ULONG>(i));
+        handles[i] = OwnedByUs(pTable[i], wPid) ? reinterpret_cast<HGDIOBJ>(static_cast<LONG_PTR>(lHandle)) : NULL;
+    }
+}
 
 std::vector<unsigned char> GdiHandleTypes()
 {

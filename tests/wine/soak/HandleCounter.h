@@ -21,8 +21,11 @@ struct ResourceCounts {
 // The counts now; costs a few milliseconds (a walk of the handle tables and heaps).
 ResourceCounts CountResources();
 
-// This process's GDI objects alone, cheaply enough to read after every cycle.
-long CountGdiObjects();
+// This process's GDI objects by slot of the handle table (NULL: none),
+// written into `handles`, which keeps its memory from one reading to the
+// next; cheap enough to read after every cycle. Empty where the table cannot
+// be read.
+void ReadGdiHandles(std::vector<HGDIOBJ>& handles);
 
 // The type byte of each of this process's GDI handles, by slot of the
 // handle table (0: none), to name what a leak left behind; empty where the

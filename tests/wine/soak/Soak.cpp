@@ -5,12 +5,13 @@
 // Prints one line of figures per control; exit code 1 when one grew.
 #include <afxwin.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <map>
-#include <utility>
+#include <string>
 #include <vector>
 
 #include "BackendStub.h"
@@ -268,24 +269,58 @@ void PrintNewGdiTypes(const std::vector<unsigned char>& before, const std::vecto
         std::printf("  new GDI handles of type 0x%02x: %d\n", nType, nCount);
 }
 
+// The GDI objects in `now` that were not in `before`, by kind, and for a
+// window's DC the class of its window.
+std::string DescribeNewGdi(const std::vector<HGDIOBJ>& before, const std::vector<HGDIOBJ>& now)
+{
+    static const std::map<DWORD, const char*> kKinds = {
+        {OBJ_DC, "DC"}, {OBJ_MEMDC, "memory DC"}, {OBJ_REGION, "region"}, {OBJ_BITMAP, "bitmap"},
+        {OBJ_FONT, "font"}, {OBJ_BRUSH, "brush"}, {OBJ_PEN, "pen"}, {OBJ_PAL, "palette"}};
+    std::string strNew;
+    for (size_t i = 0; i < now.size() && i < before.size(); ++i) {
+        if (now[i] == NULL || now[i] == before[i])
+            continue;
+        const auto kind = kKinds.find(::GetObjectType(now[i]));
+        strNew += std::string(" ") + (kind != kKinds.end() ? kind->second : "internal object");
+        char szClass[64] = "";
+        if (::GetObjectType(now[i]) == OBJ_DC &&
+            ::GetClassNameA(::WindowFromDC(static_cast<HDC>(now[i])), szClass, sizeof(szClass)) > 0)
+            strNew += std::string(" of ") + szClass;
+    }
+    return strNew;
+}
+
 // Runs one control's cycles; true when its counts stayed flat.
 bool Soak(const Control& control, CWnd& host, int nCycles)
 {
     for (int i = 0; i < kWarmUp; ++i)
         Cycle(control, host);
-    // Read before the counts, so that its own memory is in both of them.
+    // Read before the counts, so that their own memory is in both of them.
     const std::vector<unsigned char> gdiBefore = GdiHandleTypes();
+    std::vector<HGDIOBJ> lastHandles, handles;
+    ReadGdiHandles(lastHandles), ReadGdiHandles(handles);
     const ResourceCounts before = CountResources();
     const DWORD dwStart = ::GetTickCount();
     // The cycles after which the GDI count reached a new height: a leak of
     // the road rises again and again through the run, a cache of the
-    // system's that fills up rises a few times and stays.
-    std::vector<std::pair<int, long>> gdiRises;
+    // system's that fills up rises a few times and stays. The first rises
+    // say what they kept.
+    struct Rise {
+        int nCycle;
+        long nCount;
+        std::string strNew;
+    };
+    std::vector<Rise> gdiRises;
     long nPeak = before.nGdi;
     for (int i = 0; i < nCycles; ++i) {
         Cycle(control, host);
-        if (const long nGdiNow = CountGdiObjects(); nGdiNow > nPeak)
-            gdiRises.emplace_back(i + 1, nGdiNow), nPeak = nGdiNow;
+        ReadGdiHandles(handles);
+        const long nGdiNow = static_cast<long>(handles.size() - std::count(handles.begin(), handles.end(), HGDIOBJ(NULL)));
+        if (nGdiNow > nPeak) {
+            gdiRises.push_back({i + 1, nGdiNow, gdiRises.size() < 3 ? DescribeNewGdi(lastHandles, handles) : ""});
+            nPeak = nGdiNow;
+        }
+        lastHandles.swap(handles);
     }
     const DWORD dwElapsed = ::GetTickCount() - dwStart;
     const ResourceCounts after = CountResources();
@@ -300,8 +335,10 @@ bool Soak(const Control& control, CWnd& host, int nCycles)
         PrintNewGdiTypes(gdiBefore, GdiHandleTypes());
         std::printf("  GDI count rose %zu times, after cycle (to count):", gdiRises.size());
         for (size_t i = 0; i < gdiRises.size() && i < 12; ++i)
-            std::printf(" %d (%ld)", gdiRises[i].first, gdiRises[i].second);
+            std::printf(" %d (%ld)", gdiRises[i].nCycle, gdiRises[i].nCount);
         std::printf("%s\n", gdiRises.size() > 12 ? " ..." : "");
+        for (size_t i = 0; i < gdiRises.size() && i < 3; ++i)
+            std::printf("  kept in cycle %d:%s\n", gdiRises[i].nCycle, gdiRises[i].strNew.c_str());
     }
     std::fflush(stdout);
     return bFlat;
