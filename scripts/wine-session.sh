@@ -31,11 +31,11 @@ fi
 # started later by a test program, they would inherit its output pipe and
 # hold it open after the program ends.
 wine wineboot >/dev/null 2>&1 </dev/null || true
-# One desktop for the whole session (scripts/session/KeepDesktop.cpp).
-# Ended by its process id before the wineserver: a keeper still starting
+# One desktop for the whole session (scripts/session/KeepDesktop.cpp),
+# started from a subshell so that it is no child of this shell's to wait for,
+# and ended by its process id before the wineserver: a keeper still starting
 # when the command ends would connect after `wineserver -k` and keep the
 # server alive.
-# Started from a subshell, so that it is no child of this shell's to wait for.
 keeper=
 if [ -x "$build_dir/bin/keep_desktop.exe" ]; then
   keeper=$(wine "$build_dir/bin/keep_desktop.exe" >/dev/null 2>&1 </dev/null & echo $!)

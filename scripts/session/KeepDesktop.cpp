@@ -3,7 +3,7 @@
 // explorer process) for the next one: that costs each program start about a
 // third of its second, and the new desktop comes up while the program is
 // already asking for the foreground. scripts/wine-session.sh starts this
-// once before anything else and ends it with the session's wineserver.
+// once before the session's command and ends it after.
 #include <windows.h>
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)

@@ -167,31 +167,22 @@ ResourceCounts CountResources()
     return counts;
 }
 
-void ReadGdiHandles(std::vector<HGDIOBJ>& handles)
+void ReadGdiObjects(std::vector<GdiObject>& objects)
 {
     const GdiHandleEntry* pTable = GdiTable();
     if (pTable == NULL) {
-        handles.clear();
+        objects.clear();
         return;
     }
     const USHORT wPid = static_cast<USHORT>(::GetCurrentProcessId());
-    handles.resize(kGdiHandles);
+    objects.resize(kGdiHandles);
     for (int i = 0; i < kGdiHandles; ++i) {
+        objects[i] = GdiObject();
+        if (!OwnedByUs(pTable[i], wPid))
+            continue;
         // A handle is its slot in the low word and the slot's reuse count in the high word.
         const LONG lHandle = static_cast<LONG>((static_cast<ULONG>(pTable[i].wUnique) << 16) | static_cast<ULONG>(i));
-        handles[i] = OwnedByUs(pTable[i], wPid) ? reinterpret_cast<HGDIOBJ>(static_cast<LONG_PTR>(lHandle)) : NULL;
+        objects[i].hObject = reinterpret_cast<HGDIOBJ>(static_cast<LONG_PTR>(lHandle));
+        objects[i].bType = pTable[i].bType;
     }
-}
-
-std::vector<unsigned char> GdiHandleTypes()
-{
-    std::vector<unsigned char> types;
-    const GdiHandleEntry* pTable = GdiTable();
-    if (pTable == NULL)
-        return types;
-    const USHORT wPid = static_cast<USHORT>(::GetCurrentProcessId());
-    types.resize(kGdiHandles);
-    for (int i = 0; i < kGdiHandles; ++i)
-        types[i] = OwnedByUs(pTable[i], wPid) ? pTable[i].bType : 0;
-    return types;
 }

@@ -21,13 +21,15 @@ struct ResourceCounts {
 // The counts now; costs a few milliseconds (a walk of the handle tables and heaps).
 ResourceCounts CountResources();
 
-// This process's GDI objects by slot of the handle table (NULL: none),
-// written into `handles`, which keeps its memory from one reading to the
-// next; cheap enough to read after every cycle. Empty where the table cannot
-// be read.
-void ReadGdiHandles(std::vector<HGDIOBJ>& handles);
+// One slot of the GDI handle table: the handle of this process's object in
+// it (NULL: none) and the table's type byte (0x01 DC, 0x04 region, 0x05
+// bitmap, 0x0a font, 0x10 brush, 0x30 pen).
+struct GdiObject {
+    HGDIOBJ hObject = NULL;
+    unsigned char bType = 0;
+};
 
-// The type byte of each of this process's GDI handles, by slot of the
-// handle table (0: none), to name what a leak left behind; empty where the
-// table cannot be read.
-std::vector<unsigned char> GdiHandleTypes();
+// This process's GDI objects by slot of the handle table, written into
+// `objects`, which keeps its memory from one reading to the next; cheap
+// enough to read after every cycle. Empty where the table cannot be read.
+void ReadGdiObjects(std::vector<GdiObject>& objects);

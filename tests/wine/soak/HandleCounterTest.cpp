@@ -42,12 +42,14 @@ const std::vector<Kind>& Kinds()
     return kinds;
 }
 
-// Slots of the GDI handle table taken between two readings of its types.
-int NewSlots(const std::vector<unsigned char>& before, const std::vector<unsigned char>& after)
+// Slots of the GDI handle table that hold another object than before.
+int NewSlots(const std::vector<GdiObject>& before)
 {
+    std::vector<GdiObject> after;
+    ReadGdiObjects(after);
     int n = 0;
     for (size_t i = 0; i < before.size() && i < after.size(); ++i)
-        n += after[i] != 0 && after[i] != before[i] ? 1 : 0;
+        n += after[i].hObject != NULL && after[i].hObject != before[i].hObject ? 1 : 0;
     return n;
 }
 
@@ -59,14 +61,15 @@ TEST(HandleCounter, SeesEachKindOfObjectKeptAndItsRelease)
     for (const Kind& kind : Kinds()) {
         kind.free(kind.make()); // the first object of a kind fills the system's caches
         const ResourceCounts before = CountResources();
-        const std::vector<unsigned char> typesBefore = GdiHandleTypes();
+        std::vector<GdiObject> objectsBefore;
+        ReadGdiObjects(objectsBefore);
         std::vector<HANDLE> kept;
         for (int i = 0; i < kLeaked; ++i)
             kept.push_back(kind.make());
         const ResourceCounts leaking = CountResources();
         EXPECT_EQ(leaking.*kind.pCount - before.*kind.pCount, kLeaked * kind.nPerObject) << kind.pszName;
         if (kind.pCount == &ResourceCounts::nGdi) {
-            EXPECT_EQ(NewSlots(typesBefore, GdiHandleTypes()), kLeaked) << kind.pszName << ": the slots it took";
+            EXPECT_EQ(NewSlots(objectsBefore), kLeaked) << kind.pszName << ": the slots it took";
         }
         for (HANDLE h : kept)
             kind.free(h);

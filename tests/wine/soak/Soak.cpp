@@ -256,37 +256,30 @@ void Cycle(const Control& control, CWnd& host)
     CommonObjectStub::ClearCalls();
 }
 
-// The GDI handles present after the run that were not there before it, by
-// the handle table's type byte (0x01 DC, 0x04 region, 0x05 bitmap, 0x0a font,
-// 0x10 brush, 0x30 pen): which kind of object a growth is.
-void PrintNewGdiTypes(const std::vector<unsigned char>& before, const std::vector<unsigned char>& after)
+// The objects in slots of the GDI handle table that hold another object in
+// `now` than in `before`, counted by kind (the table's type byte), a
+// window's DC by its window's class: which kind of object a growth is.
+std::string NewGdiObjects(const std::vector<GdiObject>& before, const std::vector<GdiObject>& now)
 {
-    std::map<int, int> counts;
-    for (size_t i = 0; i < before.size() && i < after.size(); ++i)
-        if (after[i] != 0 && after[i] != before[i])
-            ++counts[after[i]];
-    for (const auto& [nType, nCount] : counts)
-        std::printf("  new GDI handles of type 0x%02x: %d\n", nType, nCount);
-}
-
-// The GDI objects in `now` that were not in `before`, by kind, and for a
-// window's DC the class of its window.
-std::string DescribeNewGdi(const std::vector<HGDIOBJ>& before, const std::vector<HGDIOBJ>& now)
-{
-    static const std::map<DWORD, const char*> kKinds = {
-        {OBJ_DC, "DC"}, {OBJ_MEMDC, "memory DC"}, {OBJ_REGION, "region"}, {OBJ_BITMAP, "bitmap"},
-        {OBJ_FONT, "font"}, {OBJ_BRUSH, "brush"}, {OBJ_PEN, "pen"}, {OBJ_PAL, "palette"}};
-    std::string strNew;
+    static const std::map<unsigned char, const char*> kKinds = {
+        {0x01, "DC"}, {0x04, "region"}, {0x05, "bitmap"}, {0x08, "palette"}, {0x0a, "font"}, {0x10, "brush"}, {0x30, "pen"}};
+    std::map<std::string, int> counts;
     for (size_t i = 0; i < now.size() && i < before.size(); ++i) {
-        if (now[i] == NULL || now[i] == before[i])
+        if (now[i].hObject == NULL || now[i].hObject == before[i].hObject)
             continue;
-        const auto kind = kKinds.find(::GetObjectType(now[i]));
-        strNew += std::string(" ") + (kind != kKinds.end() ? kind->second : "internal object");
+        const auto kind = kKinds.find(now[i].bType);
+        std::string strLabel = kind != kKinds.end() ? kind->second : "type " + std::to_string(now[i].bType);
         char szClass[64] = "";
-        if (::GetObjectType(now[i]) == OBJ_DC &&
-            ::GetClassNameA(::WindowFromDC(static_cast<HDC>(now[i])), szClass, sizeof(szClass)) > 0)
-            strNew += std::string(" of ") + szClass;
+        if (now[i].bType == 0x01 &&
+            ::GetClassNameA(::WindowFromDC(static_cast<HDC>(now[i].hObject)), szClass, sizeof(szClass)) > 0)
+            strLabel += std::string(" of ") + szClass;
+        ++counts[strLabel];
     }
+    std::string strNew;
+    for (const auto& [strLabel, nCount] : counts)
+        strNew += " " + std::to_string(nCount) + " x " + strLabel + ",";
+    if (!strNew.empty())
+        strNew.pop_back();
     return strNew;
 }
 
@@ -296,9 +289,8 @@ bool Soak(const Control& control, CWnd& host, int nCycles)
     for (int i = 0; i < kWarmUp; ++i)
         Cycle(control, host);
     // Read before the counts, so that their own memory is in both of them.
-    const std::vector<unsigned char> gdiBefore = GdiHandleTypes();
-    std::vector<HGDIOBJ> lastHandles, handles;
-    ReadGdiHandles(lastHandles), ReadGdiHandles(handles);
+    std::vector<GdiObject> startObjects, lastObjects, objects;
+    ReadGdiObjects(startObjects), ReadGdiObjects(lastObjects), ReadGdiObjects(objects);
     const ResourceCounts before = CountResources();
     const DWORD dwStart = ::GetTickCount();
     // The cycles after which the GDI count reached a new height: a leak of
@@ -314,13 +306,14 @@ bool Soak(const Control& control, CWnd& host, int nCycles)
     long nPeak = before.nGdi;
     for (int i = 0; i < nCycles; ++i) {
         Cycle(control, host);
-        ReadGdiHandles(handles);
-        const long nGdiNow = static_cast<long>(handles.size() - std::count(handles.begin(), handles.end(), HGDIOBJ(NULL)));
+        ReadGdiObjects(objects);
+        const long nGdiNow = static_cast<long>(
+            std::count_if(objects.begin(), objects.end(), [](const GdiObject& o) { return o.hObject != NULL; }));
         if (nGdiNow > nPeak) {
-            gdiRises.push_back({i + 1, nGdiNow, gdiRises.size() < 3 ? DescribeNewGdi(lastHandles, handles) : ""});
+            gdiRises.push_back({i + 1, nGdiNow, gdiRises.size() < 3 ? NewGdiObjects(lastObjects, objects) : ""});
             nPeak = nGdiNow;
         }
-        lastHandles.swap(handles);
+        lastObjects.swap(objects);
     }
     const DWORD dwElapsed = ::GetTickCount() - dwStart;
     const ResourceCounts after = CountResources();
@@ -332,7 +325,7 @@ bool Soak(const Control& control, CWnd& host, int nCycles)
                 control.pszName, nCycles, dwElapsed, before.nGdi, after.nGdi, before.User(), after.User(),
                 before.cbHeap, after.cbHeap, llHeap, before.cbPrivate, after.cbPrivate, llPrivate, bFlat ? "flat" : "GREW");
     if (nGdi > 0) {
-        PrintNewGdiTypes(gdiBefore, GdiHandleTypes());
+        std::printf("  new since the start:%s\n", NewGdiObjects(startObjects, lastObjects).c_str());
         std::printf("  GDI count rose %zu times, after cycle (to count):", gdiRises.size());
         for (size_t i = 0; i < gdiRises.size() && i < 12; ++i)
             std::printf(" %d (%ld)", gdiRises[i].nCycle, gdiRises[i].nCount);
