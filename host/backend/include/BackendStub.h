@@ -1,6 +1,6 @@
-// Programming the backend stand-in: what C_BKInterface answers, and the record
-// of every call it took. Used by tests and by the gallery; the library itself
-// sees only C_BKInterface.h.
+// Programming the backend stand-in: what C_BKInterface answers, and a record
+// of the calls it takes while a test asks for one. Used by tests and by the
+// gallery; the library itself sees only C_BKInterface.h.
 #pragma once
 
 #include <afx.h>
@@ -49,7 +49,8 @@ struct BackendCall {
 class HOST_BACKEND_API BackendStub {
 public:
 // Whole state
-    // Empty data set, every operation AsProgrammed, no calls recorded.
+    // Empty data set, every operation AsProgrammed, no calls recorded and no
+    // record kept.
     static void Reset();
 
 // Data set
@@ -85,7 +86,9 @@ public:
     static void LoadGeneratedCatalogue(size_t total, const std::vector<unsigned char>& services);
 
 // Calls
+    // Keeps a record of every call from now on, or none (the default: a host
+    // that runs for long, as the gallery does, would grow with each call).
+    static void RecordCalls(bool bRecord);
     static const std::vector<BackendCall>& Calls();
-    static size_t CallCount(BackendCallKind kind);
     static void ClearCalls();
 };

@@ -3,7 +3,8 @@
 BackendAnswer BackendState::Take(BackendCall call)
 {
     BackendAnswer answer = answers[static_cast<size_t>(call.kind)];
-    calls.push_back(std::move(call));
+    if (bRecording)
+        calls.push_back(std::move(call));
     return answer;
 }
 

@@ -29,9 +29,10 @@ struct BackendState {
     std::map<CString, CString> language;
 
     BackendAnswer answers[static_cast<size_t>(BackendCallKind::Count)] = {};
-    std::vector<BackendCall> calls;
+    bool bRecording = false;
+    std::vector<BackendCall> calls; // while recording
 
-    // Records the call and returns how to answer it.
+    // Records the call (while recording) and returns how to answer it.
     BackendAnswer Take(BackendCall call);
 
     static BackendState& Instance();

@@ -182,15 +182,8 @@ void BackendStub::LoadGeneratedCatalogue(size_t total, const std::vector<unsigne
     }
 }
 
-const std::vector<BackendCall>& BackendStub::Calls() { return BackendState::Instance().calls; }
+void BackendStub::RecordCalls(bool bRecord) { BackendState::Instance().bRecording = bRecord; }
 
-size_t BackendStub::CallCount(BackendCallKind kind)
-{
-    size_t count = 0;
-    for (const BackendCall& call : BackendState::Instance().calls)
-        if (call.kind == kind)
-            ++count;
-    return count;
-}
+const std::vector<BackendCall>& BackendStub::Calls() { return BackendState::Instance().calls; }
 
 void BackendStub::ClearCalls() { BackendState::Instance().calls.clear(); }

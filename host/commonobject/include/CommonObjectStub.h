@@ -1,6 +1,6 @@
 // Programming the common-object stand-in: the common font, the screen scale,
-// and a record of the calls. The library sees only CComponentComFont.h and
-// DeviceScale.h.
+// and a count of the conversions asked for. The library sees only
+// CComponentComFont.h and DeviceScale.h.
 #pragma once
 
 #include <afxwin.h>
@@ -12,7 +12,7 @@
 
 class HOST_COMMONOBJECT_API CommonObjectStub {
 public:
-    // The default font (12-pixel PMingLiU, normal weight), scale 1.0, no calls.
+    // The default font (12-pixel PMingLiU, normal weight), scale 1.0, no conversions counted.
     static void Reset();
     static void SetComFont(const LOGFONT& lf);
     static void SetDeviceScale(double dbScale);
@@ -25,9 +25,6 @@ public:
     // overrides the scale, to show a scaled screen without editing files.
     static std::vector<CString> LoadDefaultData();
 
-// Calls
-    static size_t ComFontCount();
-    static size_t DeviceScaleCount();
-    static const std::vector<int>& TransDevScaleArgs(); // iCalTransDevScale's arguments, in order
-    static void ClearCalls();
+    // Calls of iCalTransDevScale since the last Reset.
+    static size_t TransDevScaleCount();
 };

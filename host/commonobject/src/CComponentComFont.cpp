@@ -26,7 +26,6 @@ CommonObjectState& CommonObjectState::Instance()
 CFont* CComponentComFont::GetComponentComFont()
 {
     CommonObjectState& state = CommonObjectState::Instance();
-    ++state.nComFont;
     if (!state.font.GetSafeHandle() && !state.font.CreateFontIndirect(&state.logFont)) {
         // The promise is a live font whatever the face: fall back to the
         // system's GUI font description.

@@ -12,7 +12,7 @@ void CommonObjectStub::Reset()
     state.SetDefaultFont();
     state.font.DeleteObject();
     state.dbScale = 1.0;
-    ClearCalls();
+    state.nTransDevScale = 0;
 }
 
 void CommonObjectStub::SetComFont(const LOGFONT& lf)
@@ -74,16 +74,4 @@ std::vector<CString> CommonObjectStub::LoadDefaultData()
     return problems;
 }
 
-size_t CommonObjectStub::ComFontCount() { return CommonObjectState::Instance().nComFont; }
-
-size_t CommonObjectStub::DeviceScaleCount() { return CommonObjectState::Instance().nDeviceScale; }
-
-const std::vector<int>& CommonObjectStub::TransDevScaleArgs() { return CommonObjectState::Instance().transArgs; }
-
-void CommonObjectStub::ClearCalls()
-{
-    CommonObjectState& state = CommonObjectState::Instance();
-    state.nComFont = 0;
-    state.nDeviceScale = 0;
-    state.transArgs.clear();
-}
+size_t CommonObjectStub::TransDevScaleCount() { return CommonObjectState::Instance().nTransDevScale; }

@@ -6,14 +6,12 @@
 
 double dbGetDeviceScale()
 {
-    CommonObjectState& state = CommonObjectState::Instance();
-    ++state.nDeviceScale;
-    return state.dbScale;
+    return CommonObjectState::Instance().dbScale;
 }
 
 int iCalTransDevScale(int nPixels)
 {
     CommonObjectState& state = CommonObjectState::Instance();
-    state.transArgs.push_back(nPixels);
+    ++state.nTransDevScale;
     return static_cast<int>(lround(nPixels * state.dbScale));
 }

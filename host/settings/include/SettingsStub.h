@@ -1,5 +1,5 @@
-// Programming the settings stand-in: the named colours, and a record of the
-// keys asked for. The library sees only CSyncInfo.h.
+// Programming the settings stand-in: the named colours. The library sees
+// only CSyncInfo.h.
 #pragma once
 
 #include <afx.h>
@@ -10,7 +10,7 @@
 
 class HOST_SETTINGS_API SettingsStub {
 public:
-    // No colours, no calls.
+    // No colours.
     static void Reset();
     static void SetColor(const CString& strKey, COLORREF cr);
 
@@ -18,9 +18,4 @@ public:
     static std::vector<CString> LoadDataFile(const char* pszPath);
     // settings.txt from the "host-data" folder beside the program.
     static std::vector<CString> LoadDefaultData();
-
-    // Keys passed to SYS_crGetOtherColor, in order, and GetSettingCFG calls.
-    static const std::vector<CString>& ColorKeysAsked();
-    static size_t SettingCFGCount();
-    static void ClearCalls();
 };

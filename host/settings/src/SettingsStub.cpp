@@ -6,7 +6,6 @@
 void SettingsStub::Reset()
 {
     SettingsState::Instance().colors.clear();
-    ClearCalls();
 }
 
 void SettingsStub::SetColor(const CString& strKey, COLORREF cr) { SettingsState::Instance().colors[strKey] = cr; }
@@ -31,14 +30,4 @@ std::vector<CString> SettingsStub::LoadDataFile(const char* pszPath)
 std::vector<CString> SettingsStub::LoadDefaultData()
 {
     return LoadDataFile(HostDataFile::DefaultPath("settings.txt"));
-}
-
-const std::vector<CString>& SettingsStub::ColorKeysAsked() { return SettingsState::Instance().colorKeys; }
-
-size_t SettingsStub::SettingCFGCount() { return SettingsState::Instance().nSettingCFG; }
-
-void SettingsStub::ClearCalls()
-{
-    SettingsState::Instance().colorKeys.clear();
-    SettingsState::Instance().nSettingCFG = 0;
 }

@@ -145,7 +145,7 @@ TEST(HoverButton, PointerClicksStatesFailedLoadsCuttingAndScaling)
     for (const auto& size : sizes) {
         CommonObjectStub::SetDeviceScale(size.first), button.SizeToContent();
         EXPECT_EQ(ClientSize(), CSize(size.second, size.second)) << size.first;
-        EXPECT_EQ(CommonObjectStub::TransDevScaleArgs().empty(), size.first == 1.0) << "1.0 converts nothing";
+        EXPECT_EQ(CommonObjectStub::TransDevScaleCount() == 0, size.first == 1.0) << "1.0 converts nothing";
     }
     Repaint();
     EXPECT_TRUE(PumpUntil([&] { return At({5, 5}) == kNormalTile; })) << "stretched whole, the tile keeps its colour";

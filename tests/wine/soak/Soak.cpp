@@ -23,7 +23,6 @@
 #include "CSymbolSearchEdit.h"
 #include "CXHyperLink.h"
 #include "CXTPTabControl.h"
-#include "CommonObjectStub.h"
 #include "HandleCounter.h"
 #include "MXPrintPreviewWnd.h"
 #include "MessagePump.h"
@@ -36,7 +35,6 @@
 #include "SListBox.h"
 #include "SMXTabColorSet.h"
 #include "SStatic.h"
-#include "SettingsStub.h"
 #include "resource.h"
 
 namespace {
@@ -244,16 +242,11 @@ const std::vector<Control> kControls = {
     {"SStatic", [](CWnd& h) { SStatic c; c.Create("s", kChild, kRect, &h, 1); FeedFontsAndDestroy(c); }},
 };
 
-// One cycle, then the idle step of the host's loop. The host stand-ins keep
-// a record of every call for the tests that read it; that record is theirs,
-// not the library's memory, so it is dropped after each cycle.
+// One cycle, then the idle step of the host's loop.
 void Cycle(const Control& control, CWnd& host)
 {
     control.cycle(host);
     PumpUntilIdle();
-    BackendStub::ClearCalls();
-    SettingsStub::ClearCalls();
-    CommonObjectStub::ClearCalls();
 }
 
 // The objects in slots of the GDI handle table that hold another object in

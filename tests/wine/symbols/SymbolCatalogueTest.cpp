@@ -80,6 +80,7 @@ TEST(SymbolInfo, CopiesTakeTheMainPairGettersRefreshMirrorsSettersKeepPairsEqual
 TEST(SymbolCatalogue, RecordsThenEachLoaderAskInOrderAndListWhatTheAnswersName)
 {
     BackendStub::Reset();
+    BackendStub::RecordCalls(true);
     std::vector<CSymbolSearchEntry> entries;
     SymbolCatalogue catalogue(entries);
     // The host's records are read through the getters, which fix the caller's mirrors. Setting a type
