@@ -6,7 +6,8 @@
 //   is the process's own and leaves the owner 0; Windows shares it between
 //   processes and fills the owner in. The entries of this process whose type
 //   is set are its GDI objects, stock objects included (they are constant,
-//   so growth is what matters).
+//   so growth is what matters). Of its DCs, those the window manager names
+//   a window for are windows' DCs taken and not given back.
 // - Windows: enumerated, top-level (EnumWindows filtered by process), their
 //   children (EnumChildWindows walks the whole tree) and the message-only
 //   windows under HWND_MESSAGE.
@@ -59,9 +60,35 @@ const GdiHandleEntry* GdiTable()
 #endif
 }
 
+// A handle is its slot in the low word and the slot's kind and reuse count in the high word.
+HGDIOBJ HandleAt(const GdiHandleEntry* pTable, int i)
+{
+    const LONG lHandle = static_cast<LONG>((static_cast<ULONG>(pTable[i].wUnique) << 16) | static_cast<ULONG>(i));
+    return reinterpret_cast<HGDIOBJ>(static_cast<LONG_PTR>(lHandle));
+}
+
 bool OwnedByUs(const GdiHandleEntry& entry, USHORT wPid)
 {
     return entry.bType != 0 && (entry.dwOwner == 0 || static_cast<USHORT>(entry.dwOwner) == wPid);
+}
+
+// The type of a DC in the table's type byte; a window's DC is one for which
+// the window manager names a window.
+constexpr UCHAR kDcType = 0x01;
+
+long CountWindowDCs()
+{
+    const GdiHandleEntry* pTable = GdiTable();
+    if (pTable == NULL)
+        return 0;
+    const USHORT wPid = static_cast<USHORT>(::GetCurrentProcessId());
+    long n = 0;
+    for (int i = 0; i < kGdiHandles; ++i) {
+        if (!OwnedByUs(pTable[i], wPid) || pTable[i].bType != kDcType)
+            continue;
+        n += ::WindowFromDC(static_cast<HDC>(HandleAt(pTable, i))) != NULL ? 1 : 0;
+    }
+    return n;
 }
 
 long CountGdi()
@@ -160,6 +187,7 @@ ResourceCounts CountResources()
 {
     ResourceCounts counts;
     counts.nGdi = CountGdi();
+    counts.nWindowDCs = CountWindowDCs();
     counts.nWindows = CountWindows();
     counts.nUserOther = CountMenusAndIcons();
     counts.cbHeap = HeapBytesInUse();
@@ -180,9 +208,19 @@ void ReadGdiObjects(std::vector<GdiObject>& objects)
         objects[i] = GdiObject();
         if (!OwnedByUs(pTable[i], wPid))
             continue;
-        // A handle is its slot in the low word and the slot's reuse count in the high word.
-        const LONG lHandle = static_cast<LONG>((static_cast<ULONG>(pTable[i].wUnique) << 16) | static_cast<ULONG>(i));
-        objects[i].hObject = reinterpret_cast<HGDIOBJ>(static_cast<LONG_PTR>(lHandle));
+        objects[i].hObject = HandleAt(pTable, i);
         objects[i].bType = pTable[i].bType;
     }
+}
+
+void FillWindowDcCache()
+{
+    // Taken all at once, no entry can serve twice.
+    HWND hWnd = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 9, 9, NULL, NULL, NULL, NULL);
+    std::vector<HDC> taken;
+    for (int i = 0; i < 64; ++i)
+        taken.push_back(::GetDC(hWnd));
+    for (HDC hDC : taken)
+        ::ReleaseDC(hWnd, hDC);
+    ::DestroyWindow(hWnd);
 }

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "HandleCounter.h"
@@ -22,6 +23,13 @@ struct Kind {
 
 HDC ScreenDC() { static HDC hScreen = ::GetDC(NULL); return hScreen; }
 void DeleteGdi(HANDLE h) { ::DeleteObject(h); }
+HWND Popup(HWND hParent = NULL)
+{
+    return ::CreateWindowExA(0, "STATIC", "", hParent ? WS_CHILD : WS_POPUP, 0, 0, 9, 9, hParent, NULL, NULL, NULL);
+}
+// A window lives throughout, as in the soak: the thread's first window
+// brings system windows of its own, which go with its last.
+HWND Host() { static HWND hHost = Popup(); return hHost; }
 
 const std::vector<Kind>& Kinds()
 {
@@ -32,8 +40,10 @@ const std::vector<Kind>& Kinds()
          DeleteGdi, &ResourceCounts::nGdi, 1},
         {"memory DC", [] { return HANDLE(::CreateCompatibleDC(ScreenDC())); },
          [](HANDLE h) { ::DeleteDC(static_cast<HDC>(h)); }, &ResourceCounts::nGdi, 1},
-        {"window", [] { return HANDLE(::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 9, 9, NULL, NULL, NULL, NULL)); },
-         [](HANDLE h) { ::DestroyWindow(static_cast<HWND>(h)); }, &ResourceCounts::nWindows, 1},
+        {"window DC", [] { return HANDLE(::GetDC(Host())); }, [](HANDLE h) { ::ReleaseDC(Host(), static_cast<HDC>(h)); },
+         &ResourceCounts::nWindowDCs, 1},
+        {"window", [] { return HANDLE(Popup()); }, [](HANDLE h) { ::DestroyWindow(static_cast<HWND>(h)); },
+         &ResourceCounts::nWindows, 1},
         {"menu", [] { return HANDLE(::CreatePopupMenu()); }, [](HANDLE h) { ::DestroyMenu(static_cast<HMENU>(h)); },
          &ResourceCounts::nUserOther, 1},
         {"icon", [] { return HANDLE(::CopyIcon(::LoadIcon(NULL, IDI_APPLICATION))); },
@@ -55,9 +65,7 @@ int NewSlots(const std::vector<GdiObject>& before)
 
 TEST(HandleCounter, SeesEachKindOfObjectKeptAndItsRelease)
 {
-    // A window lives throughout, as in the soak: the thread's first window
-    // brings system windows of its own, which go with its last.
-    HWND hHost = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 9, 9, NULL, NULL, NULL, NULL);
+    Host();
     for (const Kind& kind : Kinds()) {
         kind.free(kind.make()); // the first object of a kind fills the system's caches
         const ResourceCounts before = CountResources();
@@ -75,7 +83,25 @@ TEST(HandleCounter, SeesEachKindOfObjectKeptAndItsRelease)
             kind.free(h);
         EXPECT_EQ(CountResources().*kind.pCount, before.*kind.pCount) << kind.pszName;
     }
-    ::DestroyWindow(hHost);
+}
+
+TEST(HandleCounter, AfterFillingTheWindowDcCacheDcsOfManyWindowsAddNoObject)
+{
+    Host();
+    FillWindowDcCache();
+    const ResourceCounts before = CountResources();
+    HWND hParent = Popup();
+    std::vector<std::pair<HWND, HDC>> taken;
+    for (int i = 0; i < 20; ++i) { // an entry each, whatever the windows' places
+        HWND hChild = Popup(hParent);
+        taken.emplace_back(hChild, ::GetDC(hChild));
+    }
+    for (const auto& dc : taken)
+        ::ReleaseDC(dc.first, dc.second);
+    ::DestroyWindow(hParent);
+    const ResourceCounts after = CountResources();
+    EXPECT_EQ(after.nGdi, before.nGdi);
+    EXPECT_EQ(after.nWindowDCs, before.nWindowDCs);
 }
 
 TEST(HandleCounter, SeesSmallAndLargeBlocksKept)

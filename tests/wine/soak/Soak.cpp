@@ -1,6 +1,7 @@
 // Create, use and destroy every control of the library many times in one
-// process, and fail if the process's GDI or USER objects grow, or its memory
-// grows beyond a small allowance, between the end of a warm-up and the end.
+// process, and fail if the process's GDI or USER objects or the window DCs it
+// holds grow, or its memory grows beyond a small allowance, between the end
+// of a warm-up and the end.
 //   soak_controls <cycles> [control]   (every control when none is named)
 // Prints one line of figures per control; exit code 1 when one grew.
 #include <afxwin.h>
@@ -286,16 +287,16 @@ bool Soak(const Control& control, CWnd& host, int nCycles)
     ReadGdiObjects(startObjects), ReadGdiObjects(lastObjects), ReadGdiObjects(objects);
     const ResourceCounts before = CountResources();
     const DWORD dwStart = ::GetTickCount();
-    // The cycles after which the GDI count reached a new height: a leak of
-    // the road rises again and again through the run, a cache of the
-    // system's that fills up rises a few times and stays. The first rises
-    // say what they kept.
+    // The times the GDI count reached a new height, the last of them, and
+    // what the first three kept: a leak of the road rises steadily through
+    // the run, an object kept once rises once.
     struct Rise {
         int nCycle;
         long nCount;
         std::string strNew;
     };
-    std::vector<Rise> gdiRises;
+    std::vector<Rise> firstRises;
+    int nRises = 0, nLastRise = 0;
     long nPeak = before.nGdi;
     for (int i = 0; i < nCycles; ++i) {
         Cycle(control, host);
@@ -303,28 +304,30 @@ bool Soak(const Control& control, CWnd& host, int nCycles)
         const long nGdiNow = static_cast<long>(
             std::count_if(objects.begin(), objects.end(), [](const GdiObject& o) { return o.hObject != NULL; }));
         if (nGdiNow > nPeak) {
-            gdiRises.push_back({i + 1, nGdiNow, gdiRises.size() < 3 ? NewGdiObjects(lastObjects, objects) : ""});
-            nPeak = nGdiNow;
+            if (firstRises.size() < 3)
+                firstRises.push_back({i + 1, nGdiNow, NewGdiObjects(lastObjects, objects)});
+            ++nRises, nLastRise = i + 1, nPeak = nGdiNow;
         }
         lastObjects.swap(objects);
     }
     const DWORD dwElapsed = ::GetTickCount() - dwStart;
     const ResourceCounts after = CountResources();
     const long nGdi = after.nGdi - before.nGdi, nUser = after.User() - before.User();
+    const long nWindowDCs = after.nWindowDCs - before.nWindowDCs;
     const long long llHeap = static_cast<long long>(after.cbHeap) - static_cast<long long>(before.cbHeap);
     const long long llPrivate = static_cast<long long>(after.cbPrivate) - static_cast<long long>(before.cbPrivate);
-    const bool bFlat = nGdi <= 0 && nUser <= 0 && llHeap <= kHeapSlack && llPrivate <= kPrivateSlack;
-    std::printf("%-18s %6d cycles %7lu ms  GDI %ld->%ld  USER %ld->%ld  heap %zu->%zu (%+lld)  private %zu->%zu (%+lld)  %s\n",
-                control.pszName, nCycles, dwElapsed, before.nGdi, after.nGdi, before.User(), after.User(),
-                before.cbHeap, after.cbHeap, llHeap, before.cbPrivate, after.cbPrivate, llPrivate, bFlat ? "flat" : "GREW");
+    const bool bFlat =
+        nGdi <= 0 && nWindowDCs <= 0 && nUser <= 0 && llHeap <= kHeapSlack && llPrivate <= kPrivateSlack;
+    std::printf("%-18s %6d cycles %7lu ms  GDI %ld->%ld  window DCs %ld->%ld  USER %ld->%ld  heap %zu->%zu (%+lld)  "
+                "private %zu->%zu (%+lld)  %s\n",
+                control.pszName, nCycles, dwElapsed, before.nGdi, after.nGdi, before.nWindowDCs, after.nWindowDCs,
+                before.User(), after.User(), before.cbHeap, after.cbHeap, llHeap, before.cbPrivate, after.cbPrivate,
+                llPrivate, bFlat ? "flat" : "GREW");
     if (nGdi > 0) {
         std::printf("  new since the start:%s\n", NewGdiObjects(startObjects, lastObjects).c_str());
-        std::printf("  GDI count rose %zu times, after cycle (to count):", gdiRises.size());
-        for (size_t i = 0; i < gdiRises.size() && i < 12; ++i)
-            std::printf(" %d (%ld)", gdiRises[i].nCycle, gdiRises[i].nCount);
-        std::printf("%s\n", gdiRises.size() > 12 ? " ..." : "");
-        for (size_t i = 0; i < gdiRises.size() && i < 3; ++i)
-            std::printf("  kept in cycle %d:%s\n", gdiRises[i].nCycle, gdiRises[i].strNew.c_str());
+        std::printf("  GDI count rose %d times, the last after cycle %d\n", nRises, nLastRise);
+        for (const Rise& rise : firstRises)
+            std::printf("  kept in cycle %d (count %ld):%s\n", rise.nCycle, rise.nCount, rise.strNew.c_str());
     }
     std::fflush(stdout);
     return bFlat;
@@ -342,6 +345,7 @@ int main(int argc, char** argv)
         return 2;
     }
     AfxGetApp()->m_pMainWnd = &host;
+    FillWindowDcCache(); // or the system's cache of window DCs may grow at any time
     BackendStub::SetServices({16});
     BackendStub::SetServiceName(16, "Listed");
     BackendStub::SetContracts(16, {"1101", "2330", "2303", "2317"}, {"Cement", "TSMC", "UMC", "Hon"});
