@@ -60,47 +60,26 @@ const GdiHandleEntry* GdiTable()
 #endif
 }
 
-// A handle is its slot in the low word and the slot's kind and reuse count in the high word.
-HGDIOBJ HandleAt(const GdiHandleEntry* pTable, int i)
-{
-    const LONG lHandle = static_cast<LONG>((static_cast<ULONG>(pTable[i].wUnique) << 16) | static_cast<ULONG>(i));
-    return reinterpret_cast<HGDIOBJ>(static_cast<LONG_PTR>(lHandle));
-}
-
 bool OwnedByUs(const GdiHandleEntry& entry, USHORT wPid)
 {
     return entry.bType != 0 && (entry.dwOwner == 0 || static_cast<USHORT>(entry.dwOwner) == wPid);
 }
 
-// The type of a DC in the table's type byte; a window's DC is one for which
-// the window manager names a window.
-constexpr UCHAR kDcType = 0x01;
-
-long CountWindowDCs()
+// GDI objects, and among them the DCs (type 0x01) for which the window
+// manager names a window: windows' DCs taken and not given back.
+void CountGdi(ResourceCounts& counts)
 {
-    const GdiHandleEntry* pTable = GdiTable();
-    if (pTable == NULL)
-        return 0;
-    const USHORT wPid = static_cast<USHORT>(::GetCurrentProcessId());
-    long n = 0;
-    for (int i = 0; i < kGdiHandles; ++i) {
-        if (!OwnedByUs(pTable[i], wPid) || pTable[i].bType != kDcType)
+    std::vector<GdiObject> objects;
+    ReadGdiObjects(objects);
+    if (objects.empty())
+        counts.nGdi = static_cast<long>(::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS));
+    for (const GdiObject& object : objects) {
+        if (object.hObject == NULL)
             continue;
-        n += ::WindowFromDC(static_cast<HDC>(HandleAt(pTable, i))) != NULL ? 1 : 0;
+        ++counts.nGdi;
+        if (object.bType == 0x01 && ::WindowFromDC(static_cast<HDC>(object.hObject)) != NULL)
+            ++counts.nWindowDCs;
     }
-    return n;
-}
-
-long CountGdi()
-{
-    const GdiHandleEntry* pTable = GdiTable();
-    if (pTable == NULL)
-        return static_cast<long>(::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS));
-    const USHORT wPid = static_cast<USHORT>(::GetCurrentProcessId());
-    long n = 0;
-    for (int i = 0; i < kGdiHandles; ++i)
-        n += OwnedByUs(pTable[i], wPid) ? 1 : 0;
-    return n;
 }
 
 BOOL CALLBACK CountChild(HWND, LPARAM lParam)
@@ -186,8 +165,7 @@ size_t CommittedPrivateBytes()
 ResourceCounts CountResources()
 {
     ResourceCounts counts;
-    counts.nGdi = CountGdi();
-    counts.nWindowDCs = CountWindowDCs();
+    CountGdi(counts);
     counts.nWindows = CountWindows();
     counts.nUserOther = CountMenusAndIcons();
     counts.cbHeap = HeapBytesInUse();
@@ -208,7 +186,9 @@ void ReadGdiObjects(std::vector<GdiObject>& objects)
         objects[i] = GdiObject();
         if (!OwnedByUs(pTable[i], wPid))
             continue;
-        objects[i].hObject = HandleAt(pTable, i);
+        // A handle is its slot in the low word and the slot's kind and reuse count in the high word.
+        const LONG lHandle = static_cast<LONG>((static_cast<ULONG>(pTable[i].wUnique) << 16) | static_cast<ULONG>(i));
+        objects[i].hObject = reinterpret_cast<HGDIOBJ>(static_cast<LONG_PTR>(lHandle));
         objects[i].bType = pTable[i].bType;
     }
 }

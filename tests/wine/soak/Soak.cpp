@@ -6,7 +6,6 @@
 // Prints one line of figures per control; exit code 1 when one grew.
 #include <afxwin.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -250,31 +249,39 @@ void Cycle(const Control& control, CWnd& host)
     PumpUntilIdle();
 }
 
-// The objects in slots of the GDI handle table that hold another object in
-// `now` than in `before`, counted by kind (the table's type byte), a
-// window's DC by its window's class: which kind of object a growth is.
-std::string NewGdiObjects(const std::vector<GdiObject>& before, const std::vector<GdiObject>& now)
+// The objects of each kind in a reading of the GDI handle table (its type
+// byte), a window's DC counted by its window's class.
+std::map<std::string, int> ObjectsByKind(const std::vector<GdiObject>& objects)
 {
     static const std::map<unsigned char, const char*> kKinds = {
         {0x01, "DC"}, {0x04, "region"}, {0x05, "bitmap"}, {0x08, "palette"}, {0x0a, "font"}, {0x10, "brush"}, {0x30, "pen"}};
     std::map<std::string, int> counts;
-    for (size_t i = 0; i < now.size() && i < before.size(); ++i) {
-        if (now[i].hObject == NULL || now[i].hObject == before[i].hObject)
+    for (const GdiObject& object : objects) {
+        if (object.hObject == NULL)
             continue;
-        const auto kind = kKinds.find(now[i].bType);
-        std::string strLabel = kind != kKinds.end() ? kind->second : "type " + std::to_string(now[i].bType);
+        const auto kind = kKinds.find(object.bType);
+        std::string strLabel = kind != kKinds.end() ? kind->second : "type " + std::to_string(object.bType);
         char szClass[64] = "";
-        if (now[i].bType == 0x01 &&
-            ::GetClassNameA(::WindowFromDC(static_cast<HDC>(now[i].hObject)), szClass, sizeof(szClass)) > 0)
+        if (object.bType == 0x01 &&
+            ::GetClassNameA(::WindowFromDC(static_cast<HDC>(object.hObject)), szClass, sizeof(szClass)) > 0)
             strLabel += std::string(" of ") + szClass;
         ++counts[strLabel];
     }
-    std::string strNew;
-    for (const auto& [strLabel, nCount] : counts)
-        strNew += " " + std::to_string(nCount) + " x " + strLabel + ",";
-    if (!strNew.empty())
-        strNew.pop_back();
-    return strNew;
+    return counts;
+}
+
+// The kinds that grew between two countings, as " 6 x brush, 1 x DC of Edit".
+std::string Growth(const std::map<std::string, int>& before, std::map<std::string, int> now)
+{
+    for (const auto& [strLabel, nCount] : before)
+        now[strLabel] -= nCount;
+    std::string strGrowth;
+    for (const auto& [strLabel, nCount] : now)
+        if (nCount > 0)
+            strGrowth += " " + std::to_string(nCount) + " x " + strLabel + ",";
+    if (!strGrowth.empty())
+        strGrowth.pop_back();
+    return strGrowth;
 }
 
 // Runs one control's cycles; true when its counts stayed flat.
@@ -283,33 +290,13 @@ bool Soak(const Control& control, CWnd& host, int nCycles)
     for (int i = 0; i < kWarmUp; ++i)
         Cycle(control, host);
     // Read before the counts, so that their own memory is in both of them.
-    std::vector<GdiObject> startObjects, lastObjects, objects;
-    ReadGdiObjects(startObjects), ReadGdiObjects(lastObjects), ReadGdiObjects(objects);
+    std::vector<GdiObject> objects;
+    ReadGdiObjects(objects);
+    const std::map<std::string, int> startKinds = ObjectsByKind(objects);
     const ResourceCounts before = CountResources();
     const DWORD dwStart = ::GetTickCount();
-    // The times the GDI count reached a new height, the last of them, and
-    // what the first three kept: a leak of the road rises steadily through
-    // the run, an object kept once rises once.
-    struct Rise {
-        int nCycle;
-        long nCount;
-        std::string strNew;
-    };
-    std::vector<Rise> firstRises;
-    int nRises = 0, nLastRise = 0;
-    long nPeak = before.nGdi;
-    for (int i = 0; i < nCycles; ++i) {
+    for (int i = 0; i < nCycles; ++i)
         Cycle(control, host);
-        ReadGdiObjects(objects);
-        const long nGdiNow = static_cast<long>(
-            std::count_if(objects.begin(), objects.end(), [](const GdiObject& o) { return o.hObject != NULL; }));
-        if (nGdiNow > nPeak) {
-            if (firstRises.size() < 3)
-                firstRises.push_back({i + 1, nGdiNow, NewGdiObjects(lastObjects, objects)});
-            ++nRises, nLastRise = i + 1, nPeak = nGdiNow;
-        }
-        lastObjects.swap(objects);
-    }
     const DWORD dwElapsed = ::GetTickCount() - dwStart;
     const ResourceCounts after = CountResources();
     const long nGdi = after.nGdi - before.nGdi, nUser = after.User() - before.User();
@@ -323,11 +310,9 @@ bool Soak(const Control& control, CWnd& host, int nCycles)
                 control.pszName, nCycles, dwElapsed, before.nGdi, after.nGdi, before.nWindowDCs, after.nWindowDCs,
                 before.User(), after.User(), before.cbHeap, after.cbHeap, llHeap, before.cbPrivate, after.cbPrivate,
                 llPrivate, bFlat ? "flat" : "GREW");
-    if (nGdi > 0) {
-        std::printf("  new since the start:%s\n", NewGdiObjects(startObjects, lastObjects).c_str());
-        std::printf("  GDI count rose %d times, the last after cycle %d\n", nRises, nLastRise);
-        for (const Rise& rise : firstRises)
-            std::printf("  kept in cycle %d (count %ld):%s\n", rise.nCycle, rise.nCount, rise.strNew.c_str());
+    if (nGdi > 0 || nWindowDCs > 0) {
+        ReadGdiObjects(objects);
+        std::printf("  grew:%s\n", Growth(startKinds, ObjectsByKind(objects)).c_str());
     }
     std::fflush(stdout);
     return bFlat;
