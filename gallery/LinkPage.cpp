@@ -41,7 +41,7 @@ BOOL LinkPage::Create(CWnd* pParent, const CRect& rect, UINT nID, CFont* pFont)
 
     // A background colour applies from the next paint on, so it is set
     // before the link is attached and first drawn.
-    m_shaded.SetBackgroundColour(RGB(255, 248, 200));
+    m_shaded.SetBackgroundColour(RGB(255, 230, 150));
     AddLink(m_shaded, u8"有底色的連結", SS_LEFT, CRect(24, 210, 24 + nWidth, 240), kShadedId, pFont);
 
     m_notifying.EnableURL(FALSE);
