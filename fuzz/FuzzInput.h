@@ -17,15 +17,15 @@ public:
     std::uint8_t Byte() { return m_pos < m_size ? m_data[m_pos++] : 0; }
     bool Bool() { return (Byte() & 1) != 0; }
 
-    // A value in lo .. hi (hi - lo below 2^32), from two bytes when the
-    // range is small and four otherwise.
-    long long Range(long long lo, long long hi)
+    // A value in lo .. hi, from two bytes when the range is small and four
+    // otherwise.
+    int Range(int lo, int hi)
     {
-        const unsigned long long span = static_cast<unsigned long long>(hi - lo) + 1;
+        const unsigned long long span = static_cast<unsigned long long>(static_cast<long long>(hi) - lo) + 1;
         unsigned long long v = Byte() | (Byte() << 8);
         if (span > 0x10000)
             v |= (static_cast<unsigned long long>(Byte()) << 16) | (static_cast<unsigned long long>(Byte()) << 24);
-        return lo + static_cast<long long>(v % span);
+        return static_cast<int>(lo + static_cast<long long>(v % span));
     }
 
     // A coordinate as the window code passes them: mostly near zero, now and
@@ -33,7 +33,7 @@ public:
     int Coordinate()
     {
         const int kGdiLimit = 1 << 27;
-        return Bool() ? static_cast<int>(Range(-kGdiLimit, kGdiLimit)) : static_cast<int>(Range(-300, 1200));
+        return Bool() ? Range(-kGdiLimit, kGdiLimit) : Range(-300, 1200);
     }
 
     // The next n bytes as a text, fewer when the input ends first.

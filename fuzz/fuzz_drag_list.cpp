@@ -114,10 +114,10 @@ void CheckArrows(core::DragPoint pt)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     FuzzInput in(data, size);
-    const int nCount = static_cast<int>(in.Range(0, 40));
-    const int h = static_cast<int>(in.Range(1, 40));
-    const int nClientBottom = static_cast<int>(in.Range(1, 2000));
-    const int y = static_cast<int>(in.Range(-50, 2000));
+    const int nCount = in.Range(0, 40);
+    const int h = in.Range(1, 40);
+    const int nClientBottom = in.Range(1, 2000);
+    const int y = in.Range(-50, 2000);
     CheckInsertPos(nCount, h, nClientBottom, y);
 
     const int nSelected = in.Byte() % 48;
@@ -125,7 +125,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int i = 0; i < nSelected; ++i)
         selected.push_back(static_cast<signed char>(in.Byte()) % 48);
     // The ends of the range stand for the ends of int, which must clamp.
-    const int nRange = static_cast<int>(in.Range(-5, 50));
+    const int nRange = in.Range(-5, 50);
     const int nInsert = nRange == 50 ? INT_MAX : nRange == -5 ? INT_MIN : nRange;
     CheckReorder(nCount, selected, nInsert);
 

@@ -2,9 +2,9 @@
 // hyperlink, checked by what a result must satisfy rather than by
 // recomputing it: a fitted picture stays in its frame, keeps its content's
 // shape and fills the frame along one side; the paper is centred in the
-// background and turned to its orientation; the date strip reads back; a
-// link fitted to its text keeps its frame and the edge or centre its
-// alignment names; a packed picture's padded row is the smallest multiple
+// background and turned to its orientation; the date strip shows a
+// calendar date's fields zero-padded; a link fitted to its text keeps its
+// frame and the edge or centre its alignment names; a packed picture's padded row is the smallest multiple
 // of 4 bytes that holds width x bit count bits, its image whole rows, and
 // its pixels start behind the header and a table of 2^bits entries (none
 // above 8 bits); whatever fails leaves the image size as it was.
@@ -18,6 +18,7 @@
 
 #include "FuzzInput.h"
 
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -30,8 +31,8 @@ core::IntRect ReadRect(FuzzInput& in)
 {
     const int left = in.Coordinate(), top = in.Coordinate();
     // Sizes, not corners, so that most rectangles are proper ones.
-    const int width = in.Bool() ? static_cast<int>(in.Range(-3, 3000)) : in.Coordinate();
-    const int height = in.Bool() ? static_cast<int>(in.Range(-3, 3000)) : in.Coordinate();
+    const int width = in.Bool() ? in.Range(-3, 3000) : in.Coordinate();
+    const int height = in.Bool() ? in.Range(-3, 3000) : in.Coordinate();
     return {left, top, left + width, top + height};
 }
 
@@ -64,9 +65,8 @@ void CheckShowArea(const core::IntRect& content, const core::IntRect& frame, dou
         std::abort();
 
     // The perfect rectangle is the same fit from (0,0) with a 5 % margin.
-    const core::IntRect perfect = core::PerfectRect(frame, content);
-    const core::IntRect same = core::CalcShowArea(content, {0, 0, frame.Width(), frame.Height()}, 0.05, false);
-    if (!(perfect == same))
+    const core::IntRect frameAtOrigin{0, 0, frame.Width(), frame.Height()};
+    if (!(core::PerfectRect(frame, content) == core::CalcShowArea(content, frameAtOrigin, 0.05, false)))
         std::abort();
 }
 
@@ -88,8 +88,7 @@ void CheckPaper(const core::IntRect& background, int w, int h, short nOrientatio
     if (gapX != -((static_cast<long long>(background.Width()) - paper.Width()) % 2) ||
         gapY != -((static_cast<long long>(background.Height()) - paper.Height()) % 2))
         std::abort();
-    const core::IntRect& shadow = placed.shadow;
-    if (!(shadow == core::IntRect{paper.left + 3, paper.top + 3, paper.right + 3, paper.bottom + 3}))
+    if (!(placed.shadow == core::IntRect{paper.left + 3, paper.top + 3, paper.right + 3, paper.bottom + 3}))
         std::abort();
 }
 
@@ -98,15 +97,12 @@ void CheckStrip(int nYear, int nMonth, int nDay, int nHour, int nMinute)
     const std::string text = core::InformationStripText(nYear, nMonth, nDay, nHour, nMinute);
     if (text.size() >= 64)
         std::abort();
+    // A calendar date and time reads "yyyy/mm/dd hh:mm", every field zero-padded.
     const bool bCalendar = nYear >= 1601 && nYear <= 9999 && nMonth >= 1 && nMonth <= 12 && nDay >= 1 && nDay <= 31 &&
                            nHour >= 0 && nHour <= 23 && nMinute >= 0 && nMinute <= 59;
-    if (!bCalendar)
-        return;
-    // Read it back from an exact-size copy.
-    const std::unique_ptr<char[]> copy = ExactCopy({text.c_str(), text.size() + 1});
-    int y = 0, mo = 0, d = 0, h = 0, mi = 0, n = 0;
-    if (text.size() != 16 || std::sscanf(copy.get(), "%4d/%2d/%2d %2d:%2d%n", &y, &mo, &d, &h, &mi, &n) != 5 ||
-        n != 16 || y != nYear || mo != nMonth || d != nDay || h != nHour || mi != nMinute)
+    char szExpected[64];
+    std::snprintf(szExpected, sizeof szExpected, "%04d/%02d/%02d %02d:%02d", nYear, nMonth, nDay, nHour, nMinute);
+    if (bCalendar && text != szExpected)
         std::abort();
 }
 
@@ -115,9 +111,9 @@ void CheckLink(FuzzInput& in)
     const core::IntRect w = ReadRect(in);
     const core::LinkRect window{w.left, w.top, w.right, w.bottom};
     // The client lies inside the window, a frame of a few pixels around it.
-    const int frameX = static_cast<int>(in.Range(0, 8)), frameY = static_cast<int>(in.Range(0, 8));
+    const int frameX = in.Range(0, 8), frameY = in.Range(0, 8);
     const int clientWidth = w.Width() - frameX, clientHeight = w.Height() - frameY;
-    const int textWidth = static_cast<int>(in.Range(0, 4000)), textHeight = static_cast<int>(in.Range(0, 200));
+    const int textWidth = in.Range(0, 4000), textHeight = in.Range(0, 200);
     const std::uint8_t style = in.Byte();
     const core::LinkAlignment align{(style & 1) != 0, (style & 2) != 0, (style & 4) != 0};
     const core::LinkRect rc = core::FitLinkToText(window, clientWidth, clientHeight, textWidth, textHeight, align);
@@ -173,16 +169,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint8_t flags = in.Byte();
     const core::IntRect content = ReadRect(in);
     const core::IntRect frame = ReadRect(in);
-    const double dMargin = static_cast<double>(in.Range(0, 45)) / 100.0;
+    const double dMargin = in.Range(0, 45) / 100.0;
     CheckShowArea(content, frame, dMargin, (flags & 1) != 0);
 
     const core::IntRect background = ReadRect(in);
-    const int paperWidth = static_cast<int>(in.Range(0, 5000)), paperHeight = static_cast<int>(in.Range(0, 5000));
+    const int paperWidth = in.Range(0, 5000), paperHeight = in.Range(0, 5000);
     CheckPaper(background, paperWidth, paperHeight, static_cast<short>(in.Range(-1, 3)));
 
-    const int nYear = (flags & 2) ? static_cast<int>(in.Range(-2147483647LL - 1, 2147483647LL)) : static_cast<int>(in.Range(1601, 9999));
-    CheckStrip(nYear, static_cast<int>(in.Range(0, 13)), static_cast<int>(in.Range(0, 32)), static_cast<int>(in.Range(-1, 24)),
-               static_cast<int>(in.Range(-1, 60)));
+    const int nYear = (flags & 2) ? in.Range(INT_MIN, INT_MAX) : in.Range(1601, 9999);
+    CheckStrip(nYear, in.Range(0, 13), in.Range(0, 32), in.Range(-1, 24), in.Range(-1, 60));
 
     CheckLink(in);
     if (size >= 10)

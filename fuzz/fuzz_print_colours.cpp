@@ -80,8 +80,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int kBitCounts[4] = {24, 32, 24, 16};
     const std::uint8_t layoutByte = in.Byte();
     const int nBitCount = kBitCounts[layoutByte & 3];
-    const int nWidth = (layoutByte & 0x80) ? static_cast<int>(in.Range(-2, 1 << 20)) : static_cast<int>(in.Range(-2, 70));
-    const int nHeight = static_cast<int>(in.Range(-2, 12));
+    const int nWidth = (layoutByte & 0x80) ? in.Range(-2, 1 << 20) : in.Range(-2, 70);
+    const int nHeight = in.Range(-2, 12);
     core::PixelBuffer layout{nullptr, 0, nWidth, nHeight, nBitCount};
     const long long whole = static_cast<long long>(layout.Stride()) * (nHeight > 0 ? nHeight : 0);
     // Often a size that ends inside a pixel or a row; never more than a few
@@ -92,9 +92,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const bool bGray = in.Bool();
     const bool bInvert = in.Bool();
-    const int nColumns = static_cast<int>(in.Range(-3, 90));
-    const int nRows = static_cast<int>(in.Range(-3, 15));
-    const int nLastRow = (in.Byte() & 1) ? static_cast<int>(in.Range(-3, 15)) : 0x7FFFFFFF;
+    const int nColumns = in.Range(-3, 90);
+    const int nRows = in.Range(-3, 15);
+    const int nLastRow = (in.Byte() & 1) ? in.Range(-3, 15) : 0x7FFFFFFF;
 
     // Up to 15 entries, so that tables of more than eight distinct colours
     // turn up; now and then one with a high byte, which matches nothing.
