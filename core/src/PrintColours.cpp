@@ -234,7 +234,7 @@ void GrayRows(PixelBuffer& buffer, int nFirstRow, int nEndRow, int nColumns, boo
 }
 
 // A COLORREF (0x00BBGGRR) in a buffer's byte order read as a little-endian
-// word (0x00RRGGBB).
+// word (0x00RRGGBB); a high byte is dropped.
 std::uint32_t PixelOrder(ColourRef cr) { return ((cr & 0xFF) << 16) | (cr & 0xFF00) | ((cr >> 16) & 0xFF); }
 
 } // namespace
@@ -266,7 +266,7 @@ ColourExchangeTable::ColourExchangeTable(const std::vector<ColourRef>& find, con
         for (const Row& row : m_rows)
             bSeen = bSeen || row.pixel == pixel;
         if (!bSeen)
-            m_rows.push_back({pixel, PixelOrder(replace[i] & 0xFFFFFF)});
+            m_rows.push_back({pixel, PixelOrder(replace[i])});
     }
 }
 
