@@ -43,19 +43,17 @@ TEST(MemDrawDC, LandsOnItsRectangleCopiesItsStateWhenToldAndLeavesNothingBehind)
     for (const auto& p : pixels)
         EXPECT_EQ(target.GetPixel(p.x, p.y), p.cr) << p.x << "," << p.y;
 
-    {
-        CMemDrawDC mem(&target, CRect(10, 10, 60, 60));
-        mem.FillSolidRect(CRect(0, 0, 50, 50), kRed), mem.ForceBitBlt(SRCCOPY);
-        mem.FillSolidRect(CRect(0, 0, 25, 50), kBlue);
-        EXPECT_EQ(target.GetPixel(10, 10), kRed) << "the target waits for the next copy";
-        mem.ForceBitBlt(SRCCOPY);
-    }
+    CMemDrawDC twice(&target, CRect(10, 10, 60, 60));
+    twice.FillSolidRect(CRect(0, 0, 50, 50), kRed), twice.ForceBitBlt(SRCCOPY);
+    twice.FillSolidRect(CRect(0, 0, 25, 50), kBlue);
+    EXPECT_EQ(target.GetPixel(10, 10), kRed) << "the target waits for the next copy";
+    twice.ForceBitBlt(SRCCOPY);
     EXPECT_EQ(target.GetPixel(10, 10), kBlue);
     EXPECT_EQ(target.GetPixel(59, 59), kRed);
     target.FillSolidRect(CRect(100, 100, 120, 120), RGB(0xF0, 0x0F, 0xFF));
-    CMemDrawDC mem(&target, CRect(100, 100, 120, 120)), none(NULL, CRect(0, 0, 10, 10));
-    mem.FillSolidRect(CRect(0, 0, 20, 20), RGB(0x3C, 0xFF, 0x0F));
-    mem.ForceBitBlt(SRCAND), none.ForceBitBlt(SRCCOPY); // without a target: nothing
+    CMemDrawDC anded(&target, CRect(100, 100, 120, 120)), none(NULL, CRect(0, 0, 10, 10));
+    anded.FillSolidRect(CRect(0, 0, 20, 20), RGB(0x3C, 0xFF, 0x0F));
+    anded.ForceBitBlt(SRCAND), none.ForceBitBlt(SRCCOPY); // without a target: nothing
     EXPECT_EQ(target.GetPixel(110, 110), RGB(0x30, 0x0F, 0x0F));
     ::DeleteObject(::SelectObject(target, hOld));
 }

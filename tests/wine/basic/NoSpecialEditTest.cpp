@@ -131,7 +131,7 @@ TEST(NoSpecialEdit, TypingPastingAndTheRightButtonAsTheUserMeetsThem)
     CRect rc;
     edit.GetWindowRect(rc), MouseMoveTo(rc.CenterPoint());
     for (DWORD dwButton : {MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP})
-        ::mouse_event(dwButton, 0, 0, 0, 0), PumpFor(20);
+        SendMouseInput(dwButton), PumpFor(20);
     PumpUntilIdle();
     EXPECT_EQ(edit.m_nRightPresses * 10 + edit.m_nMenuRequests, 10) << "a press came, no menu request";
 

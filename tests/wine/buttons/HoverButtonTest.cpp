@@ -98,9 +98,8 @@ TEST(HoverButton, PointerClicksStatesFailedLoadsCuttingAndScaling)
     // A right click changes nothing and gets no default handling (which
     // would send a context menu request); the capture it keeps lets the
     // move out below be seen.
-    ::mouse_event(MOUSEEVENTF_RIGHTDOWN, 0, 0, 0, 0); // a real right click, which SyntheticInput does not offer
-    ::mouse_event(MOUSEEVENTF_RIGHTUP, 0, 0, 0, 0);
-    PumpFor(40);
+    for (DWORD dwButton : {MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP})
+        SendMouseInput(dwButton), PumpFor(20);
     EXPECT_EQ(button.GetButtonState() * 100 + parent.m_nClicks * 10 + parent.m_nContextMenus,
               CHoverButton::BTN_HOVER * 100 + 10);
     // The pointer leaves along a path, as a hand moves it: on a busy machine

@@ -243,7 +243,6 @@ TEST_P(DragListBoxTest, StartPastTheSystemDistanceEndMovingNothingScrollToTheTop
     EXPECT_EQ(::GetCapture(), (HWND)NULL);
 
     m_list.SetTopIndex(6);
-    ASSERT_EQ(m_list.GetTopIndex(), 6);
     DragTo(InItem(8), InItem(8));
     const CPoint ptTop = InItem(6); // through the top zone to above the list
     m_list.m_log.clear();

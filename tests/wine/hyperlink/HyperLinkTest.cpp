@@ -11,6 +11,7 @@
 namespace {
 
 const COLORREF kBlue = RGB(0, 0, 238), kRed = RGB(255, 0, 0), kPurple = RGB(85, 26, 139);
+const COLORREF kGreen = RGB(0, 128, 0), kYellow = RGB(255, 255, 0); // a link's own colours
 
 // The link with its inner state in view.
 class WatchedLink : public CXHyperLink {
@@ -19,38 +20,35 @@ public:
     HWND Tooltip() const { return m_tooltip.GetSafeHwnd(); }
 };
 
-// Where a window's client area shows colour cr: how many pixels, whether
-// one row of them spans all the columns they occupy (as an underline does),
-// and whether they cover most of the area.
-struct Ink { int nPixels; bool bUnderlined, bMostly; };
-Ink InkOf(HWND hWnd, COLORREF cr)
+// "blue", "red underlined", "green on yellow": the colours a link's window
+// shows. A colour in ten pixels or more is the text's, underlined when one
+// row of it spans all the columns it occupies; one over half the window is
+// the background.
+std::string Look(HWND hWnd)
 {
     CRect rc;
     ::GetClientRect(hWnd, &rc);
     CClientDC dc(CWnd::FromHandle(hWnd));
-    int nPixels = 0, nLeft = rc.right, nRight = -1, nWidestRow = 0;
-    for (int y = 0; y < rc.bottom; ++y) {
-        int nRow = 0;
-        for (int x = 0; x < rc.right; ++x)
-            if (dc.GetPixel(x, y) == cr)
-                ++nRow, nLeft = std::min(nLeft, x), nRight = std::max(nRight, x);
-        nPixels += nRow, nWidestRow = std::max(nWidestRow, nRow);
-    }
-    const int nSpan = nRight - nLeft + 1;
-    return {nPixels, nSpan > 11 && nWidestRow >= nSpan * 9 / 10, nPixels > rc.right * rc.bottom / 2};
-}
-
-// "blue", "red underlined", ...: which of the link's colours the text shows.
-std::string Look(HWND hWnd)
-{
-    std::string look;
-    const std::pair<COLORREF, const char*> colours[] = {{kBlue, "blue"}, {kRed, "red"}, {kPurple, "purple"}};
+    std::string text, background;
+    const std::pair<COLORREF, const char*> colours[] = {
+        {kBlue, "blue"}, {kRed, "red"}, {kPurple, "purple"}, {kGreen, "green"}, {kYellow, "yellow"}};
     for (const auto& colour : colours) {
-        const Ink ink = InkOf(hWnd, colour.first);
-        if (ink.nPixels >= 10)
-            look += (look.empty() ? "" : " and ") + std::string(colour.second) + (ink.bUnderlined ? " underlined" : "");
+        int nPixels = 0, nLeft = rc.right, nRight = -1, nWidestRow = 0;
+        for (int y = 0; y < rc.bottom; ++y) {
+            int nRow = 0;
+            for (int x = 0; x < rc.right; ++x)
+                if (dc.GetPixel(x, y) == colour.first)
+                    ++nRow, nLeft = std::min(nLeft, x), nRight = std::max(nRight, x);
+            nPixels += nRow, nWidestRow = std::max(nWidestRow, nRow);
+        }
+        const int nSpan = nRight - nLeft + 1;
+        if (nPixels > rc.right * rc.bottom / 2)
+            background = std::string(" on ") + colour.second;
+        else if (nPixels >= 10)
+            text += (text.empty() ? "" : " and ") + std::string(colour.second) +
+                    (nSpan > 11 && nWidestRow >= nSpan * 9 / 10 ? " underlined" : "");
     }
-    return look.empty() ? "nothing" : look;
+    return (text.empty() ? "nothing" : text) + background;
 }
 
 // The form with its links, hearing of their clicks; the handler program
@@ -178,10 +176,9 @@ TEST_F(HyperLinkTest, SetUpHoverUnderlineColoursBadInputAndClicksThatOpenTargets
 
     // Own colours. (A hover colour left to the system's highlight is read back
     // in the hostile table; the hover colour on the screen is the red above.)
-    early.SetBackgroundColour(RGB(255, 255, 0));
-    early.SetColours(RGB(0, 128, 0), kPurple, 0xFFFFFFFF);
-    EXPECT_TRUE(PumpUntil([&] { return InkOf(early.m_hWnd, RGB(0, 128, 0)).nPixels >= 10; }));
-    EXPECT_TRUE(InkOf(early.m_hWnd, RGB(255, 255, 0)).bMostly) << "the background colour";
+    early.SetBackgroundColour(kYellow);
+    early.SetColours(kGreen, kPurple, 0xFFFFFFFF);
+    ExpectLook(early, "green on yellow");
 
     {
         WatchedLink never;
