@@ -127,14 +127,14 @@ TEST_F(PreviewPrint, OneWindowPrintsEmptyColourAndStretchedLandscapePagesThenARe
     Settle();
     const CRect paper = ChildRect(m_dlg.m_hWnd, 1674);
     EXPECT_EQ(Seen(paper.CenterPoint().x, paper.top + paper.Width() / 4), kWhite);
-    PrintAndReadBack();
+    ASSERT_NO_FATAL_FAILURE(PrintAndReadBack());
     EXPECT_TRUE(std::all_of(m_raster.rgb.begin(), m_raster.rgb.end(), [](unsigned char c) { return c > 245; }));
 
     // A colour picture fits the page's top-left corner in colour, its aspect
     // kept, the lower part of the page white.
     Show();
     DrawPicture(true, {kRed, kBlue});
-    PrintAndReadBack();
+    ASSERT_NO_FATAL_FAILURE(PrintAndReadBack());
     EXPECT_EQ(Samples(DMORIENT_PORTRAIT, false), "rrbwww");
 
     // Black and white stretched onto a landscape page, although the queue's
@@ -143,7 +143,7 @@ TEST_F(PreviewPrint, OneWindowPrintsEmptyColourAndStretchedLandscapePagesThenARe
     Click(1671);
     Click(1678);
     Click(7000);
-    PrintAndReadBack();
+    ASSERT_NO_FATAL_FAILURE(PrintAndReadBack());
     // Each half keeps its own gray; the page lies turned on the sheet, its
     // left (red's gray) at the sheet's bottom.
     EXPECT_EQ(Samples(DMORIENT_LANDSCAPE, true), "ggdwww");
