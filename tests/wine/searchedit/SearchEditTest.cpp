@@ -50,10 +50,8 @@ protected:
 // place, size and scroll bar; focus and clicks, with and without a notify window.
 TEST_F(SearchEditTest, TypeBrowseChooseListPlacementFocusAndClicks)
 {
-    std::vector<CString> data = {"xab", "abc", "ab"};
-    m_edit.SetSearchData(data, 0);
     EXPECT_EQ(List(), static_cast<HWND>(NULL)) << "no list before the first change";
-    Type("ab");
+    Retype({"xab", "abc", "ab"}, "ab");
     EXPECT_EQ(ListBoxLines(List()), (Strings{"XAB", "ABC", "AB"}));
     EXPECT_EQ(Browsing(), "1 ab/3") << "the prefix search starts after item 0";
     EXPECT_EQ(FaceOf(m_edit.m_hWnd), "Tahoma") << "from the first change on the edit draws in its own font";
