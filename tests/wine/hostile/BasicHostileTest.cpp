@@ -3,7 +3,6 @@
 // toolkit stand-in's tip window called in the wrong state and with NULL
 // pointers.
 #include <afxwin.h>
-#include <gtest/gtest.h>
 #include <imm.h>
 
 #include <climits>

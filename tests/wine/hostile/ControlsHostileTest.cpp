@@ -1,8 +1,6 @@
 // The drag list, the print preview, the link, the hover button and the
 // off-screen DC called in the wrong state, with NULL pointers and with
 // negative or huge sizes; afterwards each must still do its main job.
-#include <afxwin.h>
-#include <gtest/gtest.h>
 
 #include <climits>
 #include <string>

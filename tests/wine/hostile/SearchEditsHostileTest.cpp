@@ -1,7 +1,5 @@
 // The two search edits called in the wrong state; afterwards each must still
 // find, choose and tell its host.
-#include <afxwin.h>
-#include <gtest/gtest.h>
 
 #include <climits>
 #include <vector>

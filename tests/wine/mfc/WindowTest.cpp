@@ -56,20 +56,17 @@ END_MESSAGE_MAP()
 
 // A reflected change notification reaching the control and never its parent
 // is seen with the filtering edit, which acts on it (NoSpecialEditTest).
-class CountingEdit : public CEdit {
+class OfferingEdit : public CEdit {
 public:
-    int m_nKeyDowns = 0;
     HBRUSH m_hbrReflected = NULL; // what the reflected WM_CTLCOLOR returns
     BOOL PreTranslateMessage(MSG* pMsg) override { return Offer("edit", pMsg); }
 
 protected:
     afx_msg HBRUSH CtlColor(CDC*, UINT) { return m_hbrReflected; }
-    afx_msg void OnKeyDown(UINT nChar, UINT nRep, UINT nFlags) { ++m_nKeyDowns, CEdit::OnKeyDown(nChar, nRep, nFlags); }
     DECLARE_MESSAGE_MAP()
 };
-BEGIN_MESSAGE_MAP(CountingEdit, CEdit)
+BEGIN_MESSAGE_MAP(OfferingEdit, CEdit)
     ON_WM_CTLCOLOR_REFLECT()
-    ON_WM_KEYDOWN()
 END_MESSAGE_MAP()
 
 class FailingCreate : public CWnd {
@@ -87,9 +84,8 @@ TEST(WindowTest, HandleMapKeysWalkingUpFromTheFocusReflectedColoursAndTheWindows
 {
     TestFrame frame;
     CWnd wnd;
-    EXPECT_FALSE(wnd.Attach(NULL));
-    EXPECT_FALSE(wnd.Attach(reinterpret_cast<HWND>(static_cast<UINT_PTR>(0x1234))));
-    EXPECT_FALSE(wnd.Attach(frame.m_hWnd)); // already taken by the frame
+    for (HWND hWnd : {HWND(NULL), reinterpret_cast<HWND>(0x1234), frame.m_hWnd}) // the frame's is taken
+        EXPECT_FALSE(wnd.Attach(hWnd)) << hWnd;
     EXPECT_FALSE(wnd.SubclassDlgItem(999, &frame));
     EXPECT_EQ(wnd.Detach(), (HWND)NULL);
     EXPECT_EQ(CWnd::FromHandlePermanent(frame.m_hWnd), &frame);
@@ -108,7 +104,7 @@ TEST(WindowTest, HandleMapKeysWalkingUpFromTheFocusReflectedColoursAndTheWindows
     EXPECT_TRUE(::IsWindow(hWndDetached));
 
     TestPanel panel;
-    CountingEdit edit;
+    OfferingEdit edit;
     ASSERT_TRUE(panel.CreateEx(0, NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 200), &frame, 7));
     ::CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 10, 190, 24, panel.m_hWnd,
                       reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kEditId)), NULL, NULL);
@@ -121,13 +117,13 @@ TEST(WindowTest, HandleMapKeysWalkingUpFromTheFocusReflectedColoursAndTheWindows
     PumpUntilIdle();
 
     g_offered.clear(), g_taker.clear();
-    PressKey(VK_RIGHT);
+    TypeText("a");
     EXPECT_EQ(g_offered, (Names{"edit", "panel", "frame"}));
     g_offered.clear();
-    g_taker = "panel"; // the panel takes the key: the walk ends there and the key is not dispatched
-    PressKey(VK_RIGHT);
+    g_taker = "panel"; // the panel takes the key: the walk ends there and the key is neither translated nor dispatched
+    TypeText("b");
     EXPECT_EQ(g_offered, (Names{"edit", "panel"}));
-    EXPECT_EQ(edit.m_nKeyDowns, 1);
+    EXPECT_EQ(edit.GetWindowTextLength(), 1);
     AfxGetApp()->m_pMainWnd = NULL;
 
     // The colours are asked for with a DC no paint uses, counted by the panel alone.

@@ -35,21 +35,14 @@ protected:
         return str;
     }
     // The sheet as the dialog paints it: gray around, the shadow 3 pixels
-    // down and right, the paper white where no picture lies.
-    void ExpectSheet()
+    // down and right, the paper white where no picture lies; on it the two
+    // halves of the picture's upper part, and white just outside them.
+    void ExpectSheet(bool bStretch, COLORREF crLeft, COLORREF crRight)
     {
-        const CRect bg = ChildRect(m_dlg.m_hWnd, 1676), p = Paper();
+        const CRect bg = ChildRect(m_dlg.m_hWnd, 1676), p = Paper(), r = PicturePlace(bStretch);
         const struct { int x, y; COLORREF cr; } seen[] = {
-            {bg.left + 1, bg.bottom - 2, kGray},     {p.right + 2, p.top + 3, kShadow},  {p.right + 2, p.top + 2, kGray},
-            {p.left + 3, p.bottom + 2, kShadow},     {p.left + 2, p.bottom + 2, kGray},  {p.right - 1, p.bottom - 1, kWhite}};
-        for (const auto& s : seen)
-            EXPECT_EQ(Seen(s.x, s.y), s.cr) << s.x << "," << s.y;
-    }
-    // The two halves of the picture's upper part, and white just outside it.
-    void ExpectPicture(bool bStretch, COLORREF crLeft, COLORREF crRight)
-    {
-        const CRect r = PicturePlace(bStretch);
-        const struct { int x, y; COLORREF cr; } seen[] = {
+            {bg.left + 1, bg.bottom - 2, kGray}, {p.right + 2, p.top + 3, kShadow}, {p.right + 2, p.top + 2, kGray},
+            {p.left + 3, p.bottom + 2, kShadow}, {p.left + 2, p.bottom + 2, kGray}, {p.right - 1, p.bottom - 1, kWhite},
             {r.left, r.top, crLeft}, {r.right - 1, r.top, crRight}, {r.left - 1, r.top, kWhite},
             {r.right, r.top, kWhite}, {r.left, r.top - 1, kWhite}, {r.left + 3, r.bottom, kWhite}};
         for (const auto& s : seen)
@@ -68,8 +61,7 @@ TEST_F(PrintPreview, HostDrawsAndCopiesPicturesAndTheUserSwitchesEverything)
     EXPECT_TRUE(m_dlg.IsDlgButtonChecked(1671) && m_dlg.IsDlgButtonChecked(1677));
 
     // No picture yet: a blank sheet.
-    ExpectSheet();
-    EXPECT_EQ(Seen(PicturePlace(false).left, PicturePlace(false).top), kWhite);
+    ExpectSheet(false, kWhite, kWhite);
     SYSTEMTIME before, after;
     do { // the strip shows the minute's time; should it turn meanwhile, again
         ::GetLocalTime(&before);
@@ -78,9 +70,9 @@ TEST_F(PrintPreview, HostDrawsAndCopiesPicturesAndTheUserSwitchesEverything)
     } while (before.wMinute != after.wMinute);
     DrawPicture(false, {kGreen, kRed});
     Settle();
-    ExpectPicture(false, kGrayGreen, kGrayRed);
+    ExpectSheet(false, kGrayGreen, kGrayRed);
     Click(1672); // colour
-    ExpectPicture(false, kRed, kBlue);
+    ExpectSheet(false, kRed, kBlue);
 
     // Landscape turns the taller-than-wide paper and centres it again; twice
     // moves nothing.
@@ -89,21 +81,20 @@ TEST_F(PrintPreview, HostDrawsAndCopiesPicturesAndTheUserSwitchesEverything)
     const CRect paper = Paper();
     EXPECT_EQ(paper, FromCore(core::PlacePaper(ToCore(bg), portrait.Width(), portrait.Height(),
                                                core::kOrientLandscape).paper));
-    ExpectSheet();
-    ExpectPicture(false, kRed, kBlue);
+    ExpectSheet(false, kRed, kBlue);
     Click(1678);
     EXPECT_EQ(Paper(), paper);
 
     // Stretched, the picture covers the paper minus 2 % and loses its ratio:
     // on the landscape paper it widens.
     Click(7000);
-    ExpectPicture(true, kRed, kBlue);
+    ExpectSheet(true, kRed, kBlue);
     Click(7000);
-    ExpectPicture(false, kRed, kBlue);
+    ExpectSheet(false, kRed, kBlue);
     Click(1677);
     EXPECT_EQ(Paper(), portrait);
     Click(1671);
-    ExpectPicture(false, kGrayGreen, kGrayRed);
+    ExpectSheet(false, kGrayGreen, kGrayRed);
 
     // The information strip below the host's area, as the same font draws
     // it: the text at its place (wording and place are the layout's, tested

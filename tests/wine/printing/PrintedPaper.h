@@ -117,15 +117,12 @@ struct PageRaster {
 
 inline bool RenderFirstPage(int nDpi, PageRaster& page)
 {
-    const std::string strImage = PrintDir() + "/readback/page";
+    // Binary PPM on the standard output (its warnings dropped): "P6", width,
+    // height, maximum value 255, one white-space byte, then the pixels row by row.
     std::string strPpm;
-    if (RunShell("pdftoppm -r " + std::to_string(nDpi) + " -f 1 -l 1 -singlefile " + Quoted(JobPdf()) + " " +
-                 Quoted(strImage)) != 0 ||
-        !ReadWholeFile(strImage + ".ppm", strPpm))
+    const std::string strScript = "pdftoppm -r " + std::to_string(nDpi) + " -f 1 -l 1 -singlefile " + Quoted(JobPdf());
+    if (RunShell(strScript + " 2>/dev/null", &strPpm) != 0)
         return false;
-    ::DeleteFileA(WindowsPath(strImage + ".ppm").c_str());
-    // Binary PPM: "P6", width, height, maximum value 255, one white-space
-    // byte, then the pixels row by row.
     int nHeader = 0;
     if (std::sscanf(strPpm.c_str(), "P6 %d %d 255%n", &page.nWidth, &page.nHeight, &nHeader) != 2 || nHeader == 0 ||
         page.nWidth <= 0 || page.nHeight <= 0 || strPpm.size() < nHeader + 1 + page.nWidth * page.nHeight * 3u)

@@ -41,7 +41,8 @@ protected:
     HWND List() const { return ListUnder(*m_pEdit); }
     bool Shown() const { return ::IsWindowVisible(List()) != FALSE; }
     LRESULT ToList(UINT uMsg, WPARAM w = 0, LPARAM l = 0) const { return ::SendMessageA(List(), uMsg, w, l); }
-    std::string Browsing() const { return ::Browsing(List(), m_pEdit->m_hWnd); }
+    // "selection text/line count", then " hidden" unless the list shows.
+    std::string Browsing() const { return ::Browsing(List(), m_pEdit->m_hWnd) + (Shown() ? "" : " hidden"); }
 
     Edit m_edit;
     Edit* m_pEdit = &m_edit;

@@ -13,8 +13,9 @@ namespace {
 
 typedef std::vector<std::string> Texts;
 
-// Each call of the record: its kind, then every argument that is not zero or empty,
-// "/n" being the size of the output vector the loader handed over.
+// Each call recorded since the last look, which forgets them: its kind, then every
+// argument that is not zero or empty, "/n" being the size of the output vector the
+// loader handed over.
 Texts CallLog()
 {
     static const char* const kKinds[] = {"lang",      "services", "name", "contracts", "symbols", "commodities",
@@ -31,6 +32,7 @@ Texts CallLog()
         text += call.n ? " n=" + std::to_string(call.n) : "";
         log.push_back(text + (call.nOutputSizeOnEntry ? " /" + std::to_string(call.nOutputSizeOnEntry) : ""));
     }
+    BackendStub::ClearCalls();
     return log;
 }
 
@@ -68,8 +70,7 @@ TEST(SymbolInfo, CopiesTakeTheMainPairGettersRefreshMirrorsSettersKeepPairsEqual
     target = skewed;
     EXPECT_EQ(Pairs(target), "16 2330 / 16 2330");
     EXPECT_EQ(Pairs(skewed), "16 2330 / 99 stale") << "the source is not written";
-    EXPECT_EQ(skewed.GetService(), 16);
-    EXPECT_STREQ(skewed.GetSymbol().GetString(), "2330");
+    EXPECT_EQ(std::to_string(skewed.GetService()) + " " + skewed.GetSymbol().GetString(), "16 2330");
     EXPECT_EQ(Pairs(skewed), "16 2330 / 16 2330");
     skewed.Clear();
     EXPECT_EQ(Pairs(skewed), "0  / 0 ");
@@ -108,7 +109,6 @@ TEST(SymbolCatalogue, RecordsThenEachLoaderAskInOrderAndListWhatTheAnswersName)
         EXPECT_EQ(Lines(catalogue).size(), calls.empty() ? 1u : 0u) << type.first;
     }
 
-    BackendStub::ClearCalls();
     // Level 1 is walked but not listed; a nameless node is neither listed nor opened; level 5 is never
     // asked. Level 2 is asked with an emptied vector, levels 3 and 4 with the last answer.
     BackendStub::SetServiceName(105, "IND");
@@ -127,7 +127,6 @@ TEST(SymbolCatalogue, RecordsThenEachLoaderAskInOrderAndListWhatTheAnswersName)
     EXPECT_EQ(CallLog(), (Texts{"name 16", "contracts 16", "realmonth", "name 105", "root", "node 'R'", "node 'L1a'",
                                 "node 'A'", "node 'A1'", "node 'B' /1", "node 'L1b'", "node 'C'"}));
 
-    BackendStub::ClearCalls();
     // Stocks, the second market and options come first whether listed or not; 79 is never loaded,
     // a service listed twice is loaded twice, and one with a single contract lists its symbols.
     BackendStub::SetServices({5, 16, 79, 5});
@@ -149,12 +148,10 @@ TEST(SymbolCatalogue, RecordsThenEachLoaderAskInOrderAndListWhatTheAnswersName)
                                 "symbols 5", "realmonth"}));
     // A false service list: no other question, and the catalogue is left empty.
     BackendStub::SetAnswer(BackendCallKind::GetAllServiceID, BackendAnswer::FalseEmpty);
-    BackendStub::ClearCalls();
     catalogue.LoadSymbols();
     EXPECT_EQ(CallLog(), Texts{"services"});
     EXPECT_TRUE(entries.empty());
 
-    BackendStub::ClearCalls();
     // Real-month contracts show their display code and warrants their name; no answer, no line.
     BackendStub::SetRealMonth(true);
     BackendStub::SetServiceName(2, "FUT");
@@ -164,7 +161,6 @@ TEST(SymbolCatalogue, RecordsThenEachLoaderAskInOrderAndListWhatTheAnswersName)
     EXPECT_EQ(Lines(catalogue), Texts{"[FUT]TXFL6    TX Dec | 2 TXF202612"});
     EXPECT_EQ(CallLog(), (Texts{"name 2", "contracts 2", "realmonth", "item 2 'TXF202612' 1018 flag",
                                 "item 2 'ZZZ' 1018 flag"}));
-    BackendStub::ClearCalls();
     BackendStub::SetWarrants({"030001", "030002", "03000312345"});
     BackendStub::SetItemValue(16, "030001", 1019, "\xA5\x41\xA6\x6E%s");
     BackendStub::SetItemValue(16, "03000312345", 1019, "");
