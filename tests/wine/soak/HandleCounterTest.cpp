@@ -4,7 +4,6 @@
 
 #include <functional>
 #include <memory>
-#include <utility>
 #include <vector>
 
 #include "HandleCounter.h"
@@ -23,10 +22,7 @@ struct Kind {
 
 HDC ScreenDC() { static HDC hScreen = ::GetDC(NULL); return hScreen; }
 void DeleteGdi(HANDLE h) { ::DeleteObject(h); }
-HWND Popup(HWND hParent = NULL)
-{
-    return ::CreateWindowExA(0, "STATIC", "", hParent ? WS_CHILD : WS_POPUP, 0, 0, 9, 9, hParent, NULL, NULL, NULL);
-}
+HWND Popup() { return ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 9, 9, NULL, NULL, NULL, NULL); }
 // A window lives throughout, as in the soak: the thread's first window
 // brings system windows of its own, which go with its last.
 HWND Host() { static HWND hHost = Popup(); return hHost; }
@@ -85,20 +81,16 @@ TEST(HandleCounter, SeesEachKindOfObjectKeptAndItsRelease)
     }
 }
 
-TEST(HandleCounter, AfterFillingTheWindowDcCacheDcsOfManyWindowsAddNoObject)
+TEST(HandleCounter, AfterFillingTheWindowDcCacheDcsHeldTogetherAddNoObject)
 {
     Host();
     FillWindowDcCache();
     const ResourceCounts before = CountResources();
-    HWND hParent = Popup();
-    std::vector<std::pair<HWND, HDC>> taken;
-    for (int i = 0; i < 20; ++i) { // an entry each, whatever the windows' places
-        HWND hChild = Popup(hParent);
-        taken.emplace_back(hChild, ::GetDC(hChild));
-    }
-    for (const auto& dc : taken)
-        ::ReleaseDC(dc.first, dc.second);
-    ::DestroyWindow(hParent);
+    std::vector<HDC> taken; // without the fill, each would be a new entry
+    for (int i = 0; i < 20; ++i)
+        taken.push_back(::GetDC(Host()));
+    for (HDC hDC : taken)
+        ::ReleaseDC(Host(), hDC);
     const ResourceCounts after = CountResources();
     EXPECT_EQ(after.nGdi, before.nGdi);
     EXPECT_EQ(after.nWindowDCs, before.nWindowDCs);
